@@ -1,0 +1,57 @@
+#include "app/class2.h"
+
+#include "app/menu1.h"
+#include "media/media.h"
+#include "settings/module1.h"
+#include "sound/sound_sets.h"
+#include "startscreen/start_screen.h"
+
+namespace {
+
+Class2*& instance()
+{
+    static Class2* app = nullptr;
+    return app;
+}
+
+} // namespace
+
+Class2::Class2(int& argc, char** argv) : platform::Application(argc, argv)
+{
+    instance() = this;
+    Module1::B_Sound.fill(nullptr);
+    setMenuBar(&Menu1::shared());
+}
+
+Class2::~Class2()
+{
+    instance() = nullptr;
+    Menu1::release();
+}
+
+Class2& Class2::App()
+{
+    return *instance();
+}
+
+platform::PrefsMenuItem& Class2::Prefs()
+{
+    return Menu1::shared().Prefs();
+}
+
+void Class2::Event_Open()
+{
+    // The simple set, until the play window loads its own.
+    SoundSets::writeSimple();
+}
+
+void Class2::openDefaultWindow()
+{
+    Window3::shared();
+}
+
+void Class2::releaseAtExit()
+{
+    Module1::B_Sound.fill(nullptr);
+    Media::release();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/application.h"
+
+namespace platform {
+class PrefsMenuItem;
+}
+
+// The application object: the menu bar, the first sound set, the start screen first.
+class Class2 : public platform::Application {
+public:
+    Class2(int& argc, char** argv);
+    ~Class2() override;
+
+    static Class2& App();
+    static platform::PrefsMenuItem& Prefs();
+
+protected:
+    void Event_Open() override;
+    void openDefaultWindow() override;
+    void releaseAtExit() override;
+};

@@ -1,0 +1,9 @@
+#include "app/class2.h"
+
+int main(int argc, char* argv[])
+{
+    if (!Class2::canStart())
+        return 1;
+    Class2 app(argc, argv);
+    return app.run();
+}

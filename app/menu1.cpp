@@ -1,0 +1,65 @@
+#include "app/menu1.h"
+
+#include "platform/menu_item.h"
+#include "platform/prefs_menu_item.h"
+#include "platform/quit_menu_item.h"
+
+#include <memory>
+
+namespace {
+
+Menu1*& instance()
+{
+    static Menu1* bar = nullptr;
+    return bar;
+}
+
+template <class Item = platform::MenuItem>
+std::unique_ptr<platform::MenuItem> item(const char* name, bool autoEnable, const char* text,
+                                         const char* shortcut)
+{
+    auto made = std::make_unique<Item>();
+    made->setName(name);
+    made->setAutoEnable(autoEnable);
+    made->setText(text);
+    made->setKeyboardShortcut(shortcut);
+    return made;
+}
+
+} // namespace
+
+Menu1& Menu1::shared()
+{
+    if (!instance())
+        instance() = new Menu1;
+    return *instance();
+}
+
+void Menu1::release()
+{
+    delete instance();
+    instance() = nullptr;
+}
+
+Menu1::Menu1()
+{
+    Append(item("UntitledMenu2", false, "File", ""));
+    Append(item("UntitledMenu0", false, "Edit", ""));
+
+    platform::MenuItem* file = Child("UntitledMenu2");
+    file->Append(item<platform::PrefsMenuItem>("Prefs", false, "Preferences", "Cmd+Shift+P"));
+    file->Append(item<platform::QuitMenuItem>("FileQuit", true, "Quit", "Cmd+Shift+Q"));
+
+    platform::MenuItem* edit = Child("UntitledMenu0");
+    edit->Append(item("EditUndo", false, "Undo", "Cmd+Z"));
+    edit->Append(item("UntitledMenu1", false, "-", ""));
+    edit->Append(item("EditCut", false, "Cut", "Cmd+X"));
+    edit->Append(item("EditCopy", false, "Copy", "Cmd+C"));
+    edit->Append(item("EditPaste", false, "Paste", "Cmd+V"));
+    edit->Append(item("EditClear", false, "Clear", ""));
+}
+
+platform::PrefsMenuItem& Menu1::Prefs() const
+{
+    return static_cast<platform::PrefsMenuItem&>(*Child("UntitledMenu2")->Child("Prefs"));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/menu_bar.h"
+
+namespace platform {
+class PrefsMenuItem;
+}
+
+// The application's menu bar: File with Preferences and Quit, and an Edit menu never enabled.
+class Menu1 : public platform::MenuBar {
+public:
+    static Menu1& shared();
+    static void release();
+
+    platform::PrefsMenuItem& Prefs() const;
+
+private:
+    Menu1();
+};

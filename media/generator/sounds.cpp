@@ -1,0 +1,317 @@
+#include "sounds.h"
+
+#include <cmath>
+
+using namespace synth;
+
+namespace {
+
+double note(int semitonesFromA4)
+{
+    return 440.0 * std::pow(2.0, semitonesFromA4 / 12.0);
+}
+
+// A struck note with a few harmonics, ringing out.
+Buffer pluck(double frequency, double seconds, double decay, std::vector<double> harmonics)
+{
+    return tone(seconds, [=](double) { return frequency; },
+                [=](double t) { return strike(t, 0.004, decay); }, harmonics);
+}
+
+// Partials at free ratios, each with its own decay: bells, glass, chimes.
+Buffer inharmonic(double base, double seconds, const std::vector<std::pair<double, double>>& partials,
+                  double decay)
+{
+    Buffer out = silence(seconds);
+    for (std::size_t p = 0; p < partials.size(); ++p) {
+        const auto [ratio, gain] = partials[p];
+        const double partialDecay = decay / (1.0 + 0.6 * p);
+        mixInto(out, tone(seconds, [=](double) { return base * ratio; },
+                          [=](double t) { return gain * strike(t, 0.002, partialDecay); }),
+                0);
+    }
+    return out;
+}
+
+// Frequency modulation: a carrier bent by a modulator, its brightness fading with time.
+Buffer fm(double seconds, double carrier, double ratio, double index, double decay)
+{
+    Buffer out = silence(seconds);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const double t = double(i) / kRate;
+        const double depth = index * std::exp(-t / (decay * 0.6));
+        out[i] = std::sin(2 * kPi * carrier * t + depth * std::sin(2 * kPi * carrier * ratio * t)) *
+                 strike(t, 0.003, decay);
+    }
+    return out;
+}
+
+const std::vector<double> kWarm{1.0, 0.35, 0.15, 0.05};
+const std::vector<double> kHollow{1.0, 0.0, 0.3, 0.0, 0.12, 0.0, 0.06};
+
+// --- chirps and beeps ---
+
+Buffer basso()
+{
+    std::vector<double> buzz;
+    for (int n = 1; n <= 24; ++n)
+        buzz.push_back(1.0 / n);
+    return lowPass(tone(0.6, [](double t) { return 98.0 - 6 * t; },
+                        [](double t) { return strike(t, 0.01, 0.22); }, buzz),
+                   1800);
+}
+
+Buffer ping()
+{
+    return tone(0.7, [](double) { return 1760.0; }, [](double t) { return strike(t, 0.002, 0.16); },
+                {1.0, 0.12, 0.05});
+}
+
+Buffer glass()
+{
+    return inharmonic(2093, 0.8, {{1.0, 1.0}, {2.76, 0.5}, {5.40, 0.25}, {8.93, 0.12}}, 0.22);
+}
+
+Buffer blow()
+{
+    Noise noise(7);
+    Buffer air = silence(0.8);
+    for (double& s : air)
+        s = noise.white();
+    Buffer out = bandPass(air, [](double t) { return 500 + 900 * t; }, 1.8);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] *= swell(double(i) / kRate, 0.3, 0.8);
+    return out;
+}
+
+Buffer submarine()
+{
+    Buffer bloop = tone(0.5, [](double t) { return 150 + 120 * std::exp(-t * 9); },
+                        [](double t) { return strike(t, 0.01, 0.14); }, {1.0, 0.2});
+    Buffer out = silence(1.2);
+    mixInto(out, bloop, 0);
+    mixInto(out, bloop, 0.38, 0.45);
+    mixInto(out, bloop, 0.76, 0.2);
+    return out;
+}
+
+// --- harmonies and signals ---
+
+Buffer majorChord()
+{
+    Buffer out = silence(1.1);
+    for (int semitone : {3, 7, 10, 15})
+        mixInto(out, pluck(note(semitone), 1.1, 0.35, kWarm), 0, 0.5);
+    return out;
+}
+
+Buffer risingArpeggio()
+{
+    Buffer out = silence(1.0);
+    const int steps[] = {3, 7, 10, 15};
+    for (int i = 0; i < 4; ++i)
+        mixInto(out, pluck(note(steps[i]), 1.0 - 0.09 * i, 0.22, kWarm), 0.09 * i, 0.6);
+    return out;
+}
+
+Buffer doorChime()
+{
+    Buffer out = silence(1.5);
+    const std::vector<std::pair<double, double>> chime{{1.0, 1.0}, {2.0, 0.3}, {3.01, 0.12}};
+    mixInto(out, inharmonic(note(19), 1.0, chime, 0.35), 0);
+    mixInto(out, inharmonic(note(15), 1.1, chime, 0.4), 0.4);
+    return out;
+}
+
+Buffer twoToneSignal()
+{
+    Buffer out = silence(0.95);
+    for (int i = 0; i < 6; ++i) {
+        const double f = i % 2 == 0 ? 880.0 : 660.0;
+        mixInto(out, tone(0.14, [=](double) { return f; },
+                          [](double t) { return strike(t, 0.004, 0.045); }, {1.0, 0.0, 0.25}),
+                0.15 * i, 0.7);
+    }
+    return out;
+}
+
+Buffer fallingArpeggio()
+{
+    Buffer out = silence(1.0);
+    const int steps[] = {22, 19, 15, 10};
+    for (int i = 0; i < 4; ++i)
+        mixInto(out, pluck(note(steps[i]), 1.0 - 0.11 * i, 0.2, kHollow), 0.11 * i, 0.6);
+    return out;
+}
+
+Buffer shimmerPad()
+{
+    Buffer out = silence(1.3);
+    for (int semitone : {0, 5, 7, 12}) {
+        mixInto(out, tone(1.3, [=](double) { return note(semitone); },
+                          [](double t) { return swell(t, 0.25, 1.3) * (0.75 + 0.25 * std::sin(2 * kPi * 6 * t)); },
+                          kWarm),
+                0, 0.4);
+    }
+    return out;
+}
+
+Buffer coinBlips()
+{
+    Buffer out = silence(0.6);
+    const int steps[] = {14, 19, 26};
+    for (int i = 0; i < 3; ++i) {
+        mixInto(out, tone(0.25, [=](double) { return note(steps[i]); },
+                          [](double t) { return strike(t, 0.003, 0.06); }, kWarm),
+                0.08 * i, 0.7);
+    }
+    return out;
+}
+
+Buffer fanfare()
+{
+    Buffer out = silence(1.1);
+    mixInto(out, fm(0.25, note(-2), 1.0, 2.5, 0.12), 0, 0.7);
+    mixInto(out, fm(0.9, note(3), 1.0, 3.0, 0.35), 0.18, 0.8);
+    mixInto(out, fm(0.9, note(7), 1.0, 2.0, 0.35), 0.18, 0.5);
+    return out;
+}
+
+// --- real world sounds ---
+
+Buffer boing()
+{
+    // A plucked spring: its pitch wobbles fast and wide, then settles and rises a little.
+    return tone(1.0,
+                [](double t) {
+                    return 160 * (1 + 0.5 * t) * (1 + 0.45 * std::exp(-t * 3.5) * std::sin(2 * kPi * 16 * t));
+                },
+                [](double t) { return strike(t, 0.005, 0.3); }, {1.0, 0.5, 0.2, 0.1});
+}
+
+Buffer bubbles()
+{
+    Noise noise(11);
+    Buffer out = silence(1.3);
+    double at = 0.02;
+    while (at < 1.05) {
+        const double base = noise.uniform(350, 1100);
+        const double length = noise.uniform(0.04, 0.09);
+        // A bubble's pitch rises as it closes up at the surface.
+        mixInto(out, tone(length, [=](double t) { return base * (1 + 1.5 * t / length * t / length); },
+                          [=](double t) { return strike(t, 0.003, length / 3) * (1 - t / length); }),
+                at, noise.uniform(0.5, 1.0));
+        at += noise.uniform(0.05, 0.14);
+    }
+    return out;
+}
+
+Buffer giantBell()
+{
+    // Church-bell partials: hum, prime, minor third, fifth, nominal and above.
+    return inharmonic(98, 2.0,
+                      {{0.5, 0.6}, {1.0, 1.0}, {1.19, 0.7}, {1.5, 0.45}, {2.0, 0.6}, {2.51, 0.3}, {2.66, 0.25}, {3.01, 0.2}, {4.17, 0.12}},
+                      0.9);
+}
+
+Buffer rubberDuck()
+{
+    Noise noise(5);
+    Buffer out = silence(0.75);
+    for (int i = 0; i < 2; ++i) {
+        // Air squeezed through a small reed: a nasal, bending tone with a breath of noise.
+        Buffer squeak = tone(0.28, [](double t) { return 820 + 500 * std::sin(kPi * t / 0.28); },
+                             [](double t) { return swell(t, 0.05, 0.28); },
+                             {1.0, 0.8, 0.6, 0.5, 0.35, 0.25, 0.15});
+        Buffer nasal = bandPass(squeak, [](double) { return 2200; }, 2.5);
+        for (std::size_t j = 0; j < nasal.size(); ++j)
+            nasal[j] = nasal[j] * 1.5 + squeak[j] * 0.3 + noise.white() * 0.04 * swell(double(j) / kRate, 0.05, 0.28);
+        mixInto(out, nasal, 0.05 + 0.36 * i);
+    }
+    return out;
+}
+
+Buffer zips()
+{
+    Noise noise(3);
+    Buffer out = silence(1.0);
+    for (int z = 0; z < 2; ++z) {
+        const double start = 0.03 + 0.48 * z;
+        const double length = 0.38;
+        // Teeth passing the slider: clicks closer and closer together.
+        for (double t = 0; t < length;) {
+            Buffer click = silence(0.006);
+            for (std::size_t i = 0; i < click.size(); ++i)
+                click[i] = noise.white() * std::exp(-double(i) / (kRate * 0.0012));
+            mixInto(out, click, start + t, 0.6 + 0.4 * swell(t, 0.1, length));
+            t += 1.0 / (45 + 90 * t / length);
+        }
+    }
+    return bandPass(out, [](double) { return 3200; }, 1.2);
+}
+
+// --- music ---
+
+// A cheerful tune in C major, 24 seconds, rendered around a circle so it loops without a seam.
+Buffer allegro()
+{
+    constexpr double kBeat = 0.5; // 120 beats a minute
+    constexpr int kBars = 12;
+    const double length = kBars * 4 * kBeat;
+    Buffer out = silence(length + 2.0);
+    // Melody, one bar a row: semitones from A4, -100 a rest.
+    const int melody[kBars][8] = {
+        {3, 7, 10, 7, 12, 10, 7, 3},     {5, 8, 12, 8, 14, 12, 8, 5},
+        {3, 7, 10, 15, 14, 12, 10, 7},   {5, 7, 8, 10, 8, 7, 5, -100},
+        {10, 12, 14, 15, 14, 12, 10, 7}, {8, 10, 12, 10, 8, 7, 5, 3},
+        {3, 5, 7, 8, 10, 12, 14, 15},    {14, 12, 10, 12, 10, -100, 7, -100},
+        {15, 14, 12, 10, 12, 10, 8, 7},  {8, 7, 5, 7, 5, 3, 2, 3},
+        {7, 10, 15, 10, 7, 10, 15, 19},  {15, 10, 7, 3, 2, 3, -100, -100},
+    };
+    const int bass[kBars] = {-21, -16, -21, -14, -18, -16, -21, -14, -18, -16, -21, -14};
+    for (int bar = 0; bar < kBars; ++bar) {
+        for (int step = 0; step < 8; ++step) {
+            if (melody[bar][step] == -100)
+                continue;
+            const double at = (bar * 4 + step * 0.5) * kBeat;
+            mixInto(out, pluck(note(melody[bar][step]), 0.6, 0.18, kHollow), at, 0.35);
+        }
+        for (int beat = 0; beat < 4; ++beat) {
+            const int semitone = bass[bar] + (beat % 2 == 1 ? 7 : 0);
+            mixInto(out, pluck(note(semitone), 0.5, 0.15, kWarm), (bar * 4 + beat) * kBeat, 0.4);
+        }
+    }
+    // What rings past the end sounds again at the start: the loop point cannot be heard.
+    const std::size_t loop = samplesFor(length);
+    for (std::size_t i = loop; i < out.size(); ++i)
+        out[i - loop] += out[i];
+    out.resize(loop);
+    return out;
+}
+
+} // namespace
+
+std::vector<Clip> makeSounds()
+{
+    return {
+        {"Basso", basso()},
+        {"Ping", ping()},
+        {"Glass", glass()},
+        {"Blow", blow()},
+        {"Submarine", submarine()},
+        {"QuillomoSound20", majorChord()},
+        {"QuillomoSound24", risingArpeggio()},
+        {"QuillomoSound15", doorChime()},
+        {"QuillomoSound16", twoToneSignal()},
+        {"QuillomoSound9", fallingArpeggio()},
+        {"QuillomoSound14", shimmerPad()},
+        {"QuillomoSound21", coinBlips()},
+        {"QuillomoSound13", fanfare()},
+        {"realBoing", boing()},
+        {"realBubbles", bubbles()},
+        {"realGiantbell", giantBell()},
+        {"realRubberDuckToy", rubberDuck()},
+        {"realZips", zips()},
+        {"allegro", allegro(), true},
+    };
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian/Ubuntu packages that are missing for the given purposes:
+#   build  - compile the toy;  run - run it;  test - run every test and benchmark.
+set -euo pipefail
+
+build=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev)
+run=(qt6-qpa-plugins libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
+test=(xvfb openbox xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils
+      libbenchmark-dev desktop-file-utils appstream dpkg-dev procps)
+
+wanted=()
+for purpose in "$@"; do
+    case "$purpose" in
+        build) wanted+=("${build[@]}") ;;
+        run) wanted+=("${run[@]}") ;;
+        test) wanted+=("${test[@]}") ;;
+        *) echo "unknown purpose: $purpose" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

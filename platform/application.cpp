@@ -1,0 +1,75 @@
+#include "platform/application.h"
+
+#include "platform/audio_mixer.h"
+#include "platform/display.h"
+#include "platform/menu_bar.h"
+#include "platform/window.h"
+
+#include <QApplication>
+
+namespace platform {
+namespace {
+
+bool& quitFlag()
+{
+    static bool flag = false;
+    return flag;
+}
+
+} // namespace
+
+bool Application::canStart()
+{
+    return displayAvailable();
+}
+
+Application::Application(int& argc, char** argv)
+{
+    quitFlag() = false;
+    if (!QApplication::instance())
+        qt_ = std::make_unique<QApplication>(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tumbletot"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tumbletot"));
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application() = default;
+
+MenuBar* Application::menuBar() const
+{
+    return MenuBar::current();
+}
+
+void Application::setMenuBar(MenuBar* bar)
+{
+    MenuBar::setCurrent(bar);
+}
+
+int Application::run()
+{
+    Event_Open();
+    openDefaultWindow();
+    const int status = quitFlag() ? 0 : QApplication::exec();
+    Window::closeAll();
+    releaseAtExit();
+    AudioMixer::shutdown();
+    return status;
+}
+
+void Application::Quit()
+{
+    if (quitFlag())
+        return;
+    quitFlag() = true;
+    // Windows go later: a handler of one of them may be what called this.
+    while (Window* window = Window::front())
+        window->Close();
+    QApplication::quit();
+}
+
+bool Application::quitting()
+{
+    return quitFlag();
+}
+
+} // namespace platform

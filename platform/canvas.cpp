@@ -1,0 +1,78 @@
+#include "platform/canvas.h"
+
+#include "platform/canvas_widget.h"
+#include "platform/draw_op.h"
+#include "platform/graphics.h"
+#include "platform/picture.h"
+#include "platform/window.h"
+
+#include <QPainter>
+
+namespace platform {
+
+Canvas::Canvas(Window& owner, std::string name, Rect box, Control* parent)
+    : Control(owner, std::move(name), box, new CanvasWidget(parent ? parent->widget() : owner.surface())),
+      view_(static_cast<CanvasWidget*>(widget())), ops_(std::make_unique<std::vector<DrawOp>>()),
+      graphics_(std::make_unique<Graphics>(*ops_, [this](const DrawOp& op) { drawnOp(op); }))
+{
+    view_->setCanvas(this);
+}
+
+Canvas::~Canvas()
+{
+    view_->setCanvas(nullptr);
+}
+
+void Canvas::setBackdrop(const Picture* picture)
+{
+    backdrop_ = picture;
+    view_->update();
+}
+
+void Canvas::Refresh(bool eraseBackground)
+{
+    if (!eraseBackground) {
+        view_->update();
+        return;
+    }
+    // Only the parts that held drawing need repainting.
+    QRegion dirty;
+    for (const DrawOp& op : *ops_)
+        dirty += op.bounds();
+    ops_->clear();
+    view_->update(dirty.isEmpty() ? view_->rect() : dirty.boundingRect());
+}
+
+void Canvas::Scroll(int dx, int dy)
+{
+    const QRect area = view_->rect();
+    std::vector<DrawOp> kept;
+    for (DrawOp& op : *ops_) {
+        op.box.translate(dx, dy);
+        op.points.translate(dx, dy);
+        if (op.bounds().intersects(area))
+            kept.push_back(std::move(op));
+    }
+    *ops_ = std::move(kept);
+    view_->update();
+}
+
+void Canvas::drawnOp(const DrawOp& op)
+{
+    view_->update(op.bounds());
+}
+
+void Canvas::paint(QPainter& painter) const
+{
+    if (backdrop_)
+        painter.drawImage(QPoint(0, 0), backdrop_->image());
+    paintOps(painter, *ops_);
+    if (Paint) {
+        std::vector<DrawOp> immediate;
+        Graphics graphics(immediate);
+        Paint(graphics);
+        paintOps(painter, immediate);
+    }
+}
+
+} // namespace platform

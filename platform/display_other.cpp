@@ -1,0 +1,10 @@
+#include "platform/display.h"
+
+namespace platform {
+
+bool displayAvailable()
+{
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/text_style.h"
+
+namespace platform {
+
+// A captioned frame; the radio buttons inside one group box exclude each other.
+class GroupBox : public Control {
+public:
+    GroupBox(Window& owner, std::string name, Rect box, const std::string& caption,
+             const TextStyle& style);
+};
+
+} // namespace platform

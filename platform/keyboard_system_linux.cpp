@@ -1,0 +1,17 @@
+#include "platform/keyboard.h"
+#include "platform/keyboard_tracker.h"
+#include "platform/keyboard_x11.h"
+
+#include <QGuiApplication>
+
+namespace platform {
+
+std::unique_ptr<KeyboardState> makeSystemKeyboard()
+{
+    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                            : nullptr)
+        return std::make_unique<KeyboardX11>(x11->connection());
+    return std::make_unique<KeyboardTracker>();
+}
+
+} // namespace platform

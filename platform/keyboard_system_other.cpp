@@ -1,0 +1,11 @@
+#include "platform/keyboard.h"
+#include "platform/keyboard_tracker.h"
+
+namespace platform {
+
+std::unique_ptr<KeyboardState> makeSystemKeyboard()
+{
+    return std::make_unique<KeyboardTracker>();
+}
+
+} // namespace platform

@@ -1,0 +1,10 @@
+#include "platform/runtime.h"
+
+namespace platform {
+
+bool menuKeyIsCommand()
+{
+    return false;
+}
+
+} // namespace platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// A sound clip, held decoded in memory so that playing it costs nothing but mixing.
+class Movie {
+public:
+    static constexpr int SampleRate = 44100;
+
+    // Reads a 16-bit PCM WAV file; on failure returns nullptr and says why in error.
+    static std::unique_ptr<Movie> load(const std::string& path, std::string& error);
+    static std::unique_ptr<Movie> fromSamples(std::vector<std::int16_t> samples);
+
+    const std::vector<std::int16_t>& samples() const { return samples_; }
+    double seconds() const { return double(samples_.size()) / SampleRate; }
+
+private:
+    explicit Movie(std::vector<std::int16_t> samples) : samples_(std::move(samples)) {}
+
+    std::vector<std::int16_t> samples_; // mono at SampleRate
+};
+
+} // namespace platform

@@ -1,0 +1,32 @@
+#include "platform/movie_player.h"
+
+#include "platform/sound_output.h"
+
+namespace platform {
+
+MoviePlayer::MoviePlayer(Window& owner, std::string name, bool looping)
+    : Control(owner, std::move(name), {}, nullptr), looping_(looping)
+{
+}
+
+MoviePlayer::~MoviePlayer()
+{
+    Stop();
+}
+
+void MoviePlayer::Play()
+{
+    SoundOutput::current().play(this, movie_, looping_);
+}
+
+void MoviePlayer::Stop()
+{
+    SoundOutput::current().stop(this);
+}
+
+bool MoviePlayer::isPlaying() const
+{
+    return SoundOutput::current().playing(this);
+}
+
+} // namespace platform

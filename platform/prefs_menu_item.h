@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/menu_item.h"
+
+#include <QAction>
+
+namespace platform {
+
+// The preferences command, where the platform puts it (the application menu on macOS).
+class PrefsMenuItem : public MenuItem {
+protected:
+    void placeOnPlatform() override { action()->setMenuRole(QAction::PreferencesRole); }
+};
+
+} // namespace platform

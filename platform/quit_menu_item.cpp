@@ -1,0 +1,19 @@
+#include "platform/quit_menu_item.h"
+
+#include "platform/application.h"
+
+#include <QAction>
+
+namespace platform {
+
+void QuitMenuItem::defaultAction()
+{
+    Application::Quit();
+}
+
+void QuitMenuItem::placeOnPlatform()
+{
+    action()->setMenuRole(QAction::QuitRole);
+}
+
+} // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/menu_item.h"
+
+namespace platform {
+
+// The quit command: unless a window handles it, the application quits.
+class QuitMenuItem : public MenuItem {
+public:
+    void defaultAction() override;
+
+protected:
+    void placeOnPlatform() override;
+};
+
+} // namespace platform

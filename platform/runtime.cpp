@@ -1,0 +1,64 @@
+#include "platform/runtime.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+#include <cstdio>
+
+namespace platform {
+
+ScreenSize Screen(int)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect geometry = screen->geometry();
+    return {geometry.width(), geometry.height()};
+}
+
+void RuntimeBackgroundTask()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void RuntimeWaitForEvents()
+{
+    // The overload with a time limit ignores WaitForMoreEvents and spins; this one sleeps.
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void ShowURL(const std::string& url)
+{
+    const QUrl address = QUrl::fromUserInput(QString::fromStdString(url));
+    if (!QDesktopServices::openUrl(address))
+        std::fprintf(stderr, "tumbletot: no browser could open %s\n", url.c_str());
+}
+
+std::string Str(long long value)
+{
+    return std::to_string(value);
+}
+
+std::string Chr(int code)
+{
+    return std::string(1, static_cast<char>(code));
+}
+
+std::string NthField(const std::string& text, const std::string& separator, int index)
+{
+    if (index < 1 || separator.empty())
+        return {};
+    std::size_t start = 0;
+    for (int field = 1; field < index; ++field) {
+        const std::size_t next = text.find(separator, start);
+        if (next == std::string::npos)
+            return {};
+        start = next + separator.size();
+    }
+    const std::size_t end = text.find(separator, start);
+    return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+} // namespace platform

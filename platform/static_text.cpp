@@ -1,0 +1,44 @@
+#include "platform/static_text.h"
+
+#include "platform/window.h"
+
+#include <QLabel>
+
+namespace platform {
+
+StaticText::StaticText(Window& owner, std::string name, Rect box, const std::string& text,
+                       const TextStyle& style, Control* parent)
+    : Control(owner, std::move(name), box,
+              new QLabel(parent ? parent->widget() : owner.surface())),
+      label_(static_cast<QLabel*>(widget()))
+{
+    label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    style.applyTo(label_);
+    setText(text);
+}
+
+std::string StaticText::Text() const
+{
+    return text_;
+}
+
+void StaticText::setText(const std::string& text)
+{
+    text_ = text;
+    const QStringList lines = QString::fromStdString(text).split(QLatin1Char('\r'));
+    if (lines.size() == 1) {
+        label_->setTextFormat(Qt::PlainText);
+        label_->setText(lines.front());
+        return;
+    }
+    QString html;
+    for (const QString& line : lines) {
+        html += line.isEmpty() ? QStringLiteral("<div style=\"font-size:%1px\">&nbsp;</div>")
+                                     .arg(std::max(1, label_->font().pixelSize() / 2))
+                               : QStringLiteral("<div>%1</div>").arg(line.toHtmlEscaped());
+    }
+    label_->setTextFormat(Qt::RichText);
+    label_->setText(html);
+}
+
+} // namespace platform

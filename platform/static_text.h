@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/control.h"
+#include "platform/text_style.h"
+
+class QLabel;
+
+namespace platform {
+
+class StaticText : public Control {
+public:
+    StaticText(Window& owner, std::string name, Rect box, const std::string& text,
+               const TextStyle& style, Control* parent = nullptr);
+
+    std::string Text() const;
+    // Carriage returns break lines, as on the platform this toy comes from; an empty line
+    // between two lines is a narrow gap, so spaced-out instructions fit their box.
+    void setText(const std::string& text);
+
+private:
+    QLabel* label_;
+    std::string text_;
+};
+
+} // namespace platform

@@ -1,0 +1,267 @@
+#include "platform/window.h"
+
+#include "platform/control.h"
+#include "platform/window_frame.h"
+#include "platform/window_surface.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+// Open windows, the one in front last.
+std::vector<Window*>& stack()
+{
+    static std::vector<Window*> windows;
+    return windows;
+}
+
+void toFront(Window* window)
+{
+    auto& windows = stack();
+    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+    windows.push_back(window);
+}
+
+QRect screenGeometry()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 640, 480);
+}
+
+} // namespace
+
+Window::Window(Rect designBox, const std::string& title)
+    : frame_(new WindowFrame(this)), surface_(frame_->surface())
+{
+    setTitle(title);
+    setBounds(designBox);
+    BackColor(backColor_);
+}
+
+Window::~Window()
+{
+    auto& windows = stack();
+    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+    controls_.clear();
+}
+
+void Window::open(std::function<void()> closedHook)
+{
+    closedHook_ = std::move(closedHook);
+    AddMenuHandlers();
+    for (std::size_t i = 0; i < controls_.size() && !closed_; ++i)
+        controls_[i]->runOpen();
+    if (!closed_)
+        Event_Open();
+    if (!closed_)
+        Show();
+}
+
+void Window::Show()
+{
+    if (closed_)
+        return;
+    if (fullScreen_) {
+        // Without a window manager a full-screen request alone leaves a small window.
+        const QRect screen = screenGeometry();
+        setBounds({screen.x(), screen.y(), screen.width(), screen.height()});
+        frame_->showFullScreen();
+    } else {
+        if (centered_ && !frame_->isVisible()) {
+            const QRect screen = screenGeometry();
+            frame_->move(screen.center() - frame_->rect().center());
+        }
+        frame_->show();
+    }
+    frame_->raise();
+    frame_->activateWindow();
+    surface_->setFocus(Qt::OtherFocusReason);
+    toFront(this);
+}
+
+void Window::Close()
+{
+    if (closed_)
+        return;
+    closed_ = true;
+    Event_Close();
+    auto& windows = stack();
+    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+    for (auto& control : controls_)
+        control->windowClosing();
+    frame_->hide();
+    if (closedHook_)
+        closedHook_();
+    // Handlers of this window may still be on the stack; the frame deletes the window later.
+    frame_->deleteLater();
+}
+
+int Window::Left() const
+{
+    return frame_->x();
+}
+
+int Window::Top() const
+{
+    return frame_->y();
+}
+
+int Window::Width() const
+{
+    return surface_->width();
+}
+
+int Window::Height() const
+{
+    return surface_->height();
+}
+
+void Window::setBounds(Rect box)
+{
+    const int bar = frame_->menuBarHeight();
+    frame_->setGeometry(box.left, box.top, box.width, box.height + bar);
+    surface_->setGeometry(0, bar, box.width, box.height);
+    surfaceResized(box.width, box.height);
+}
+
+void Window::BackColor(Color color)
+{
+    backColor_ = color;
+    QPalette palette = surface_->palette();
+    palette.setColor(QPalette::Window, QColor(color.red, color.green, color.blue));
+    surface_->setPalette(palette);
+    // A new background repaints the window at once, canvases included: what they showed is gone.
+    for (auto& control : controls_)
+        control->Refresh();
+    surface_->update();
+}
+
+std::string Window::Title() const
+{
+    return frame_->windowTitle().toStdString();
+}
+
+void Window::setTitle(const std::string& title)
+{
+    frame_->setWindowTitle(QString::fromStdString(title));
+}
+
+bool Window::MenuBarVisible() const
+{
+    return !frame_->menuBar()->isHidden();
+}
+
+void Window::setMenuBarVisible(bool visible)
+{
+    const int width = Width();
+    const int height = Height();
+    frame_->menuBar()->setVisible(visible);
+    setBounds({Left(), Top(), width, height});
+}
+
+void Window::setResizable(bool resizable)
+{
+    frame_->setWindowFlag(Qt::WindowMaximizeButtonHint, resizable);
+    if (!resizable)
+        frame_->setFixedSize(frame_->size());
+}
+
+Control* Window::findControl(const std::string& name) const
+{
+    for (const auto& control : controls_) {
+        if (control->Name() == name)
+            return control.get();
+    }
+    return nullptr;
+}
+
+Window* Window::front()
+{
+    return stack().empty() ? nullptr : stack().back();
+}
+
+std::vector<Window*> Window::openWindows()
+{
+    return stack();
+}
+
+void Window::closeAll()
+{
+    while (Window* window = front())
+        window->Close();
+    releaseClosed();
+}
+
+void Window::releaseClosed()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool Window::runMenuHandler(const std::string& itemName)
+{
+    const auto handler = menuHandlers_.find(itemName);
+    return handler != menuHandlers_.end() && handler->second();
+}
+
+void Window::addMenuHandler(const std::string& itemName, std::function<bool()> handler)
+{
+    menuHandlers_[itemName] = std::move(handler);
+}
+
+void Window::deliverKeyDown(const std::string& key)
+{
+    if (!closed_)
+        Event_KeyDown(key);
+}
+
+void Window::deliverMouseDown(int x, int y)
+{
+    if (!closed_)
+        mouseWanted_ = Event_MouseDown(x, y);
+}
+
+void Window::deliverMouseUp(int x, int y)
+{
+    // The release goes to the window only when its press handler asked for it.
+    if (closed_ || !mouseWanted_)
+        return;
+    mouseWanted_ = false;
+    Event_MouseUp(x, y);
+}
+
+void Window::closeRequested()
+{
+    if (closeBoxCloses_)
+        Close();
+}
+
+void Window::activated()
+{
+    if (!closed_)
+        toFront(this);
+}
+
+void Window::surfaceResized(int width, int height)
+{
+    for (auto& control : controls_) {
+        if (control->widget() && control->widget()->parentWidget() == surface_)
+            control->parentResized(width, height);
+    }
+}
+
+QWidget* Window::surface() const
+{
+    return surface_;
+}
+
+QWidget* Window::frame() const
+{
+    return frame_;
+}
+
+} // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class QMenuBar;
+
+namespace platform {
+
+class Window;
+class WindowSurface;
+
+// The top-level widget of a window: its menu bar, its surface, its close box.
+class WindowFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit WindowFrame(Window* window);
+    ~WindowFrame() override;
+
+    Window* window() const { return window_; }
+    WindowSurface* surface() const { return surface_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    int menuBarHeight() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    Window* window_;
+    WindowSurface* surface_;
+    QMenuBar* menuBar_;
+};
+
+} // namespace platform

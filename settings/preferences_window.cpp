@@ -1,0 +1,243 @@
+#include "settings/preferences_window.h"
+
+#include "platform/application.h"
+#include "platform/check_box.h"
+#include "platform/group_box.h"
+#include "platform/push_button.h"
+#include "platform/radio_button.h"
+#include "platform/resource_store.h"
+#include "platform/runtime.h"
+#include "platform/shared_window.h"
+#include "platform/slider.h"
+#include "platform/static_text.h"
+#include "platform/timer.h"
+#include "play/play_window.h"
+#include "settings/module1.h"
+#include "sound/sound_sets.h"
+
+#include <functional>
+
+namespace {
+
+constexpr platform::Rect kWindowBox{0, 0, 584, 381};
+constexpr int kSliderMinimum = 0;
+constexpr int kSliderMaximum = 100;
+constexpr int kSliderLineStep = 1;
+constexpr int kSliderPageStep = 20;
+constexpr int kSliderDesignValue = 20;
+constexpr int kMillisecondsPerSecond = 1000;
+
+const platform::TextStyle kText{"System", 12, false, platform::RGB(0, 0, 0)};
+const platform::TextStyle kCaption{"System", 12, true, platform::RGB(0, 0, 0)};
+
+// The design places a group's controls in window coordinates; Qt wants them in the group's.
+platform::Rect inGroup(platform::Rect box, const platform::GroupBox* group)
+{
+    return {box.left - group->Left(), box.top - group->Top(), box.width, box.height};
+}
+
+} // namespace
+
+Window2& Window2::shared()
+{
+    return platform::SharedWindow<Window2>::get();
+}
+
+bool Window2::isOpen()
+{
+    return platform::SharedWindow<Window2>::exists();
+}
+
+int Window2::sliderPositionFor(int delayTime)
+{
+    if (delayTime >= 1 && delayTime <= 30)
+        return delayTime;
+    if (delayTime == 45 || delayTime == 60)
+        return delayTime;
+    if (delayTime == 120)
+        return kSliderMaximum;
+    return kSliderDesignValue;
+}
+
+Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
+{
+    setMenuBarVisible(true);
+    setPlacementCentered(true);
+    using platform::CheckBox;
+    using platform::GroupBox;
+    using platform::RadioButton;
+    using platform::Rect;
+
+    BacColBox = add<GroupBox>("BacColBox", Rect{10, 123, 251, 120}, "Background color", kCaption);
+    RadioButton1 = add<RadioButton>("RadioButton1", inGroup({35, 151, 80, 20}, BacColBox),
+                                    "White", kText, BacColBox, false);
+    RadioButton2 = add<RadioButton>("RadioButton2", inGroup({35, 180, 155, 20}, BacColBox),
+                                    "Different each game", kText, BacColBox, true);
+    RadioButton3 = add<RadioButton>("RadioButton3", inGroup({35, 210, 194, 20}, BacColBox),
+                                    "Change every click", kText, BacColBox, false);
+    GroupBox2 = add<GroupBox>("GroupBox2", Rect{10, 14, 251, 100}, "Play mode", kCaption);
+    RadioButton4 = add<RadioButton>("RadioButton4", inGroup({35, 43, 194, 20}, GroupBox2),
+                                    "Baby makes new shapes", kText, GroupBox2, true);
+    RadioButton5 = add<RadioButton>("RadioButton5", inGroup({35, 70, 186, 25}, GroupBox2),
+                                    "Only background changes", kText, GroupBox2, false);
+    CheckBox1 = add<CheckBox>("CheckBox1", Rect{312, 30, 219, 42},
+                              "Tumbletot plays alone if Baby doesn't play after", kText, nullptr,
+                              false);
+    Slider1 = add<platform::Slider>("Slider1", Rect{326, 73, 134, 22}, kSliderMinimum,
+                                    kSliderMaximum, kSliderLineStep, kSliderPageStep,
+                                    sliderPositionFor(Module1::delayTime));
+    StaticText1 = add<platform::StaticText>("StaticText1", Rect{472, 64, 68, 21}, "", kText);
+    GroupBox1 = add<GroupBox>("GroupBox1", Rect{301, 14, 251, 92}, "Play automatically", kCaption);
+    GroupBox3 = add<GroupBox>("GroupBox3", Rect{10, 258, 251, 57}, "Shapes appear", kCaption);
+    RadioButton6 = add<RadioButton>("RadioButton6", inGroup({20, 282, 80, 20}, GroupBox3),
+                                    "Random", kText, GroupBox3, false);
+    RadioButton7 = add<RadioButton>("RadioButton7", inGroup({112, 282, 137, 20}, GroupBox3),
+                                    "Centered on screen", kText, GroupBox3, false);
+    GroupBox4 = add<GroupBox>("GroupBox4", Rect{301, 128, 251, 52}, "Beginners mode", kCaption);
+    CheckBox2 = add<CheckBox>("CheckBox2", inGroup({312, 145, 228, 26}, GroupBox4),
+                              "Use only red, white and black", kText, GroupBox4, false);
+    GroupBox5 = add<GroupBox>("GroupBox5", Rect{302, 209, 250, 106}, "Sound", kText);
+    RadioButton8 = add<RadioButton>("RadioButton8", inGroup({312, 232, 208, 20}, GroupBox5),
+                                    "Simple (chirps and beeps)", kText, GroupBox5, false);
+    RadioButton9 = add<RadioButton>("RadioButton9", inGroup({312, 262, 228, 20}, GroupBox5),
+                                    "Complex (harmonies and signals)", kText, GroupBox5, false);
+    RadioButton10 = add<RadioButton>("RadioButton10", inGroup({312, 293, 219, 20}, GroupBox5),
+                                     "Recognizable (real world sounds)", kText, GroupBox5, false);
+    PushButton1 =
+        add<platform::PushButton>("PushButton1", Rect{468, 340, 84, 20}, "Play", kText, true);
+    PushButton2 = add<platform::PushButton>("PushButton2", Rect{267, 340, 83, 20}, "Web site", kText);
+
+    // Each radio button shows one word of one setting and writes it when chosen.
+    struct Choice {
+        RadioButton* button;
+        std::string* setting;
+        const char* word;
+    };
+    const Choice choices[] = {
+        {RadioButton1, &Module1::backMode, "white"},
+        {RadioButton2, &Module1::backMode, "different"},
+        {RadioButton3, &Module1::backMode, "changing"},
+        {RadioButton4, &Module1::playMode, "shapes"},
+        {RadioButton5, &Module1::playMode, "backgroundOnly"},
+        {RadioButton6, &Module1::appearMode, "random"},
+        {RadioButton7, &Module1::appearMode, "centered"},
+        {RadioButton8, &Module1::soundComplexity, "simple"},
+        {RadioButton9, &Module1::soundComplexity, "complex"},
+        {RadioButton10, &Module1::soundComplexity, "recognizable"},
+    };
+    for (const Choice& choice : choices) {
+        choice.button->Open = [choice] {
+            if (*choice.setting == choice.word)
+                choice.button->setValue(true);
+        };
+        choice.button->Action = [this, choice] {
+            *choice.setting = choice.word;
+            if (choice.button == RadioButton4)
+                setShapeControlsEnabled(true);
+            else if (choice.button == RadioButton5)
+                setShapeControlsEnabled(false);
+        };
+    }
+    CheckBox1->Open = [this] { CheckBox1_Open(); };
+    CheckBox1->Action = [this] { CheckBox1_Action(); };
+    CheckBox2->Open = [this] { CheckBox2_Open(); };
+    CheckBox2->Action = [this] { CheckBox2_Action(); };
+    Slider1->ValueChanged = [this] { Slider1_ValueChanged(); };
+    PushButton1->Action = [this] { PushButton1_Action(); };
+    PushButton2->Action = [this] { PushButton2_Action(); };
+}
+
+void Window2::setShapeControlsEnabled(bool enabled)
+{
+    for (platform::Control* control :
+         std::initializer_list<platform::Control*>{BacColBox, RadioButton1, RadioButton2,
+                                                   RadioButton3, GroupBox3, RadioButton6,
+                                                   RadioButton7})
+        control->setEnabled(enabled);
+}
+
+void Window2::CheckBox1_Open()
+{
+    CheckBox1->setValue(Module1::autoMode == "on");
+}
+
+void Window2::CheckBox1_Action()
+{
+    if (!CheckBox1->Value()) {
+        Module1::autoMode = "off";
+        showTime = "won't play";
+        StaticText1->setText(showTime);
+        StaticText1->Refresh();
+        return;
+    }
+    Module1::autoMode = "on";
+    const int v = Slider1->Value();
+    Slider1->setValue(v - 1);
+    Slider1->setValue(v);
+}
+
+void Window2::CheckBox2_Open()
+{
+    CheckBox2->setValue(Module1::beginnersMode == "on");
+}
+
+void Window2::CheckBox2_Action()
+{
+    Module1::beginnersMode = CheckBox2->Value() ? "on" : "off";
+}
+
+void Window2::Slider1_ValueChanged()
+{
+    const int v = Slider1->Value();
+    if (v < 2) {
+        showTime = "1 second";
+        Module1::delayTime = 1;
+        Slider1->setValue(1);
+    } else if (v <= 29) {
+        showTime = platform::Str(v) + " seconds";
+        Module1::delayTime = v;
+    } else if (v <= 44) {
+        showTime = "30 seconds";
+        Module1::delayTime = 30;
+    } else if (v <= 59) {
+        showTime = "45 seconds";
+        Module1::delayTime = 45;
+    } else if (v <= 99) {
+        // 99 has no band of its own; it stays with its lower neighbour.
+        showTime = "1 minute";
+        Module1::delayTime = 60;
+    } else {
+        showTime = "2 minutes";
+        Module1::delayTime = 120;
+    }
+    StaticText1->setText(showTime);
+    StaticText1->Refresh();
+}
+
+void Window2::PushButton1_Action()
+{
+    Close();
+}
+
+void Window2::PushButton2_Action()
+{
+    platform::ShowURL("file://" + platform::ResourceStore::folder() + "/about.html");
+}
+
+void Window2::Event_Close()
+{
+    // Quitting before play ever began: applying would open windows in the middle of the quit.
+    if (platform::Application::quitting() && !Window1::isOpen())
+        return;
+    if (Module1::autoMode == "off") {
+        Window1::shared().Timer1->setMode(platform::Timer::ModeOff);
+        // Switching auto-play off stops the automatic play too, not only its countdown.
+        Window1::shared().Timer2->setMode(platform::Timer::ModeOff);
+    } else {
+        Module1::autoMode = "on";
+        Window1::shared().Timer1->setMode(platform::Timer::ModeMultiple);
+        Window1::shared().Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
+    }
+    SoundSets::applySoundComplexity();
+    Window1::shared().setBackColor();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/window.h"
+
+#include <string>
+
+namespace platform {
+class CheckBox;
+class GroupBox;
+class PushButton;
+class RadioButton;
+class Slider;
+class StaticText;
+} // namespace platform
+
+// Where a parent edits the settings. Each control writes its setting at once; closing the
+// window applies to the play window what cannot take effect by itself.
+class Window2 : public platform::Window {
+public:
+    static Window2& shared();
+    static bool isOpen();
+
+    Window2();
+
+    platform::GroupBox* BacColBox;
+    platform::RadioButton* RadioButton1;
+    platform::RadioButton* RadioButton2;
+    platform::RadioButton* RadioButton3;
+    platform::GroupBox* GroupBox2;
+    platform::RadioButton* RadioButton4;
+    platform::RadioButton* RadioButton5;
+    platform::CheckBox* CheckBox1;
+    platform::Slider* Slider1;
+    platform::StaticText* StaticText1;
+    platform::GroupBox* GroupBox1;
+    platform::GroupBox* GroupBox3;
+    platform::RadioButton* RadioButton6;
+    platform::RadioButton* RadioButton7;
+    platform::GroupBox* GroupBox4;
+    platform::CheckBox* CheckBox2;
+    platform::GroupBox* GroupBox5;
+    platform::RadioButton* RadioButton8;
+    platform::RadioButton* RadioButton9;
+    platform::RadioButton* RadioButton10;
+    platform::PushButton* PushButton1;
+    platform::PushButton* PushButton2;
+
+    std::string showTime;
+
+    void CheckBox1_Open();
+    void CheckBox1_Action();
+    void CheckBox2_Open();
+    void CheckBox2_Action();
+    void Slider1_ValueChanged();
+    void PushButton1_Action();
+    void PushButton2_Action();
+    void Event_Close() override;
+
+    // Where the slider stands for a delay, so that opening the window keeps the delay chosen.
+    static int sliderPositionFor(int delayTime);
+
+private:
+    void setShapeControlsEnabled(bool enabled);
+};
