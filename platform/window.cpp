@@ -103,12 +103,12 @@ void Window::Close()
 
 int Window::Left() const
 {
-    return frame_->x();
+    return frame_->geometry().x();
 }
 
 int Window::Top() const
 {
-    return frame_->y();
+    return frame_->geometry().y();
 }
 
 int Window::Width() const

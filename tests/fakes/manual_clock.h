@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/timer_scheduler.h"
+
+#include <map>
+
+// Timers that fire only when the test moves time on.
+class ManualClock : public platform::TimerScheduler {
+public:
+    Id start(int periodMs, std::function<void()> fire) override
+    {
+        timers_[++last_] = {std::max(1, periodMs), now_ + std::max(1, periodMs), std::move(fire)};
+        return last_;
+    }
+    void cancel(Id id) override { timers_.erase(id); }
+
+    // Moves time on, firing every timer that falls due, in order of time.
+    void advance(long long ms)
+    {
+        const long long end = now_ + ms;
+        for (;;) {
+            auto due = timers_.end();
+            for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+                if (it->second.due <= end && (due == timers_.end() || it->second.due < due->second.due))
+                    due = it;
+            }
+            if (due == timers_.end())
+                break;
+            now_ = due->second.due;
+            due->second.due += due->second.period;
+            auto fire = due->second.fire; // the timer may be cancelled while it fires
+            fire();
+        }
+        now_ = end;
+    }
+    long long now() const { return now_; }
+    int running() const { return int(timers_.size()); }
+
+private:
+    struct Entry {
+        long long period;
+        long long due;
+        std::function<void()> fire;
+    };
+    std::map<Id, Entry> timers_;
+    Id last_ = 0;
+    long long now_ = 0;
+};

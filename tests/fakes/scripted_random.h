@@ -1,0 +1,44 @@
+#pragma once
+
+#include "platform/random.h"
+
+#include <deque>
+#include <initializer_list>
+
+// Rnd from a script.
+class ScriptedRandom : public platform::RandomSource {
+public:
+    double next() override
+    {
+        // Running dry is a fault of the test: noted, and answered with values that still let
+        // retry loops end.
+        if (values_.empty()) {
+            ++overdrawn_;
+            const double spread = overdrawn_ * 0.37;
+            return spread - int(spread);
+        }
+        const double value = values_.front();
+        values_.pop_front();
+        ++drawn_;
+        return value;
+    }
+
+    void push(std::initializer_list<double> values) { values_.insert(values_.end(), values); }
+    void push(double value) { values_.push_back(value); }
+    std::size_t remaining() const { return values_.size(); }
+    int drawn() const { return drawn_; }
+    int overdrawn() const { return overdrawn_; }
+    void reset()
+    {
+        values_.clear();
+        drawn_ = overdrawn_ = 0;
+    }
+
+    // The value whose draw trunc(Rnd × a + b) gives exactly result.
+    static double giving(int result, double a, double b) { return (result + 0.5 - b) / a; }
+
+private:
+    std::deque<double> values_;
+    int drawn_ = 0;
+    int overdrawn_ = 0;
+};

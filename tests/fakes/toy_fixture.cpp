@@ -1,0 +1,59 @@
+#include "toy_fixture.h"
+
+#include "app/menu1.h"
+#include "media/media.h"
+#include "platform/application.h"
+#include "platform/resource_store.h"
+#include "platform/window.h"
+#include "settings/module1.h"
+
+#include <QCoreApplication>
+
+ToyFixture::ToyFixture()
+{
+    platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
+    platform::MenuBar::setCurrent(&Menu1::shared());
+    reset();
+}
+
+ToyFixture::~ToyFixture()
+{
+    platform::Window::closeAll();
+    platform::setRandomSource(nullptr);
+    platform::Keyboard::install(nullptr);
+    platform::SoundOutput::install(nullptr);
+    platform::TimerScheduler::install(nullptr);
+}
+
+void ToyFixture::reset()
+{
+    platform::Window::closeAll();
+    auto ownedRandom = std::make_unique<ScriptedRandom>();
+    auto ownedKeyboard = std::make_unique<ScriptedKeyboard>();
+    auto ownedClock = std::make_unique<ManualClock>();
+    auto ownedSound = std::make_unique<RecordingSoundOutput>();
+    random = ownedRandom.get();
+    keyboard = ownedKeyboard.get();
+    clock = ownedClock.get();
+    sound = ownedSound.get();
+    platform::setRandomSource(std::move(ownedRandom));
+    platform::Keyboard::install(std::move(ownedKeyboard));
+    platform::TimerScheduler::install(std::move(ownedClock));
+    platform::SoundOutput::install(std::move(ownedSound));
+
+    Module1::playMode = "shapes";
+    Module1::backMode = "white";
+    Module1::appearMode = "centered";
+    Module1::beginnersMode = "on";
+    Module1::autoMode = "off";
+    Module1::soundComplexity = "complex";
+    Module1::delayTime = 0;
+    Module1::soundNumber = 0;
+    Module1::B_Sound.fill(nullptr);
+}
+
+void ToyFixture::settle()
+{
+    QCoreApplication::processEvents();
+    platform::Window::releaseClosed();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "manual_clock.h"
+#include "recording_sound_output.h"
+#include "scripted_keyboard.h"
+#include "scripted_random.h"
+
+#include <string>
+
+// Puts the toy into a known state for one test: scripted chance, keys, clock and sound, the
+// settings at their defaults, no window open, the assets of the build tree.
+class ToyFixture {
+public:
+    ToyFixture();
+    ~ToyFixture();
+
+    void reset();
+    // Lets everything queued on the event loop run.
+    static void settle();
+
+    ScriptedRandom* random = nullptr;
+    ScriptedKeyboard* keyboard = nullptr;
+    ManualClock* clock = nullptr;
+    RecordingSoundOutput* sound = nullptr;
+};

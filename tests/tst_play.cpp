@@ -1,0 +1,280 @@
+// The play window: its opening, the road of a key press or click, the held-key wait, auto-play.
+
+#include "toy_fixture.h"
+
+#include "platform/canvas.h"
+#include "platform/draw_op.h"
+#include "platform/movie_player.h"
+#include "platform/static_text.h"
+#include "platform/timer.h"
+#include "play/play_window.h"
+#include "settings/module1.h"
+#include "settings/preferences_window.h"
+#include "startscreen/start_screen.h"
+
+#include <QtTest>
+
+namespace {
+
+// Rnd values for one shape action on the defaults: kind, then placement and colours.
+void scriptShape(ScriptedRandom& r, int kind = 3)
+{
+    r.push(ScriptedRandom::giving(kind, 6, 1));
+    r.push({0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+}
+
+} // namespace
+
+class TestPlay : public QObject {
+    Q_OBJECT
+    ToyFixture toy;
+
+    int playedPlayer(std::size_t index) const
+    {
+        const void* owner = toy.sound->played.at(index).owner;
+        Window1& w = Window1::shared();
+        for (int n = 1; n <= 8; ++n) {
+            if (&w.player(n) == owner)
+                return n;
+        }
+        return 0;
+    }
+
+    // The play window, with the start screen's music of its opening forgotten.
+    Window1& openPlay()
+    {
+        Window1& w = Window1::shared();
+        toy.sound->played.clear();
+        toy.random->reset();
+        return w;
+    }
+
+private Q_SLOTS:
+    void init() { toy.reset(); }
+
+    void opensFullScreenWithTheCanvasAndHelpLineAnchored()
+    {
+        Window1& w = Window1::shared();
+        QCOMPARE(w.Left(), 0);
+        QCOMPARE(w.Top(), 0);
+        QCOMPARE(w.Width(), 1016);
+        QCOMPARE(w.Height(), 616);
+        QCOMPARE(w.Canvas1->Left(), 8);
+        QCOMPARE(w.Canvas1->Top(), 7);
+        QCOMPARE(w.Canvas1->Width(), 1000);
+        QCOMPARE(w.Canvas1->Height(), 600);
+        QCOMPARE(w.StaticText1->Left(), 3);
+        QCOMPARE(w.StaticText1->Top(), 616 - 21);
+        QVERIFY(!w.MenuBarVisible());
+        QVERIFY(w.StaticText1->Text().find("Ctrl + Shift + P") != std::string::npos);
+        QCOMPARE(w.Screen_width, 1016);
+        QCOMPARE(w.Screen_height, 616);
+    }
+
+    void openingKeepsTheSettingsStopsTimersAndStartsWhite()
+    {
+        Module1::backMode = "changing"; // chosen on the first start screen
+        Module1::beginnersMode = "off";
+        Window1& w = Window1::shared();
+        QCOMPARE(Module1::backMode, std::string("changing"));
+        QCOMPARE(Module1::beginnersMode, std::string("off"));
+        QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
+        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
+        QCOMPARE(w.playing, 0);
+        QCOMPARE(w.lineCol, w.col_Black);
+        QCOMPARE(w.col_Orange, platform::RGB(255, 109, 0));
+        // The start screen made while opening is silent and stays behind.
+        QVERIFY(Window3::isOpen());
+        QVERIFY(!toy.sound->playing(Window3::shared().MoviePlayer1));
+        QCOMPARE(platform::Window::front(), static_cast<platform::Window*>(&w));
+    }
+
+    void keyPressRestartsCountdownStopsAutoPlayAndDraws()
+    {
+        Window1& w = openPlay();
+        Module1::delayTime = 20;
+        w.Timer2->setMode(platform::Timer::ModeMultiple);
+        scriptShape(*toy.random);
+        toy.keyboard->hold(38, 3);
+        QVERIFY(!w.Event_KeyDown("a"));
+        QCOMPARE(w.Timer1->Period(), 20000);
+        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
+        QCOMPARE(int(w.Canvas1->drawn().size()), 2);
+        QCOMPARE(int(toy.sound->played.size()), 1);
+        QCOMPARE(toy.random->remaining(), std::size_t(0));
+    }
+
+    void lowestHeldCodeIsTheKeyAndItsReleaseEndsTheWait()
+    {
+        Window1& w = openPlay();
+        scriptShape(*toy.random);
+        toy.keyboard->hold(60);
+        toy.keyboard->hold(40, 5);
+        toy.keyboard->resetQueries();
+        w.Event_KeyDown("x");
+        // Scan 0..40, then polls of code 40 alone until it is let go.
+        QCOMPARE(toy.keyboard->queries(), 41 + 5);
+        QCOMPARE(int(toy.sound->played.size()), 1);
+    }
+
+    void noKeyHeldMeansCode13()
+    {
+        Window1& w = openPlay();
+        scriptShape(*toy.random);
+        toy.keyboard->resetQueries();
+        w.Event_KeyDown("x");
+        QCOMPARE(toy.keyboard->queries(), 256 + 1); // the full scan, then one poll of 13
+        QCOMPARE(int(toy.sound->played.size()), 1);
+    }
+
+    void code133IsSwallowedButStillStopsAutoPlay()
+    {
+        Window1& w = openPlay();
+        Module1::delayTime = 5;
+        w.Timer2->setMode(platform::Timer::ModeMultiple);
+        toy.keyboard->hold(133, 2);
+        QVERIFY(w.Event_KeyDown(""));
+        QCOMPARE(w.Timer1->Period(), 5000);
+        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
+        QVERIFY(w.Canvas1->drawn().empty());
+        QVERIFY(toy.sound->played.empty());
+    }
+
+    void controlEndsTheWaitAtOnce()
+    {
+        Window1& w = openPlay();
+        scriptShape(*toy.random);
+        toy.keyboard->hold(38); // never let go
+        toy.keyboard->setControl(true);
+        w.Event_KeyDown("a");
+        QCOMPARE(int(toy.sound->played.size()), 1);
+    }
+
+    void pressesDuringAWaitActButDoNotPileUpWaits()
+    {
+        Window1& w = openPlay();
+        toy.random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        toy.random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        toy.keyboard->hold(38, 200);
+        int nestedReturned = 0;
+        QTimer::singleShot(0, [&] {
+            w.Event_KeyDown("b"); // the held key 38 is still the lowest: no second wait
+            ++nestedReturned;
+        });
+        w.Event_KeyDown("a");
+        QCOMPARE(nestedReturned, 1);
+        QCOMPARE(int(toy.sound->played.size()), 2);
+    }
+
+    void mouseDownActsAndReleaseDoesNothing()
+    {
+        Window1& w = openPlay();
+        Module1::delayTime = 3;
+        scriptShape(*toy.random);
+        QVERIFY(!w.Event_MouseDown(10, 10));
+        w.Event_MouseUp(10, 10);
+        QCOMPARE(w.Timer1->Period(), 3000);
+        QCOMPARE(int(toy.sound->played.size()), 1);
+        QCOMPARE(toy.random->remaining(), std::size_t(0));
+    }
+
+    void backgroundOnlyWithChangingChangesTwiceAroundTheSound()
+    {
+        Window1& w = openPlay();
+        Module1::playMode = "backgroundOnly";
+        Module1::backMode = "changing";
+        Module1::beginnersMode = "off";
+        toy.random->reset();
+        toy.random->push({0.1, ScriptedRandom::giving(8, 12, 1)});        // first background
+        toy.random->push(ScriptedRandom::giving(4, 6, 1));                 // the random sound
+        toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1)});       // second background
+        w.mouse_Pressed();
+        QCOMPARE(toy.random->remaining(), std::size_t(0));
+        QCOMPARE(playedPlayer(0), 4);
+        QCOMPARE(w.lastBackCase, 10);
+        QCOMPARE(w.BackColor(), w.col_Blue);
+        QCOMPARE(w.playing, 0); // the random sound leaves the rotation alone
+        QVERIFY(w.Canvas1->drawn().empty());
+    }
+
+    void changingBackgroundComesBeforeTheShape()
+    {
+        Window1& w = openPlay();
+        Module1::backMode = "changing";
+        Module1::beginnersMode = "off";
+        toy.random->reset();
+        toy.random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
+        scriptShape(*toy.random);
+        w.mouse_Pressed();
+        QCOMPARE(w.screenCol, w.col_LPink);
+        QCOMPARE(w.ranCol, w.col_Black); // chosen against the new background
+        QCOMPARE(toy.random->remaining(), std::size_t(0));
+    }
+
+    void autoPlayStartsAfterTheDelayAndTicksEveryOneAndAHalfSeconds()
+    {
+        Window1& w = Window1::shared();
+        Module1::autoMode = "on";
+        Module1::delayTime = 20;
+        Window2::shared().Close(); // applies auto-play
+        const std::size_t before = toy.sound->played.size();
+        toy.clock->advance(21499);
+        QCOMPARE(toy.sound->played.size(), before);
+        toy.clock->advance(1);
+        QCOMPARE(toy.sound->played.size(), before + 1);
+        toy.clock->advance(1500);
+        toy.clock->advance(1500);
+        QCOMPARE(toy.sound->played.size(), before + 3); // at 23 and 24.5 seconds
+        // A click stops it at once and the wait starts again.
+        w.Event_MouseDown(1, 1);
+        const std::size_t afterClick = toy.sound->played.size();
+        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
+        toy.clock->advance(21000);
+        QCOMPARE(toy.sound->played.size(), afterClick);
+    }
+
+    void oneSecondDelayStillTicksEveryOneAndAHalf()
+    {
+        Window1::shared();
+        Module1::autoMode = "on";
+        Module1::delayTime = 1;
+        Window2::shared().Close();
+        const std::size_t before = toy.sound->played.size();
+        toy.clock->advance(2499);
+        QCOMPARE(toy.sound->played.size(), before);
+        toy.clock->advance(1);
+        QCOMPARE(toy.sound->played.size(), before + 1);
+        toy.clock->advance(3000);
+        QCOMPARE(toy.sound->played.size(), before + 3);
+    }
+
+    void closingPreferencesWithAutoPlayOffStopsTheTicksToo()
+    {
+        Window1& w = Window1::shared();
+        Module1::autoMode = "on";
+        Module1::delayTime = 1;
+        Window2::shared().Close();
+        toy.clock->advance(3000);
+        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeMultiple);
+        Module1::autoMode = "off";
+        Window2::shared().Close();
+        QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
+        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
+        const std::size_t before = toy.sound->played.size();
+        toy.clock->advance(10000);
+        QCOMPARE(toy.sound->played.size(), before);
+    }
+
+    void withoutAutoPlayNothingComesHoweverLongTheWait()
+    {
+        Window1& w = Window1::shared();
+        w.Event_MouseDown(1, 1);
+        const std::size_t before = toy.sound->played.size();
+        toy.clock->advance(10 * 60 * 1000);
+        QCOMPARE(toy.sound->played.size(), before);
+        QCOMPARE(w.Timer1->Period(), 0);
+    }
+};
+
+QTEST_MAIN(TestPlay)
+#include "tst_play.moc"

@@ -1,0 +1,137 @@
+// Sound choice: the sets, the default load, the rotation shared by every input, the random pick.
+
+#include "toy_fixture.h"
+
+#include "media/media.h"
+#include "platform/movie_player.h"
+#include "play/play_window.h"
+#include "settings/module1.h"
+#include "sound/sound_sets.h"
+
+#include <QtTest>
+
+class TestSound : public QObject {
+    Q_OBJECT
+    ToyFixture toy;
+
+    Window1& openPlay()
+    {
+        Window1& w = Window1::shared();
+        toy.sound->played.clear();
+        toy.random->reset();
+        return w;
+    }
+
+    std::vector<const platform::Movie*> heard() const
+    {
+        std::vector<const platform::Movie*> movies;
+        for (const auto& p : toy.sound->played)
+            movies.push_back(p.movie);
+        return movies;
+    }
+
+    // One shape action's worth of chance, so the input paths can run.
+    void scriptShapes(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            toy.random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+    }
+
+private Q_SLOTS:
+    void init() { toy.reset(); }
+
+    void defaultLoadUsesSixOfTheComplexSet()
+    {
+        Window1& w = openPlay();
+        QCOMPARE(Module1::soundNumber, 6);
+        QCOMPARE(Module1::B_Sound[7], Media::QuillomoSound21());
+        QCOMPARE(Module1::B_Sound[8], Media::QuillomoSound13());
+        QVERIFY(w.MoviePlayer7->movie() == nullptr);
+        QVERIFY(w.MoviePlayer8->movie() == nullptr);
+        scriptShapes(7);
+        for (int i = 0; i < 7; ++i)
+            w.mouse_Pressed();
+        const std::vector<const platform::Movie*> expected{
+            Media::QuillomoSound20(), Media::QuillomoSound24(), Media::QuillomoSound15(),
+            Media::QuillomoSound16(), Media::QuillomoSound9(),  Media::QuillomoSound14(),
+            Media::QuillomoSound20()};
+        QVERIFY(heard() == expected);
+        QVERIFY(std::all_of(expected.begin(), expected.end(), [](auto m) { return m != nullptr; }));
+    }
+
+    void rotationIsSharedByKeysClicksAndTicks()
+    {
+        Window1& w = openPlay();
+        scriptShapes(4);
+        w.Event_KeyDown("a");
+        w.Event_MouseDown(3, 3);
+        w.Timer2_Action();
+        w.Event_KeyDown("b");
+        QCOMPARE(w.playing, 4);
+        QCOMPARE(toy.sound->played[2].owner, static_cast<const void*>(w.MoviePlayer3));
+    }
+
+    void eachSetFillsItsSlots()
+    {
+        openPlay();
+        SoundSets::writeSimple();
+        QCOMPARE(Module1::B_Sound[1], Media::Basso());
+        QCOMPARE(Module1::B_Sound[4], Media::Basso()); // one shared movie in two slots
+        QCOMPARE(Module1::B_Sound[6], Media::Submarine());
+        SoundSets::writeRecognizable();
+        QCOMPARE(Module1::B_Sound[1], Media::realBoing());
+        QCOMPARE(Module1::B_Sound[5], Media::realZips());
+        QCOMPARE(Module1::B_Sound[6], Media::QuillomoSound13());
+        QVERIFY(!Module1::B_Sound[0] && !Module1::B_Sound[9] && !Module1::B_Sound[10]);
+    }
+
+    void fromEightToSixAndBack()
+    {
+        Window1& w = openPlay();
+        Module1::soundComplexity = "complex";
+        SoundSets::applySoundComplexity();
+        QCOMPARE(Module1::soundNumber, 8);
+        QCOMPARE(w.MoviePlayer8->movie(), Media::QuillomoSound13());
+        w.playing = 7;
+        Module1::soundComplexity = "simple";
+        SoundSets::applySoundComplexity();
+        QCOMPARE(Module1::soundNumber, 6);
+        QCOMPARE(w.MoviePlayer1->movie(), Media::Basso());
+        QCOMPARE(w.MoviePlayer7->movie(), Media::QuillomoSound21()); // kept, but out of use
+        scriptShapes(1);
+        w.mouse_Pressed();
+        QCOMPARE(w.playing, 1);
+
+        w.playing = 6;
+        Module1::soundComplexity = "complex";
+        SoundSets::applySoundComplexity();
+        scriptShapes(1);
+        w.mouse_Pressed();
+        QCOMPARE(w.playing, 7);
+        QCOMPARE(toy.sound->played.back().movie, Media::QuillomoSound21());
+    }
+
+    void unknownComplexityOnlyReloadsTheFirstSixPlayers()
+    {
+        Window1& w = openPlay();
+        Module1::soundComplexity = "loud";
+        SoundSets::applySoundComplexity();
+        QCOMPARE(Module1::soundNumber, 6);
+        QCOMPARE(w.MoviePlayer1->movie(), Media::QuillomoSound20());
+    }
+
+    void randomSoundCoversOneToSoundNumber()
+    {
+        Window1& w = openPlay();
+        Module1::soundNumber = 6;
+        toy.random->push({0.0, 0.999999});
+        w.playSound();
+        w.playSound();
+        QCOMPARE(toy.sound->played[0].owner, static_cast<const void*>(w.MoviePlayer1));
+        QCOMPARE(toy.sound->played[1].owner, static_cast<const void*>(w.MoviePlayer6));
+        QCOMPARE(w.playing, 0);
+    }
+};
+
+QTEST_MAIN(TestSound)
+#include "tst_sound.moc"
