@@ -10,7 +10,15 @@
 namespace platform {
 namespace {
 
-bool& quitFlag()
+// Asked to quit: the event loop is not to run (any more).
+bool& quitRequested()
+{
+    static bool flag = false;
+    return flag;
+}
+
+// The windows are being closed for the quit.
+bool& closingForQuit()
 {
     static bool flag = false;
     return flag;
@@ -25,7 +33,7 @@ bool Application::canStart()
 
 Application::Application(int& argc, char** argv)
 {
-    quitFlag() = false;
+    quitRequested() = false;
     if (!QApplication::instance())
         qt_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tumbletot"));
@@ -49,7 +57,7 @@ int Application::run()
 {
     Event_Open();
     openDefaultWindow();
-    const int status = quitFlag() ? 0 : QApplication::exec();
+    const int status = quitRequested() ? 0 : QApplication::exec();
     Window::closeAll();
     releaseAtExit();
     AudioMixer::shutdown();
@@ -58,18 +66,20 @@ int Application::run()
 
 void Application::Quit()
 {
-    if (quitFlag())
+    if (closingForQuit())
         return;
-    quitFlag() = true;
+    quitRequested() = true;
+    closingForQuit() = true;
     // Windows go later: a handler of one of them may be what called this.
     while (Window* window = Window::front())
         window->Close();
+    closingForQuit() = false;
     QApplication::quit();
 }
 
 bool Application::quitting()
 {
-    return quitFlag();
+    return closingForQuit();
 }
 
 } // namespace platform

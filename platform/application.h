@@ -24,6 +24,7 @@ public:
 
     // Closes every window, running its close event, and ends the event loop.
     static void Quit();
+    // True while Quit closes the windows.
     static bool quitting();
 
 protected:

@@ -1,4 +1,162 @@
+// The application shell: the menu bar, the parent's shortcuts, the window flow and quitting.
+
+#include "toy_fixture.h"
+
+#include "app/class2.h"
+#include "app/menu1.h"
+#include "media/media.h"
+#include "platform/canvas.h"
+#include "platform/draw_op.h"
+#include "platform/menu_item.h"
+#include "platform/movie_player.h"
+#include "platform/prefs_menu_item.h"
+#include "play/play_window.h"
+#include "settings/module1.h"
+#include "settings/preferences_window.h"
+#include "startscreen/start_screen.h"
+
+#include <QAction>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+namespace {
+
+void shortcut(platform::Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* frame = window.frame();
+    frame->activateWindow();
+    QApplication::setActiveWindow(frame);
+    QTest::keyClick(window.surface(), key, modifiers);
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+    ToyFixture toy;
+
+private Q_SLOTS:
+    void init() { toy.reset(); }
+
+    void menuBarHoldsFileAndEdit()
+    {
+        Menu1& bar = Menu1::shared();
+        platform::MenuItem* file = bar.Child("UntitledMenu2");
+        QCOMPARE(file->Text(), std::string("File"));
+        QCOMPARE(file->Child("Prefs")->KeyboardShortcut(), std::string("Cmd+Shift+P"));
+        QCOMPARE(file->Child("FileQuit")->Text(), std::string("Quit"));
+        QVERIFY(file->Child("FileQuit")->AutoEnable());
+        QCOMPARE(file->Child("Prefs")->action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        platform::MenuItem* edit = bar.Child("UntitledMenu0");
+        QCOMPARE(int(edit->children().size()), 6);
+        QCOMPARE(edit->Child("EditPaste")->KeyboardShortcut(), std::string("Cmd+V"));
+        QCOMPARE(&Class2::Prefs(), &bar.Prefs());
+    }
+
+    void preferencesShortcutWorksOnTheFullScreenPlayWindow()
+    {
+        Window1& play = Window1::shared();
+        QVERIFY(!play.MenuBarVisible());
+        shortcut(play, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Window2::isOpen());
+        QCOMPARE(platform::Window::front(), static_cast<platform::Window*>(&Window2::shared()));
+        // Not again while the preferences are in front: the item is disabled there.
+        platform::Window* prefs = &Window2::shared();
+        shortcut(Window2::shared(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!Menu1::shared().Prefs().Enabled());
+        QCOMPARE(&Window2::shared(), prefs);
+    }
+
+    void withoutShiftItIsAKeyForTheChild()
+    {
+        Window1& play = Window1::shared();
+        toy.random->reset();
+        toy.random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9, 0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        shortcut(play, Qt::Key_P, Qt::ControlModifier);
+        shortcut(play, Qt::Key_Z, Qt::ControlModifier); // the Edit items are never enabled
+        QVERIFY(!Window2::isOpen());
+        QCOMPARE(play.playing, 2);
+        QVERIFY(!Menu1::shared().Child("UntitledMenu0")->Child("EditUndo")->Enabled());
+    }
+
+    void startScreenKeyOpensPlayAndDrawsNothing()
+    {
+        Window3& first = Window3::shared();
+        QVERIFY(toy.sound->playing(first.MoviePlayer1));
+        QTest::keyClick(first.surface(), Qt::Key_A);
+        QVERIFY(first.isClosed());
+        QVERIFY(!toy.sound->playing(first.MoviePlayer1));
+        Window1& play = Window1::shared();
+        QVERIFY(play.Canvas1->drawn().empty());
+        QCOMPARE(play.playing, 0);
+        QCOMPARE(platform::Window::front(), static_cast<platform::Window*>(&play));
+        // A second start screen, silent, behind the play window.
+        Window3& second = Window3::shared();
+        QVERIFY(&second != &first);
+        QVERIFY(!toy.sound->playing(second.MoviePlayer1));
+        QCOMPARE(int(platform::Window::openWindows().size()), 2);
+    }
+
+    void startScreenClickStartsPlayOnTheRelease()
+    {
+        Window3& first = Window3::shared();
+        QTest::mousePress(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(!first.isClosed());
+        QVERIFY(!Window1::isOpen());
+        QTest::mouseRelease(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
+        QVERIFY(first.isClosed());
+        QVERIFY(Window1::isOpen());
+        QVERIFY(Window1::shared().Canvas1->drawn().empty());
+    }
+
+    void preferencesFromTheFirstStartScreen()
+    {
+        Window3& first = Window3::shared();
+        shortcut(first, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Window2::isOpen());
+        Window2::shared().Close();
+        QVERIFY(Window1::isOpen());
+        QVERIFY(!first.isClosed()); // the first start screen is found, silenced and shown
+        QVERIFY(!toy.sound->playing(first.MoviePlayer1));
+    }
+
+    void quitEndsEveryStateWithoutOpeningWindows()
+    {
+        Window3::shared();
+        Window2::shared();
+        platform::Application::Quit();
+        QVERIFY(platform::Window::openWindows().empty());
+        QVERIFY(!Window1::isOpen()); // the preferences' closing opened nothing
+        toy.reset();
+
+        Window1::shared();
+        Window2::shared();
+        QCOMPARE(int(platform::Window::openWindows().size()), 3);
+        shortcut(Window2::shared(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(platform::Window::openWindows().empty());
+    }
+
+    void applicationStartsOnTheStartScreenWithTheSimpleSet()
+    {
+        int argc = 1;
+        char name[] = "tumbletot";
+        char* argv[] = {name, nullptr};
+        Class2 app(argc, argv);
+        bool startScreenInFront = false;
+        bool simpleSet = false;
+        QTimer::singleShot(0, [&] {
+            startScreenInFront = platform::Window::front() == &Window3::shared();
+            simpleSet = Module1::B_Sound[1] == Media::Basso() &&
+                        Module1::B_Sound[4] == Media::Basso() &&
+                        Module1::B_Sound[6] == Media::Submarine();
+            platform::Application::Quit();
+        });
+        QCOMPARE(app.run(), 0);
+        QVERIFY(startScreenInFront);
+        QVERIFY(simpleSet);
+        QVERIFY(platform::Window::openWindows().empty());
+        platform::MenuBar::setCurrent(&Menu1::shared());
+    }
+};
+
+QTEST_MAIN(TestApp)
 #include "tst_app.moc"

@@ -1,4 +1,217 @@
+// The preferences window: what it shows, what each control writes, and what closing applies.
+
+#include "toy_fixture.h"
+
+#include "media/media.h"
+#include "platform/application.h"
+#include "platform/check_box.h"
+#include "platform/group_box.h"
+#include "platform/movie_player.h"
+#include "platform/push_button.h"
+#include "platform/radio_button.h"
+#include "platform/slider.h"
+#include "platform/static_text.h"
+#include "platform/timer.h"
+#include "play/play_window.h"
+#include "settings/module1.h"
+#include "settings/preferences_window.h"
+
+#include <QDesktopServices>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class TestSettings : public QObject {
+    Q_OBJECT
+    ToyFixture toy;
+
+private Q_SLOTS:
+    void init() { toy.reset(); }
+
+    void opensShowingTheDefaults()
+    {
+        Window2& w = Window2::shared();
+        QCOMPARE(w.Title(), std::string("Tumbletot Preferences"));
+        QCOMPARE(w.Width(), 584);
+        QCOMPARE(w.Height(), 381);
+        QVERIFY(w.MenuBarVisible());
+        QVERIFY(w.RadioButton1->Value());  // White
+        QVERIFY(!w.RadioButton2->Value()); // the layout's own choice gave way
+        QVERIFY(w.RadioButton4->Value());
+        QVERIFY(w.RadioButton7->Value());
+        QVERIFY(w.RadioButton9->Value());
+        QVERIFY(w.CheckBox2->Value());
+        QVERIFY(!w.CheckBox1->Value());
+        QCOMPARE(w.Slider1->Value(), 20);
+        QCOMPARE(w.StaticText1->Text(), std::string());
+        QVERIFY(!Window1::isOpen()); // opening touches nothing of the play window
+    }
+
+    void eachRadioButtonWritesItsWord()
+    {
+        Window2& w = Window2::shared();
+        const struct {
+            platform::RadioButton* button;
+            const std::string* setting;
+            const char* word;
+        } cases[] = {
+            {w.RadioButton2, &Module1::backMode, "different"},
+            {w.RadioButton3, &Module1::backMode, "changing"},
+            {w.RadioButton1, &Module1::backMode, "white"},
+            {w.RadioButton5, &Module1::playMode, "backgroundOnly"},
+            {w.RadioButton4, &Module1::playMode, "shapes"},
+            {w.RadioButton6, &Module1::appearMode, "random"},
+            {w.RadioButton7, &Module1::appearMode, "centered"},
+            {w.RadioButton8, &Module1::soundComplexity, "simple"},
+            {w.RadioButton10, &Module1::soundComplexity, "recognizable"},
+            {w.RadioButton9, &Module1::soundComplexity, "complex"},
+        };
+        for (const auto& c : cases) {
+            c.button->setValue(true);
+            QCOMPARE(*c.setting, std::string(c.word));
+        }
+        w.CheckBox2->setValue(false);
+        QCOMPARE(Module1::beginnersMode, std::string("off"));
+    }
+
+    void backgroundOnlyGreysTheShapeChoices()
+    {
+        Window2& w = Window2::shared();
+        w.RadioButton5->setValue(true);
+        for (platform::Control* c : {static_cast<platform::Control*>(w.BacColBox),
+                                     static_cast<platform::Control*>(w.RadioButton1),
+                                     static_cast<platform::Control*>(w.RadioButton3),
+                                     static_cast<platform::Control*>(w.GroupBox3),
+                                     static_cast<platform::Control*>(w.RadioButton7)})
+            QVERIFY(!c->Enabled());
+        QVERIFY(w.GroupBox5->Enabled());
+        QCOMPARE(Module1::backMode, std::string("white")); // kept while greyed
+        w.RadioButton4->setValue(true);
+        QVERIFY(w.BacColBox->Enabled() && w.RadioButton6->Enabled());
+
+        w.RadioButton5->setValue(true);
+        w.Close();
+        ToyFixture::settle();
+        Window2& again = Window2::shared();
+        QVERIFY(!again.BacColBox->Enabled());
+        QVERIFY(!again.GroupBox3->Enabled());
+    }
+
+    void sliderBands()
+    {
+        Window2& w = Window2::shared();
+        const struct {
+            int value;
+            const char* label;
+            int delay;
+        } bands[] = {{2, "2 seconds", 2},   {29, "29 seconds", 29}, {30, "30 seconds", 30},
+                     {44, "30 seconds", 30}, {59, "45 seconds", 45}, {60, "1 minute", 60},
+                     {98, "1 minute", 60},   {99, "1 minute", 60},   {100, "2 minutes", 120},
+                     {0, "1 second", 1}};
+        for (const auto& band : bands) {
+            w.Slider1->setValue(band.value);
+            QCOMPARE(w.StaticText1->Text(), std::string(band.label));
+            QCOMPARE(Module1::delayTime, band.delay);
+        }
+        QCOMPARE(w.Slider1->Value(), 1); // 0 goes back to 1
+        QCOMPARE(Module1::autoMode, std::string("off")); // the slider never switches it on
+    }
+
+    void checkBoxShowsTheDelayOrWontPlay()
+    {
+        Window2& w = Window2::shared();
+        w.Slider1->setValue(12);
+        w.CheckBox1->setValue(true);
+        QCOMPARE(Module1::autoMode, std::string("on"));
+        QCOMPARE(w.StaticText1->Text(), std::string("12 seconds"));
+        w.CheckBox1->setValue(false);
+        QCOMPARE(Module1::autoMode, std::string("off"));
+        QCOMPARE(w.StaticText1->Text(), std::string("won't play"));
+        w.Slider1->setValue(1);
+        w.CheckBox1->setValue(true); // 1 - 1 = 0 is put back to 1, nested
+        QCOMPARE(w.Slider1->Value(), 1);
+        QCOMPARE(Module1::delayTime, 1);
+        QCOMPARE(w.StaticText1->Text(), std::string("1 second"));
+    }
+
+    void reopeningKeepsTheChosenDelay()
+    {
+        Module1::autoMode = "on";
+        for (int delay : {7, 30, 45, 60, 120}) {
+            Module1::delayTime = delay;
+            Window2& w = Window2::shared();
+            QCOMPARE(Module1::delayTime, delay);
+            QVERIFY(w.CheckBox1->Value());
+            w.Close();
+            ToyFixture::settle();
+            QCOMPARE(Module1::delayTime, delay);
+        }
+    }
+
+    void closingAppliesTimerSoundsAndBackground()
+    {
+        Window1& play = Window1::shared();
+        Window2& w = Window2::shared();
+        w.Slider1->setValue(5);
+        w.CheckBox1->setValue(true);
+        w.RadioButton8->setValue(true);
+        w.RadioButton3->setValue(true);
+        Module1::beginnersMode = "off";
+        toy.random->reset();
+        toy.random->push(ScriptedRandom::giving(4, 5, 1));
+        w.PushButton1->Push();
+        QVERIFY(w.isClosed());
+        QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
+        QCOMPARE(play.Timer1->Period(), 5000);
+        QCOMPARE(play.MoviePlayer1->movie(), Media::Basso());
+        QCOMPARE(play.MoviePlayer6->movie(), Media::Submarine());
+        QCOMPARE(Module1::soundNumber, 6);
+        QCOMPARE(play.screenCol, play.col_LGreen);
+    }
+
+    void closeBoxDoesWhatPlayDoes()
+    {
+        Window1& play = Window1::shared();
+        Window2& w = Window2::shared();
+        w.CheckBox1->setValue(true);
+        w.frame()->close();
+        QVERIFY(w.isClosed());
+        QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
+        QCOMPARE(play.Timer1->Period(), 20000);
+    }
+
+    void choicesFromTheFirstStartScreenSurviveThePlayWindowOpening()
+    {
+        QVERIFY(!Window1::isOpen());
+        Window2& w = Window2::shared();
+        w.RadioButton3->setValue(true);
+        w.CheckBox2->setValue(false);
+        w.RadioButton10->setValue(true);
+        w.Close();
+        QVERIFY(Window1::isOpen());
+        QCOMPARE(Module1::backMode, std::string("changing"));
+        QCOMPARE(Module1::beginnersMode, std::string("off"));
+        QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
+    }
+
+    void webSiteOpensTheAboutPage()
+    {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        Window2::shared().PushButton2->Push();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls.size(), 1);
+        QVERIFY(catcher.urls.front().toLocalFile().endsWith(QStringLiteral("/about.html")));
+        QVERIFY(QFile::exists(catcher.urls.front().toLocalFile()));
+        QVERIFY(!Window2::shared().isClosed());
+    }
+};
+
+QTEST_MAIN(TestSettings)
 #include "tst_settings.moc"

@@ -1,4 +1,93 @@
+// The start screen on a 1024 x 768 screen: its panel, its words, its music and its credits.
+
+#include "toy_fixture.h"
+
+#include "media/media.h"
+#include "platform/canvas.h"
+#include "platform/draw_op.h"
+#include "platform/movie_player.h"
+#include "platform/rectangle.h"
+#include "platform/static_text.h"
+#include "startscreen/start_screen.h"
+
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+class TestStartScreen : public QObject {
+    Q_OBJECT
+    ToyFixture toy;
+
+    std::vector<QString> creditsDrawn(Window3& w) const
+    {
+        std::vector<QString> lines;
+        for (const auto& op : w.Canvas2->drawn())
+            lines.push_back(op.text);
+        return lines;
+    }
+
+private Q_SLOTS:
+    void init() { toy.reset(); }
+
+    void panelIsCentredOnTheScreen()
+    {
+        Window3& w = Window3::shared();
+        QCOMPARE(w.Rectangle1->Left(), 270);
+        QCOMPARE(w.Rectangle1->Top(), 208);
+        QCOMPARE(w.Width(), 1024);
+        QCOMPARE(w.BackColor(), platform::RGB(0xff, 0x6d, 0x00));
+        QVERIFY(!w.MenuBarVisible());
+    }
+
+    void instructionsUseControlAndCarriageReturns()
+    {
+        Window3& w = Window3::shared();
+        QCOMPARE(w.StaticText1->Text(),
+                 std::string("Anytime press\r\rControl + Shift + P for Preferences\r\r"
+                             "Control + Shift + Q to Quit\r\rPress any key to Start"));
+        QCOMPARE(w.StaticText2->Text(), std::string("Tumbletot"));
+    }
+
+    void musicLoopsUntilTheScreenCloses()
+    {
+        Window3& w = Window3::shared();
+        QVERIFY(toy.sound->playing(w.MoviePlayer1));
+        QCOMPARE(toy.sound->played.back().movie, Media::allegro());
+        QVERIFY(toy.sound->played.back().loop);
+        w.Close();
+        QVERIFY(!toy.sound->playing(w.MoviePlayer1));
+    }
+
+    void creditsComeEveryFourSecondsAndDriftUp()
+    {
+        Window3& w = Window3::shared();
+        QCOMPARE(w.l_count, 1);
+        toy.clock->advance(3999);
+        QVERIFY(creditsDrawn(w).empty());
+        toy.clock->advance(1);
+        QCOMPARE(int(creditsDrawn(w).size()), 1);
+        QVERIFY(creditsDrawn(w)[0].startsWith(QStringLiteral("Tumbletot")));
+        QCOMPARE(w.Canvas2->drawn()[0].box.top(), 25);
+        toy.clock->advance(1000); // ten ticks, ten pixels up
+        QCOMPARE(w.Canvas2->drawn()[0].box.top(), 15);
+        toy.clock->advance(3000);
+        toy.clock->advance(4000);
+        const auto fields = creditsDrawn(w);
+        QVERIFY(fields.size() >= 2);
+        QVERIFY(fields.back().startsWith(QStringLiteral("Free software")));
+        QCOMPARE(w.l_count, 1); // the cycle starts over
+        toy.clock->advance(4000);
+        QVERIFY(creditsDrawn(w).back().startsWith(QStringLiteral("Tumbletot")));
+    }
+
+    void logosAreOnTheirCanvases()
+    {
+        Window3& w = Window3::shared();
+        QVERIFY(w.Canvas1->Backdrop() != nullptr);
+        const QImage shot = w.Canvas3->widget()->grab().toImage();
+        // The logo's white is not drawn: the yellow panel shows through at its corner.
+        QCOMPARE(shot.pixelColor(1, 1), QColor(255, 255, 0));
+        QCOMPARE(shot.pixelColor(56, 27), QColor(255, 0, 0));
+    }
+};
+
+QTEST_MAIN(TestStartScreen)
 #include "tst_startscreen.moc"
