@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <algorithm>
+#include <cstdio>
 
 namespace platform {
 namespace {
@@ -25,6 +26,27 @@ void toFront(Window* window)
     auto& windows = stack();
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
     windows.push_back(window);
+}
+
+// The keyboard belongs to the window in front when it asks for it, and to the desktop otherwise.
+void holdKeyboardForFront(Window* front, bool holds)
+{
+    QWidget* grabber = QWidget::keyboardGrabber();
+    if (front && holds && !front->isClosed()) {
+        if (grabber == front->surface())
+            return;
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            static bool told = false;
+            if (!told)
+                std::fprintf(stderr, "tumbletot: this desktop does not let the toy hold the "
+                                     "keyboard; its own shortcuts stay active\n");
+            told = true;
+            return;
+        }
+        front->surface()->grabKeyboard();
+    } else if (grabber) {
+        grabber->releaseKeyboard();
+    }
 }
 
 QRect screenGeometry()
@@ -82,6 +104,7 @@ void Window::Show()
     frame_->activateWindow();
     surface_->setFocus(Qt::OtherFocusReason);
     toFront(this);
+    holdKeyboardForFront(this, holdsKeyboard_);
 }
 
 void Window::Close()
@@ -94,7 +117,11 @@ void Window::Close()
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     for (auto& control : controls_)
         control->windowClosing();
+    if (QWidget::keyboardGrabber() == surface_)
+        surface_->releaseKeyboard();
     frame_->hide();
+    if (Window* next = front())
+        holdKeyboardForFront(next, next->holdsKeyboard_);
     if (closedHook_)
         closedHook_();
     // Handlers of this window may still be on the stack; the frame deletes the window later.
@@ -242,8 +269,17 @@ void Window::closeRequested()
 
 void Window::activated()
 {
-    if (!closed_)
-        toFront(this);
+    if (closed_)
+        return;
+    // The desktop may hand the focus to a full-screen window we keep behind (a window manager
+    // focuses what it maps, in its own time); the window we put in front takes it back.
+    Window* top = front();
+    if (holdsKeyboard_ && top && top != this) {
+        top->frame_->activateWindow();
+        return;
+    }
+    toFront(this);
+    holdKeyboardForFront(this, holdsKeyboard_);
 }
 
 void Window::surfaceResized(int width, int height)

@@ -45,6 +45,8 @@ public:
     void setResizable(bool resizable);
     void setCloseBoxCloses(bool closes) { closeBoxCloses_ = closes; }
     void setPlacementCentered(bool centered) { centered_ = centered; }
+    // While in front, the window takes every key, the desktop's own shortcuts included.
+    void setHoldsKeyboard(bool holds) { holdsKeyboard_ = holds; }
 
     Control* findControl(const std::string& name) const;
     template <class T> T* control(const std::string& name) const
@@ -105,6 +107,7 @@ private:
     bool closeBoxCloses_ = true;
     bool centered_ = false;
     bool mouseWanted_ = false;
+    bool holdsKeyboard_ = false;
 };
 
 } // namespace platform

@@ -38,10 +38,19 @@ WindowSurface::WindowSurface(Window* window, QWidget* parent) : QWidget(parent),
 
 void WindowSurface::keyPressEvent(QKeyEvent* event)
 {
-    // A held key's repeats and a lone modifier are no key presses of their own.
-    if (!window_ || event->isAutoRepeat() || isModifierOnly(event->key()))
+    // A held key's repeats and a lone modifier are no key presses of their own. X11 repeats
+    // come as a release and a press with one time stamp, and Qt does not always mark them.
+    const auto code = event->nativeScanCode() & 0xff;
+    const bool repeat = event->isAutoRepeat() ||
+                        (event->timestamp() != 0 && releasedAt_[code] == event->timestamp());
+    if (!window_ || repeat || isModifierOnly(event->key()))
         return;
     window_->deliverKeyDown(event->text().toStdString());
+}
+
+void WindowSurface::keyReleaseEvent(QKeyEvent* event)
+{
+    releasedAt_[event->nativeScanCode() & 0xff] = event->timestamp();
 }
 
 void WindowSurface::mousePressEvent(QMouseEvent* event)

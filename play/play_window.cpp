@@ -39,6 +39,8 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
     setMenuBarVisible(false);
     // The desktop's close box does not end play; only the parent's Quit does.
     setCloseBoxCloses(false);
+    // A child's Alt+Tab or Super key must not take it out of the toy.
+    setHoldsKeyboard(true);
 
     Canvas1 = add<platform::Canvas>("Canvas1", kCanvasBox);
     Canvas1->setAnchors(platform::AnchorAll);

@@ -61,6 +61,8 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
     setFullScreen(true);
     setMenuBarVisible(false);
     setCloseBoxCloses(false);
+    // A child's Alt+Tab or Super key must not take it out of the toy.
+    setHoldsKeyboard(true);
     BackColor(kOrange);
 
     Rectangle1 = add<platform::Rectangle>("Rectangle1", platform::Rect{153, 89, 483, 352}, kYellow,

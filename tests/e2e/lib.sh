@@ -1,0 +1,132 @@
+# Shared by the end-to-end tests: a private X server with a window manager, a private sound
+# server with a null sink, the toy started in them, and a clean-up that ends all of it.
+set -euo pipefail
+
+TOY=${1:?path to tumbletot}
+PROBE=${PROBE:-$(dirname "$TOY")/tumbletot-probe}
+WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
+SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
+pids=()
+
+cleanup() {
+    local status=$?
+    for pid in "${toy_pid:-}" "${pids[@]}"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    if [ $status -ne 0 ]; then
+        echo "--- toy's stderr ---"; cat "$WORK/toy.err" 2>/dev/null || true
+        echo "work folder kept: $WORK"
+    else
+        rm -rf "$WORK"
+    fi
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+note() { echo "  $*"; }
+
+# A display number of its own, never one a test before it has just let go of.
+start_display() {
+    local number
+    for _ in $(seq 50); do
+        number=$((100 + RANDOM % 800))
+        [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ] && break
+    done
+    Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    pids+=($!)
+    export DISPLAY=":$number"
+    for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    for _ in 1 2 3; do
+        openbox --sm-disable >>"$WORK/openbox.log" 2>&1 &
+        local wm=$!
+        for _ in $(seq 100); do
+            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+                pids+=($wm)
+                return
+            fi
+            kill -0 $wm 2>/dev/null || break
+            sleep 0.05
+        done
+        kill $wm 2>/dev/null || true
+        sleep 0.2
+    done
+    fail "the window manager did not start"
+}
+
+start_sound() {
+    mkdir -p "$WORK/pulse"
+    cat >"$WORK/pulse/default.pa" <<PA
+load-module module-null-sink sink_name=toy rate=44100 channels=1
+load-module module-native-protocol-unix socket=$WORK/pulse/socket auth-anonymous=1
+set-default-sink toy
+PA
+    HOME="$WORK/pulse" pulseaudio -n -F "$WORK/pulse/default.pa" --exit-idle-time=-1 \
+        --daemonize=no --disallow-exit --use-pid-file=no -vv >"$WORK/pulse.log" 2>&1 &
+    pids+=($!)
+    export PULSE_SERVER="unix:$WORK/pulse/socket"
+    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return; sleep 0.05; done
+    fail "the sound server did not start"
+}
+
+record_start() {
+    parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 \
+        >"$WORK/$1.raw" 2>/dev/null &
+    rec_pid=$!
+    pids+=($rec_pid)
+    sleep 0.3
+}
+
+record_stop() { kill "$rec_pid" 2>/dev/null || true; sleep 0.1; }
+
+start_toy() {
+    "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
+    toy_pid=$!
+    wait_for_window
+}
+
+toy_window() { xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null | tail -n1; }
+
+# Waits until a window of the toy is the active one.
+wait_for_window() {
+    local wins active
+    for _ in $(seq 200); do
+        wins=$(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null || true)
+        active=$(xdotool getactivewindow 2>/dev/null || true)
+        if [ -n "$active" ] && grep -qx "$active" <<<"$wins"; then
+            sleep 0.3
+            return
+        fi
+        sleep 0.05
+    done
+    fail "no window of the toy became active"
+}
+
+shot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
+differ() { "$PROBE" differ "$1" "$2"; }
+colour_at() { "$PROBE" colour "$1" "$2" "$3"; }
+
+# The window in front covers the whole screen.
+covers_screen() {
+    local id geometry
+    id=$(xdotool getactivewindow)
+    geometry=$(xdotool getwindowgeometry --shell "$id")
+    eval "$geometry"
+    [ "${WIDTH}x${HEIGHT}" = "$SCREEN_SIZE" ] && [ "$X" = 0 ] && [ "$Y" = 0 ]
+}
+
+active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
+
+# Waits for the toy to end; prints its exit status, or "running" after the given seconds.
+wait_exit() {
+    local limit=$1
+    for _ in $(seq $((limit * 20))); do
+        if ! kill -0 "$toy_pid" 2>/dev/null; then
+            wait "$toy_pid" && echo 0 || echo $?
+            toy_pid=""
+            return
+        fi
+        sleep 0.05
+    done
+    echo running
+}

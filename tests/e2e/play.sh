@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Every key press and click changes the screen; the defaults draw in black and red on white;
+# a key held with auto-repeat on makes one shape only.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_toy
+xdotool key space
+sleep 0.5
+before=$(shot start)
+changed=0
+for i in $(seq 20); do
+    xdotool key --delay 0 "$(printf '%s' abcdefghijklmnopqrstuvwxyz | cut -c"$i")"
+    sleep 0.15
+    now=$(shot "key$i")
+    [ "$(differ "$before" "$now")" -gt 0 ] && changed=$((changed + 1))
+    share=$("$PROBE" foreign "$now" ffffff 000000 ff0000)
+    awk -v s="$share" 'BEGIN { exit !(s < 0.01) }' || fail "colours other than black, red and white: $share of key$i"
+    before=$now
+done
+[ $changed -eq 20 ] || fail "only $changed of 20 key presses changed the screen"
+note "20 key presses, 20 new shapes, black and red on white"
+
+changed=0
+for i in $(seq 20); do
+    xdotool mousemove $((50 + i * 50)) $((60 + i * 30)) click 1
+    sleep 0.15
+    now=$(shot "click$i")
+    [ "$(differ "$before" "$now")" -gt 0 ] && changed=$((changed + 1))
+    before=$now
+done
+[ $changed -eq 20 ] || fail "only $changed of 20 clicks changed the screen"
+note "20 clicks, 20 new shapes"
+
+xset r on
+xdotool keydown x
+sleep 0.4
+first=$(shot held1)
+sleep 2.6
+second=$(shot held2)
+xdotool keyup x
+[ "$(differ "$before" "$first")" -gt 0 ] || fail "holding a key drew nothing"
+[ "$(differ "$first" "$second")" -eq 0 ] || fail "a held key drew more than one shape"
+note "a key held for 3 s gave one shape"
+xdotool key ctrl+shift+q
+[ "$(wait_exit 2)" = 0 ] || fail "did not quit"
+echo "PASS: play answers every key and click"
