@@ -6,16 +6,21 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 
 namespace platform {
 namespace {
 
-// About 30 ms of sound queued at the device: short enough to answer a press at once.
-constexpr int kBufferMs = 30;
+// The stream is fed every few milliseconds, keeping about this much sound queued ahead of the
+// device: enough to ride out a late feed, short enough that a press is heard at once.
+constexpr int kFeedMs = 5;
+constexpr int kLeadMs = 35;
+constexpr int kBufferMs = 60;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
 constexpr float kKnee = 0.8f;
@@ -58,10 +63,12 @@ AudioMixer* AudioMixer::shared()
         std::fprintf(stderr, "tumbletot: no sound output found; playing without sound\n");
         return nullptr;
     }
-    auto* sink = new QAudioSink(device, format);
-    sink->setBufferSize(format.bytesForDuration(kBufferMs * 1000));
-    instance() = new AudioMixer(sink);
-    return instance();
+    auto* mixer = new AudioMixer;
+    QMetaObject::invokeMethod(
+        mixer, [mixer, device, format] { mixer->startOutput(device, format); },
+        Qt::BlockingQueuedConnection);
+    instance() = mixer;
+    return mixer;
 }
 
 void AudioMixer::shutdown()
@@ -70,35 +77,71 @@ void AudioMixer::shutdown()
     instance() = nullptr;
 }
 
-AudioMixer::AudioMixer(QAudioSink* sink) : sink_(sink), idle_(new QTimer(this))
+AudioMixer::AudioMixer() : thread_(new QThread)
 {
-    open(QIODevice::ReadOnly);
-    idle_->setSingleShot(true);
-    idle_->setInterval(kIdleMs);
-    connect(idle_, &QTimer::timeout, this, &AudioMixer::sleepIfSilent);
-    sink_->start(this);
-    if (sink_->error() != QAudio::NoError)
-        std::fprintf(stderr, "tumbletot: the sound output did not start; playing without sound\n");
-    idle_->start();
+    thread_->setObjectName(QStringLiteral("sound"));
+    thread_->start(QThread::HighPriority);
+    moveToThread(thread_);
 }
 
 AudioMixer::~AudioMixer()
 {
-    sink_->stop();
+    QMetaObject::invokeMethod(this, [this] { stopOutput(); }, Qt::BlockingQueuedConnection);
+    thread_->quit();
+    thread_->wait();
+    delete thread_;
+}
+
+void AudioMixer::startOutput(const QAudioDevice& device, const QAudioFormat& format)
+{
+    sink_ = new QAudioSink(device, format, this);
+    sink_->setBufferSize(format.bytesForDuration(kBufferMs * 1000));
+    idle_ = new QTimer(this);
+    idle_->setSingleShot(true);
+    idle_->setInterval(kIdleMs);
+    connect(idle_, &QTimer::timeout, this, &AudioMixer::sleepIfSilent);
+    feeder_ = new QTimer(this);
+    feeder_->setTimerType(Qt::PreciseTimer);
+    feeder_->setInterval(kFeedMs);
+    connect(feeder_, &QTimer::timeout, this, &AudioMixer::feed);
+    stream_ = sink_->start();
+    if (!stream_ || sink_->error() != QAudio::NoError) {
+        std::fprintf(stderr, "tumbletot: the sound output did not start; playing without sound\n");
+        return;
+    }
+    feeder_->start();
+    idle_->start();
+}
+
+void AudioMixer::stopOutput()
+{
+    delete feeder_;
+    feeder_ = nullptr;
+    if (sink_)
+        sink_->stop();
     delete sink_;
+    sink_ = nullptr;
+    delete idle_;
+    idle_ = nullptr;
 }
 
 void AudioMixer::play(const void* owner, const Movie* movie, bool loop)
 {
-    stop(owner);
-    if (!movie || movie->samples().empty())
-        return;
-    voices_.push_back({owner, movie, 0, loop});
-    wake();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
+                                     [owner](const Voice& v) { return v.owner == owner; }),
+                      voices_.end());
+        if (!movie || movie->samples().empty())
+            return;
+        voices_.push_back({owner, movie, 0, loop});
+    }
+    QMetaObject::invokeMethod(this, &AudioMixer::wake, Qt::QueuedConnection);
 }
 
 void AudioMixer::stop(const void* owner)
 {
+    std::lock_guard<std::mutex> lock(mutex_);
     voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
                                  [owner](const Voice& v) { return v.owner == owner; }),
                   voices_.end());
@@ -106,31 +149,41 @@ void AudioMixer::stop(const void* owner)
 
 bool AudioMixer::playing(const void* owner) const
 {
+    std::lock_guard<std::mutex> lock(mutex_);
     return std::any_of(voices_.begin(), voices_.end(),
                        [owner](const Voice& v) { return v.owner == owner; });
 }
 
 void AudioMixer::wake()
 {
+    if (!stream_)
+        return;
     idle_->start();
     if (suspended_) {
         suspended_ = false;
+        paced_ = false;
         sink_->resume();
+        feeder_->start();
     }
+    // A new voice is heard with the very next step.
+    feed();
 }
 
 void AudioMixer::sleepIfSilent()
 {
+    std::lock_guard<std::mutex> lock(mutex_);
     if (!voices_.empty()) {
         idle_->start();
         return;
     }
     suspended_ = true;
+    feeder_->stop();
     sink_->suspend();
 }
 
 void AudioMixer::mix(std::int16_t* out, std::size_t frames)
 {
+    std::lock_guard<std::mutex> lock(mutex_);
     accumulator_.assign(frames, 0.0f);
     for (Voice& voice : voices_) {
         const auto& samples = voice.movie->samples();
@@ -152,17 +205,28 @@ void AudioMixer::mix(std::int16_t* out, std::size_t frames)
         out[i] = std::int16_t(std::lround(limit(accumulator_[i]) * 32767.0f));
 }
 
-qint64 AudioMixer::readData(char* data, qint64 maxSize)
+void AudioMixer::feed()
 {
-    const std::size_t frames = std::size_t(maxSize) / sizeof(std::int16_t);
-    mix(reinterpret_cast<std::int16_t*>(data), frames);
-    return qint64(frames * sizeof(std::int16_t));
-}
-
-qint64 AudioMixer::bytesAvailable() const
-{
-    // An endless stream: silence when no voice sounds.
-    return sink_->bufferSize() + QIODevice::bytesAvailable();
+    const auto now = std::chrono::steady_clock::now();
+    constexpr double kFramesPerSecond = Movie::SampleRate;
+    double lead = fed_ - std::chrono::duration<double>(now - paceStart_).count() * kFramesPerSecond;
+    if (!paced_ || lead < 0) {
+        // At the start, or after falling behind: count again from now.
+        paced_ = true;
+        paceStart_ = now;
+        fed_ = 0;
+        lead = 0;
+    }
+    const auto room = std::size_t(sink_->bytesFree()) / sizeof(std::int16_t);
+    const auto wanted = std::size_t(std::max(0.0, kLeadMs * kFramesPerSecond / 1000 - lead));
+    const std::size_t frames = std::min(room, wanted);
+    if (frames == 0)
+        return;
+    block_.resize(frames);
+    mix(block_.data(), frames);
+    const qint64 written = stream_->write(reinterpret_cast<const char*>(block_.data()),
+                                          qint64(frames * sizeof(std::int16_t)));
+    fed_ += double(std::max<qint64>(0, written)) / sizeof(std::int16_t);
 }
 
 } // namespace platform

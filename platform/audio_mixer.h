@@ -2,20 +2,27 @@
 
 #include "platform/sound_output.h"
 
-#include <QIODevice>
+#include <QObject>
+#include <chrono>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
+class QAudioDevice;
+class QAudioFormat;
 class QAudioSink;
+class QIODevice;
+class QThread;
 class QTimer;
 
 namespace platform {
 
 class Movie;
 
-// One sound output shared by every player: each player is a voice, mixed as the device asks.
-// Keeping the device open makes a press audible within milliseconds.
-class AudioMixer : public QIODevice, public SoundOutput {
+// One sound output shared by every player: each player is a voice, mixed into one stream.
+// The stream is fed in small steps at the pace of the clock, from a thread of its own, so a
+// press is heard within milliseconds and the sound stays whole while the window is busy.
+class AudioMixer : public QObject, public SoundOutput {
     Q_OBJECT
 public:
     // nullptr when there is no sound output; that is said once on stderr.
@@ -26,19 +33,16 @@ public:
     void stop(const void* owner) override;
     bool playing(const void* owner) const override;
 
-    // The mix of the next frames, as the device would read it.
-    void mix(std::int16_t* out, std::size_t frames);
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override;
-    qint64 writeData(const char*, qint64) override { return -1; }
-    qint64 bytesAvailable() const override;
-
 private:
-    explicit AudioMixer(QAudioSink* sink);
+    AudioMixer();
     ~AudioMixer() override;
+    // On the sound thread.
+    void startOutput(const QAudioDevice& device, const QAudioFormat& format);
+    void stopOutput();
     void wake();
     void sleepIfSilent();
+    void feed();
+    void mix(std::int16_t* out, std::size_t frames);
 
     struct Voice {
         const void* owner;
@@ -46,11 +50,19 @@ private:
         std::size_t position;
         bool loop;
     };
+    mutable std::mutex mutex_; // guards voices_, shared with the sound thread
     std::vector<Voice> voices_;
     std::vector<float> accumulator_;
-    QAudioSink* sink_;
-    QTimer* idle_;
+    std::vector<std::int16_t> block_;
+    QThread* thread_;
+    QAudioSink* sink_ = nullptr;
+    QIODevice* stream_ = nullptr;
+    QTimer* feeder_ = nullptr;
+    QTimer* idle_ = nullptr;
     bool suspended_ = false;
+    bool paced_ = false;
+    std::chrono::steady_clock::time_point paceStart_;
+    double fed_ = 0; // frames written since paceStart_
 };
 
 } // namespace platform

@@ -78,9 +78,10 @@ Buffer blow()
     Buffer air = silence(0.8);
     for (double& s : air)
         s = noise.white();
-    Buffer out = bandPass(air, [](double t) { return 500 + 900 * t; }, 1.8);
+    // A puff: the air comes at once and fades, its colour rising as it goes.
+    Buffer out = bandPass(air, [](double t) { return 700 + 900 * t; }, 1.8);
     for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] *= swell(double(i) / kRate, 0.3, 0.8);
+        out[i] *= strike(double(i) / kRate, 0.015, 0.22);
     return out;
 }
 
@@ -109,8 +110,9 @@ Buffer risingArpeggio()
 {
     Buffer out = silence(1.0);
     const int steps[] = {3, 7, 10, 15};
+    const double gains[] = {1.0, 0.55, 0.55, 0.6};
     for (int i = 0; i < 4; ++i)
-        mixInto(out, pluck(note(steps[i]), 1.0 - 0.09 * i, 0.22, kWarm), 0.09 * i, 0.6);
+        mixInto(out, pluck(note(steps[i]), 1.0 - 0.09 * i, 0.22, kHollow), 0.09 * i, gains[i]);
     return out;
 }
 
@@ -149,7 +151,7 @@ Buffer shimmerPad()
     Buffer out = silence(1.3);
     for (int semitone : {0, 5, 7, 12}) {
         mixInto(out, tone(1.3, [=](double) { return note(semitone); },
-                          [](double t) { return swell(t, 0.25, 1.3) * (0.75 + 0.25 * std::sin(2 * kPi * 6 * t)); },
+                          [](double t) { return strike(t, 0.008, 0.45) * (0.8 + 0.2 * std::sin(2 * kPi * 6 * t)); },
                           kWarm),
                 0, 0.4);
     }

@@ -3,11 +3,15 @@
 //   probe foreign IMG.png RRGGBB... share (0..1) of pixels in none of the given colours
 //   probe colour IMG.png X Y        the colour at a point, as RRGGBB
 //   probe onsets REC.raw            times (ms) where a new sound starts, s16le mono 44100 Hz
+//   probe heard REC.raw T1 T2...    per press time (ms): delay to its sound, and its strength
+//   probe match REC.raw DIR T:CLIP… per press: delay (ms) to where CLIP begins, and how well
+//   probe gap REC.raw FROM TO       the longest silence (ms) between two times
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -36,31 +40,183 @@ double foreign(const QImage& image, const QSet<QRgb>& allowed)
     return double(outside) / (double(image.width()) * image.height());
 }
 
-// Onsets: frames of 5 ms whose energy jumps well above the frames just before.
-std::vector<double> onsets(const QByteArray& raw)
+// Onsets by spectral flux: each new sound adds energy at frequencies that were quiet, even
+// when earlier sounds still ring. Frames of 1024 samples every 5 ms; a peak of the flux, well
+// above its surroundings, at least 100 ms after the one before.
+constexpr int kSize = 512;
+constexpr int kHop = 110;
+
+double frameMs(int frame)
 {
-    constexpr int kRate = 44100;
-    constexpr int kFrame = kRate / 200;
+    return (frame * kHop + kSize) * 1000.0 / 44100.0;
+}
+
+std::vector<double> spectralFlux(const QByteArray& raw)
+{
+    constexpr int kBins = 128; // up to 11 kHz
     const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
     const int count = raw.size() / 2;
-    std::vector<double> energy;
-    for (int start = 0; start + kFrame <= count; start += kFrame) {
-        double sum = 0;
-        for (int i = start; i < start + kFrame; ++i)
-            sum += double(samples[i]) * samples[i];
-        energy.push_back(std::sqrt(sum / kFrame) / 32768.0);
+    std::vector<double> window(kSize);
+    for (int i = 0; i < kSize; ++i)
+        window[i] = 0.5 - 0.5 * std::cos(2 * M_PI * i / kSize);
+    std::vector<std::vector<double>> cosines(kBins, std::vector<double>(kSize));
+    std::vector<std::vector<double>> sines(kBins, std::vector<double>(kSize));
+    for (int k = 0; k < kBins; ++k) {
+        for (int i = 0; i < kSize; ++i) {
+            cosines[k][i] = std::cos(2 * M_PI * (k + 1) * i / kSize) * window[i];
+            sines[k][i] = std::sin(2 * M_PI * (k + 1) * i / kSize) * window[i];
+        }
     }
+    std::vector<double> flux;
+    std::vector<double> previous(kBins, 0.0);
+    for (int start = 0; start + kSize <= count; start += kHop) {
+        double sum = 0;
+        for (int k = 0; k < kBins; ++k) {
+            double re = 0;
+            double im = 0;
+            for (int i = 0; i < kSize; ++i) {
+                re += samples[start + i] * cosines[k][i];
+                im += samples[start + i] * sines[k][i];
+            }
+            const double level = std::log1p(std::sqrt(re * re + im * im) / 32768.0);
+            sum += std::max(0.0, level - previous[k]);
+            previous[k] = level;
+        }
+        flux.push_back(sum);
+    }
+    return flux;
+}
+
+std::vector<double> onsets(const QByteArray& raw)
+{
+    const std::vector<double> flux = spectralFlux(raw);
     std::vector<double> found;
-    double lastOnset = -1e9;
-    for (std::size_t i = 4; i < energy.size(); ++i) {
-        const double before = std::max({energy[i - 4], energy[i - 3], energy[i - 2]});
-        const double ms = i * 5.0;
-        if (energy[i] > 0.02 && energy[i] > before * 1.6 + 0.01 && ms - lastOnset > 60) {
+    double last = -1e9;
+    const int n = int(flux.size());
+    for (int i = 1; i + 1 < n; ++i) {
+        double local = 0;
+        int span = 0;
+        for (int j = std::max(0, i - 20); j < std::min(n, i + 20); ++j, ++span)
+            local += flux[j];
+        local /= span;
+        bool peak = true;
+        for (int j = std::max(0, i - 6); j <= std::min(n - 1, i + 6); ++j)
+            peak &= flux[j] <= flux[i];
+        const double ms = frameMs(i);
+        if (peak && flux[i] > 1.5 * local && flux[i] > 0.5 && ms - last > 100) {
             found.push_back(ms);
-            lastOnset = ms;
+            last = ms;
         }
     }
     return found;
+}
+
+// The longest stretch (ms) of near silence between two times, as a dropout would leave.
+int longestGap(const QByteArray& raw, double fromMs, double toMs)
+{
+    constexpr int kFrame = 44; // 1 ms
+    const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
+    const int first = int(fromMs) * kFrame;
+    const int last = std::min(int(raw.size() / 2), int(toMs) * kFrame);
+    int run = 0;
+    int longest = 0;
+    for (int start = first; start + kFrame <= last; start += kFrame) {
+        int peak = 0;
+        for (int i = start; i < start + kFrame; ++i)
+            peak = std::max(peak, std::abs(int(samples[i])));
+        run = peak < 30 ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+// For each press time: the delay (ms) to the first clear rise of new sound within 250 ms, and
+// how strong the rise is against the recording's typical rise (a silent press stays low).
+void heard(const QByteArray& raw, const QStringList& presses)
+{
+    constexpr double kClearRise = 5.0;
+    const std::vector<double> flux = spectralFlux(raw);
+    std::vector<double> sorted = flux;
+    std::sort(sorted.begin(), sorted.end());
+    const double typical = sorted.empty() ? 1.0 : std::max(0.05, sorted[sorted.size() / 2]);
+    for (const QString& press : presses) {
+        const double at = press.toDouble();
+        double best = 0;
+        double bestMs = -1;
+        for (int i = 0; i < int(flux.size()); ++i) {
+            const double ms = frameMs(i);
+            if (ms < at - 20 || ms > at + 250)
+                continue;
+            if (flux[i] >= kClearRise * typical) {
+                best = flux[i];
+                bestMs = ms;
+                break;
+            }
+            if (flux[i] > best) {
+                best = flux[i];
+                bestMs = ms;
+            }
+        }
+        std::printf("%.0f %.1f\n", bestMs - at, best / typical);
+    }
+}
+
+std::vector<double> readWav(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    const int data = bytes.indexOf("data");
+    std::vector<double> samples;
+    const auto* pcm = reinterpret_cast<const qint16*>(bytes.constData() + data + 8);
+    for (int i = 0; i < (bytes.size() - data - 8) / 2; ++i)
+        samples.push_back(pcm[i]);
+    return samples;
+}
+
+// For each "time:clip" pair: where the clip's opening 50 ms best lines up with the recording
+// near that time (delay in ms), and how well (normalised correlation, 1 is a perfect match).
+void match(const QByteArray& raw, const QString& clipFolder, const QStringList& expected)
+{
+    constexpr int kRate = 44100;
+    constexpr int kLength = kRate / 20;
+    const auto* rec = reinterpret_cast<const qint16*>(raw.constData());
+    const int count = raw.size() / 2;
+    for (const QString& entry : expected) {
+        const double at = entry.section(':', 0, 0).toDouble();
+        const std::vector<double> clip = readWav(clipFolder + "/" + entry.section(':', 1) + ".wav");
+        const int n = std::min<int>(kLength, int(clip.size()));
+        double clipNorm = 0;
+        for (int k = 0; k < n; ++k)
+            clipNorm += clip[k] * clip[k];
+        // A steady tone matches itself a period later too: the earliest lag that matches nearly
+        // as well as the best is where the clip began.
+        std::vector<std::pair<int, double>> scores;
+        double best = 0;
+        for (int lag = int((at - 20) * kRate / 1000); lag < int((at + 250) * kRate / 1000); ++lag) {
+            if (lag < 0 || lag + n > count)
+                continue;
+            double dot = 0;
+            double recNorm = 0;
+            for (int k = 0; k < n; ++k) {
+                dot += rec[lag + k] * clip[k];
+                recNorm += double(rec[lag + k]) * rec[lag + k];
+            }
+            const double score = dot / std::sqrt(clipNorm * recNorm + 1e-9);
+            scores.emplace_back(lag, score);
+            best = std::max(best, score);
+        }
+        int bestLag = 0;
+        for (const auto& [lag, score] : scores) {
+            if (score >= 0.9 * best) {
+                bestLag = lag;
+                best = score;
+                break;
+            }
+        }
+        std::printf("%.0f %.2f\n", bestLag * 1000.0 / kRate - at, best);
+    }
 }
 
 } // namespace
@@ -93,6 +249,27 @@ int main(int argc, char* argv[])
             std::printf("%.0f\n", ms);
         return 0;
     }
-    std::fprintf(stderr, "usage: probe differ|foreign|colour|onsets ...\n");
+    if (args.size() >= 4 && args[1] == "heard") {
+        QFile file(args[2]);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        heard(file.readAll(), args.mid(3));
+        return 0;
+    }
+    if (args.size() >= 5 && args[1] == "match") {
+        QFile file(args[2]);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        match(file.readAll(), args[3], args.mid(4));
+        return 0;
+    }
+    if (args.size() >= 5 && args[1] == "gap") {
+        QFile file(args[2]);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        std::printf("%d\n", longestGap(file.readAll(), args[3].toDouble(), args[4].toDouble()));
+        return 0;
+    }
+    std::fprintf(stderr, "usage: probe differ|foreign|colour|onsets|gap ...\n");
     return 2;
 }
