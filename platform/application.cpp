@@ -37,7 +37,6 @@ Application::Application(int& argc, char** argv)
     if (!QApplication::instance())
         qt_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tumbletot"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tumbletot"));
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -8,11 +8,15 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
 namespace platform {
 namespace {
+
+constexpr int kActivationRetryMs = 250;
 
 // Open windows, the one in front last.
 std::vector<Window*>& stack()
@@ -28,25 +32,46 @@ void toFront(Window* window)
     windows.push_back(window);
 }
 
-// The keyboard belongs to the window in front when it asks for it, and to the desktop otherwise.
-void holdKeyboardForFront(Window* front, bool holds)
+constexpr int kGrabRetryMs = 100;
+constexpr int kGrabTries = 30;
+
+void tellCannotHold()
 {
-    QWidget* grabber = QWidget::keyboardGrabber();
-    if (front && holds && !front->isClosed()) {
-        if (grabber == front->surface())
-            return;
-        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-            static bool told = false;
-            if (!told)
-                std::fprintf(stderr, "tumbletot: this desktop does not let the toy hold the "
-                                     "keyboard; its own shortcuts stay active\n");
-            told = true;
-            return;
-        }
-        front->surface()->grabKeyboard();
-    } else if (grabber) {
-        grabber->releaseKeyboard();
+    static bool told = false;
+    if (!told)
+        std::fprintf(stderr, "tumbletot: this desktop does not let the toy hold the keyboard; "
+                             "its own shortcuts stay active\n");
+    told = true;
+}
+
+// The keyboard belongs to the window in front when it asks for it, and to the desktop otherwise.
+// A window not yet on screen cannot take it, so the window in front keeps trying for a while.
+void holdKeyboardForFront(Window* front, bool holds, int tries = kGrabTries)
+{
+    for (Window* other : stack()) {
+        QWindow* handle = other->frame()->windowHandle();
+        if (other != front && handle)
+            handle->setKeyboardGrabEnabled(false);
     }
+    if (!front || front->isClosed())
+        return;
+    QWindow* handle = front->frame()->windowHandle();
+    if (!handle)
+        return;
+    if (!holds) {
+        handle->setKeyboardGrabEnabled(false);
+        return;
+    }
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        tellCannotHold();
+        return;
+    }
+    if (handle->setKeyboardGrabEnabled(true) || tries <= 0)
+        return;
+    QTimer::singleShot(kGrabRetryMs, front->frame(), [front, tries] {
+        if (Window::front() == front)
+            holdKeyboardForFront(front, true, tries - 1);
+    });
 }
 
 QRect screenGeometry()
@@ -105,6 +130,11 @@ void Window::Show()
     surface_->setFocus(Qt::OtherFocusReason);
     toFront(this);
     holdKeyboardForFront(this, holdsKeyboard_);
+    // A window manager still starting, or busy mapping, may let the first request go by.
+    QTimer::singleShot(kActivationRetryMs, frame_, [this] {
+        if (front() == this && !frame_->isActiveWindow())
+            frame_->activateWindow();
+    });
 }
 
 void Window::Close()
@@ -117,8 +147,8 @@ void Window::Close()
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     for (auto& control : controls_)
         control->windowClosing();
-    if (QWidget::keyboardGrabber() == surface_)
-        surface_->releaseKeyboard();
+    if (QWindow* handle = frame_->windowHandle())
+        handle->setKeyboardGrabEnabled(false);
     frame_->hide();
     if (Window* next = front())
         holdKeyboardForFront(next, next->holdsKeyboard_);

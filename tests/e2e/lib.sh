@@ -117,6 +117,18 @@ covers_screen() {
 
 active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
 
+# Waits until the active window has the given title.
+wait_active() {
+    for _ in $(seq 60); do
+        [ "$(active_name)" = "$1" ] && return
+        sleep 0.05
+    done
+    fail "expected \"$1\" in front, found \"$(active_name)\""
+}
+
+# The loudest sample of a recording, 0 to 32767.
+loudest() { "$PROBE" peak "$WORK/$1.raw"; }
+
 # Waits for the toy to end; prints its exit status, or "running" after the given seconds.
 wait_exit() {
     local limit=$1

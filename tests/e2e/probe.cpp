@@ -6,6 +6,7 @@
 //   probe heard REC.raw T1 T2...    per press time (ms): delay to its sound, and its strength
 //   probe match REC.raw DIR T:CLIP… per press: delay (ms) to where CLIP begins, and how well
 //   probe gap REC.raw FROM TO       the longest silence (ms) between two times
+//   probe peak REC.raw              the loudest sample
 
 #include <QCoreApplication>
 #include <QFile>
@@ -261,6 +262,18 @@ int main(int argc, char* argv[])
         if (!file.open(QIODevice::ReadOnly))
             return 1;
         match(file.readAll(), args[3], args.mid(4));
+        return 0;
+    }
+    if (args.size() >= 3 && args[1] == "peak") {
+        QFile file(args[2]);
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        const QByteArray raw = file.readAll();
+        const auto* pcm = reinterpret_cast<const qint16*>(raw.constData());
+        int peak = 0;
+        for (int i = 0; i < raw.size() / 2; ++i)
+            peak = std::max(peak, std::abs(int(pcm[i])));
+        std::printf("%d\n", peak);
         return 0;
     }
     if (args.size() >= 5 && args[1] == "gap") {

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The whole window flow with sound, a child who tries the desktop's escape keys, and quitting
+# from every state.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_sound
+
+record_start music
+start_toy
+wait_active "Tumbletot"
+covers_screen || fail "the start screen does not cover the screen"
+sleep 2.5
+record_stop
+[ "$(loudest music)" -gt 1000 ] || fail "no music on the start screen"
+[ -z "$(grep -i missing "$WORK/toy.err" || true)" ] || fail "assets missing: $(grep -i missing "$WORK/toy.err")"
+note "start screen in front, full screen, music heard, every asset found"
+
+xdotool key space
+wait_active "Untitled"
+sleep 0.3
+record_start quiet
+sleep 1
+record_stop
+[ "$(loudest quiet)" -lt 100 ] || fail "the music goes on, or the dismissing key made a sound"
+[ "$(colour_at "$(shot play)" 400 300)" = ffffff ] || fail "the dismissing key drew a shape"
+note "a key starts play; the music stops and the key itself draws nothing"
+
+for keys in alt+Tab super Super_L alt+F4 ctrl+alt+Right ctrl+alt+Left ctrl+Escape alt+F2; do
+    xdotool key "$keys"
+    sleep 0.3
+    [ "$(active_name)" = "Untitled" ] || fail "$keys took the child out of the toy: $(active_name) in front"
+    covers_screen || fail "$keys ended full screen"
+    kill -0 "$toy_pid" 2>/dev/null || fail "$keys closed the toy"
+done
+note "Alt+Tab, Super, Alt+F4 and the desktop's other keys stay in the toy"
+
+xdotool key ctrl+shift+p
+wait_active "Tumbletot Preferences"
+xdotool key ctrl+shift+p
+sleep 0.3
+[ "$(xdotool search --name '^Tumbletot Preferences$' | wc -l)" -eq 1 ] || fail "a second preferences window opened"
+xdotool key Return
+wait_active "Untitled"
+note "Ctrl+Shift+P opens the preferences, once; Play goes back to play"
+
+xdotool key ctrl+shift+q
+[ "$(wait_exit 1)" = 0 ] || fail "Ctrl+Shift+Q from play did not end the toy at once"
+
+start_toy
+wait_active "Tumbletot"
+xdotool key ctrl+shift+q
+[ "$(wait_exit 1)" = 0 ] || fail "Ctrl+Shift+Q from the start screen did not end the toy at once"
+
+start_toy
+xdotool key ctrl+shift+p
+wait_active "Tumbletot Preferences"
+xdotool key ctrl+shift+q
+[ "$(wait_exit 1)" = 0 ] || fail "Ctrl+Shift+Q from the preferences did not end the toy at once"
+note "Ctrl+Shift+Q ends the toy with status 0 from play, start screen and preferences"
+echo "PASS: the window flow holds and the child stays in the toy"
