@@ -9,18 +9,16 @@
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 
 namespace platform {
 namespace {
 
-// The stream is fed every few milliseconds, keeping about this much sound queued ahead of the
-// device: enough to ride out a late feed, short enough that a press is heard at once.
+// The device's queue is topped up every few milliseconds. It holds this much sound: enough to
+// ride out a late top-up, short enough that a press is heard at once.
 constexpr int kFeedMs = 5;
-constexpr int kLeadMs = 35;
-constexpr int kBufferMs = 60;
+constexpr int kQueueMs = 40;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
 constexpr float kKnee = 0.8f;
@@ -95,7 +93,7 @@ AudioMixer::~AudioMixer()
 void AudioMixer::startOutput(const QAudioDevice& device, const QAudioFormat& format)
 {
     sink_ = new QAudioSink(device, format, this);
-    sink_->setBufferSize(format.bytesForDuration(kBufferMs * 1000));
+    sink_->setBufferSize(format.bytesForDuration(kQueueMs * 1000));
     idle_ = new QTimer(this);
     idle_->setSingleShot(true);
     idle_->setInterval(kIdleMs);
@@ -161,7 +159,6 @@ void AudioMixer::wake()
     idle_->start();
     if (suspended_) {
         suspended_ = false;
-        paced_ = false;
         sink_->resume();
         feeder_->start();
     }
@@ -207,26 +204,15 @@ void AudioMixer::mix(std::int16_t* out, std::size_t frames)
 
 void AudioMixer::feed()
 {
-    const auto now = std::chrono::steady_clock::now();
-    constexpr double kFramesPerSecond = Movie::SampleRate;
-    double lead = fed_ - std::chrono::duration<double>(now - paceStart_).count() * kFramesPerSecond;
-    if (!paced_ || lead < 0) {
-        // At the start, or after falling behind: count again from now.
-        paced_ = true;
-        paceStart_ = now;
-        fed_ = 0;
-        lead = 0;
-    }
-    const auto room = std::size_t(sink_->bytesFree()) / sizeof(std::int16_t);
-    const auto wanted = std::size_t(std::max(0.0, kLeadMs * kFramesPerSecond / 1000 - lead));
-    const std::size_t frames = std::min(room, wanted);
+    // The device's queue is kept full; it holds only kQueueMs, so a voice that starts now is
+    // heard after at most that much.
+    const std::size_t frames = std::size_t(sink_->bytesFree()) / sizeof(std::int16_t);
     if (frames == 0)
         return;
     block_.resize(frames);
     mix(block_.data(), frames);
-    const qint64 written = stream_->write(reinterpret_cast<const char*>(block_.data()),
-                                          qint64(frames * sizeof(std::int16_t)));
-    fed_ += double(std::max<qint64>(0, written)) / sizeof(std::int16_t);
+    stream_->write(reinterpret_cast<const char*>(block_.data()),
+                   qint64(frames * sizeof(std::int16_t)));
 }
 
 } // namespace platform

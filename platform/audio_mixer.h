@@ -3,7 +3,6 @@
 #include "platform/sound_output.h"
 
 #include <QObject>
-#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <vector>
@@ -20,8 +19,8 @@ namespace platform {
 class Movie;
 
 // One sound output shared by every player: each player is a voice, mixed into one stream.
-// The stream is fed in small steps at the pace of the clock, from a thread of its own, so a
-// press is heard within milliseconds and the sound stays whole while the window is busy.
+// The stream is topped up in small steps from a thread of its own, so a press is heard within
+// milliseconds and the sound stays whole while the window is busy.
 class AudioMixer : public QObject, public SoundOutput {
     Q_OBJECT
 public:
@@ -60,9 +59,6 @@ private:
     QTimer* feeder_ = nullptr;
     QTimer* idle_ = nullptr;
     bool suspended_ = false;
-    bool paced_ = false;
-    std::chrono::steady_clock::time_point paceStart_;
-    double fed_ = 0; // frames written since paceStart_
 };
 
 } // namespace platform
