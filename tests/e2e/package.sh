@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# The .deb holds a toy that installs like any desktop program and runs from where it lands.
+TOY=${1:?path to tumbletot}
+BUILD=$(cd "$(dirname "$TOY")/.." && pwd)
+PKG=$(mktemp -d /tmp/tumbletot-deb.XXXXXX)
+trap 'rm -rf "$PKG"' EXIT
+set -euo pipefail
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$BUILD/CPackConfig.cmake" -B "$PKG" >"$PKG/cpack.log" 2>&1 || { cat "$PKG/cpack.log"; fail "cpack"; }
+deb=$(ls "$PKG"/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6multimedia6 qt6-qpa-plugins fonts-comic-neue; do
+    grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
+done
+dpkg -x "$deb" "$PKG/root"
+root="$PKG/root/usr"
+for file in bin/tumbletot share/tumbletot/about.html share/tumbletot/sounds/allegro.wav \
+    share/tumbletot/pictures/tumbletotlogo.png \
+    share/applications/io.github.tumbletot.Tumbletot.desktop \
+    share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml \
+    share/icons/hicolor/scalable/apps/io.github.tumbletot.Tumbletot.svg \
+    share/icons/hicolor/48x48/apps/io.github.tumbletot.Tumbletot.png; do
+    [ -e "$root/$file" ] || fail "the package lacks $file"
+done
+desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop"
+appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" >/dev/null
+echo "  $(basename "$deb"): files in place, desktop entry and AppStream data valid"
+PROBE="$BUILD/bin/tumbletot-probe" bash "$(dirname "$0")/flow.sh" "$root/bin/tumbletot"

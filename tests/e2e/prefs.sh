@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# A parent sets up the toy from the preferences; with auto-play on, the toy plays by itself
+# delayTime + 1.5 s after the last input and every 1.5 s after, until a key is pressed.
+source "$(dirname "$0")/lib.sh"
+start_display
+start_toy
+xdotool key space
+wait_active "Untitled"
+xdotool key ctrl+shift+p
+wait_active "Tumbletot Preferences"
+eval "$(xdotool getactivewindow getwindowgeometry --shell)"
+bar=$((HEIGHT - 381)) # the menu bar above the design's 584 x 381
+click() { xdotool mousemove --window "$WINDOW" "$1" $((bar + $2)) click 1; sleep 0.2; }
+click 45 220  # "Change every click"
+click 320 158 # "Use only red, white and black": off, so every colour can come
+click 45 80   # "Only background changes"
+click 320 51  # "Tumbletot plays alone if Baby doesn't play after"
+click 340 84  # the slider, then all the way down: 1 second
+xdotool key Home
+sleep 0.2
+shot prefs >/dev/null
+xdotool key Return
+closed=$(date +%s%3N)
+wait_active "Untitled"
+
+# The centre of the screen, sampled as fast as screenshots come, with the time of each change.
+watch_changes() {
+    local until=$(($(date +%s%3N) + $1)) last="" now colour
+    while [ "$(date +%s%3N)" -lt $until ]; do
+        now=$(date +%s%3N)
+        colour=$(colour_at "$(shot watch)" 640 400)
+        [ -n "$last" ] && [ "$colour" != "$last" ] && echo "$now"
+        last=$colour
+    done
+}
+mapfile -t changes < <(watch_changes 8000)
+[ ${#changes[@]} -ge 3 ] || fail "auto-play changed the screen ${#changes[@]} times in 8 s"
+first=$((changes[0] - closed))
+# A tick may draw the colour it had (two changes a tick, the second may undo the first), so a
+# gap of two ticks is allowed; the ticks themselves keep the 1.5 s beat.
+[ $first -ge 2000 ] && [ $first -le 4400 ] || fail "the first automatic change came after $first ms, not about 2500"
+for i in $(seq 1 $((${#changes[@]} - 1))); do
+    gap=$((changes[i] - changes[i - 1]))
+    beats=$(((gap + 750) / 1500))
+    off=$((gap - beats * 1500))
+    [ $beats -ge 1 ] && [ ${off#-} -le 400 ] || fail "automatic changes $gap ms apart, not on the 1.5 s beat"
+done
+note "auto-play: first change $first ms after closing, then every ~1.5 s"
+
+xdotool key a
+pressed=$(date +%s%3N)
+mapfile -t after < <(watch_changes 2000)
+for t in "${after[@]}"; do
+    [ $((t - pressed)) -le 400 ] || fail "auto-play went on $((t - pressed)) ms after a key press"
+done
+note "a key press stops auto-play"
+xdotool key ctrl+shift+q
+[ "$(wait_exit 1)" = 0 ] || fail "did not quit"
+echo "PASS: the preferences take effect and auto-play keeps its time"
