@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
-#   build  - compile the toy;  run - run it;  test - run every test and benchmark.
+#   build - compile the toy;  run - run it;  test - run every test;
+#   bench - measure it beside a peer program.
 set -euo pipefail
 
 build=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev)
 run=(qt6-qpa-plugins libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
 test=(xvfb openbox xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils
-      libbenchmark-dev desktop-file-utils appstream dpkg-dev procps)
+      desktop-file-utils appstream dpkg-dev procps)
+bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev bambam)
 
 wanted=()
 for purpose in "$@"; do
@@ -14,6 +16,7 @@ for purpose in "$@"; do
         build) wanted+=("${build[@]}") ;;
         run) wanted+=("${run[@]}") ;;
         test) wanted+=("${test[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
         *) echo "unknown purpose: $purpose" >&2; exit 2 ;;
     esac
 done

@@ -29,10 +29,10 @@ AudioMixer*& instance()
     return mixer;
 }
 
-bool& tried()
+bool& closedForGood()
 {
-    static bool once = false;
-    return once;
+    static bool closed = false;
+    return closed;
 }
 
 // Loud overlaps are bent smoothly under full scale instead of clipping.
@@ -49,30 +49,20 @@ float limit(float x)
 
 AudioMixer* AudioMixer::shared()
 {
-    if (tried())
-        return instance();
-    tried() = true;
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    QAudioFormat format;
-    format.setSampleRate(Movie::SampleRate);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (device.isNull() || !device.isFormatSupported(format)) {
-        std::fprintf(stderr, "tumbletot: no sound output found; playing without sound\n");
-        return nullptr;
+    // The sound thread finds and opens the device: the window never waits for the sound server.
+    if (!instance() && !closedForGood()) {
+        instance() = new AudioMixer;
+        QMetaObject::invokeMethod(instance(), &AudioMixer::startOutput, Qt::QueuedConnection);
     }
-    auto* mixer = new AudioMixer;
-    QMetaObject::invokeMethod(
-        mixer, [mixer, device, format] { mixer->startOutput(device, format); },
-        Qt::BlockingQueuedConnection);
-    instance() = mixer;
-    return mixer;
+    return instance();
 }
 
 void AudioMixer::shutdown()
 {
     delete instance();
     instance() = nullptr;
+    // Players that go after this hear nothing; they must not bring a new mixer up.
+    closedForGood() = true;
 }
 
 AudioMixer::AudioMixer() : thread_(new QThread)
@@ -90,8 +80,17 @@ AudioMixer::~AudioMixer()
     delete thread_;
 }
 
-void AudioMixer::startOutput(const QAudioDevice& device, const QAudioFormat& format)
+void AudioMixer::startOutput()
 {
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    QAudioFormat format;
+    format.setSampleRate(Movie::SampleRate);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (device.isNull() || !device.isFormatSupported(format)) {
+        std::fprintf(stderr, "tumbletot: no sound output found; playing without sound\n");
+        return;
+    }
     sink_ = new QAudioSink(device, format, this);
     sink_->setBufferSize(format.bytesForDuration(kQueueMs * 1000));
     idle_ = new QTimer(this);

@@ -7,8 +7,6 @@
 #include <mutex>
 #include <vector>
 
-class QAudioDevice;
-class QAudioFormat;
 class QAudioSink;
 class QIODevice;
 class QThread;
@@ -24,7 +22,7 @@ class Movie;
 class AudioMixer : public QObject, public SoundOutput {
     Q_OBJECT
 public:
-    // nullptr when there is no sound output; that is said once on stderr.
+    // Made on first use; without a sound output it stays silent and says so once on stderr.
     static AudioMixer* shared();
     static void shutdown();
 
@@ -36,7 +34,7 @@ private:
     AudioMixer();
     ~AudioMixer() override;
     // On the sound thread.
-    void startOutput(const QAudioDevice& device, const QAudioFormat& format);
+    void startOutput();
     void stopOutput();
     void wake();
     void sleepIfSilent();

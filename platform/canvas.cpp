@@ -20,7 +20,9 @@ Canvas::Canvas(Window& owner, std::string name, Rect box, Control* parent)
 
 Canvas::~Canvas()
 {
-    view_->setCanvas(nullptr);
+    // Its widget may already be gone with a parent control's.
+    if (auto* view = static_cast<CanvasWidget*>(widget()))
+        view->setCanvas(nullptr);
 }
 
 void Canvas::setBackdrop(const Picture* picture)
@@ -40,7 +42,7 @@ void Canvas::Refresh(bool eraseBackground)
     for (const DrawOp& op : *ops_)
         dirty += op.bounds();
     ops_->clear();
-    view_->update(dirty.isEmpty() ? view_->rect() : dirty.boundingRect());
+    repaint(dirty.isEmpty() ? view_->rect() : dirty.boundingRect());
 }
 
 void Canvas::Scroll(int dx, int dy)
@@ -54,12 +56,19 @@ void Canvas::Scroll(int dx, int dy)
             kept.push_back(std::move(op));
     }
     *ops_ = std::move(kept);
-    view_->update();
+    repaint(view_->rect());
 }
 
 void Canvas::drawnOp(const DrawOp& op)
 {
-    view_->update(op.bounds());
+    repaint(op.bounds());
+}
+
+void Canvas::repaint(const QRect& area)
+{
+    // Behind a full-screen window nothing shows; the window repaints whole when uncovered.
+    if (!owner().isCovered())
+        view_->update(area);
 }
 
 void Canvas::paint(QPainter& painter) const

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QPainter;
+class QRect;
 
 namespace platform {
 
@@ -37,6 +38,7 @@ public:
 
 private:
     void drawnOp(const DrawOp& op);
+    void repaint(const QRect& area);
 
     CanvasWidget* view_;
     std::unique_ptr<std::vector<DrawOp>> ops_;

@@ -2,12 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUrl>
 #include <cstdio>
 
 namespace platform {
+namespace {
+
+constexpr qint64 kYieldEveryNs = 1000000;
+
+} // namespace
 
 ScreenSize Screen(int)
 {
@@ -20,7 +26,13 @@ ScreenSize Screen(int)
 
 void RuntimeBackgroundTask()
 {
+    // Handling events costs far more than a busy loop's step; once a millisecond is as
+    // responsive as anyone can tell, and keeps a loop of hundreds of steps quick.
+    static QElapsedTimer sinceLast;
+    if (sinceLast.isValid() && sinceLast.nsecsElapsed() < kYieldEveryNs)
+        return;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    sinceLast.start();
 }
 
 void RuntimeWaitForEvents()

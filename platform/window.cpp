@@ -17,6 +17,7 @@ namespace platform {
 namespace {
 
 constexpr int kActivationRetryMs = 250;
+constexpr int kActivationTries = 8;
 
 // Open windows, the one in front last.
 std::vector<Window*>& stack()
@@ -28,8 +29,12 @@ std::vector<Window*>& stack()
 void toFront(Window* window)
 {
     auto& windows = stack();
+    const bool wasCovered = window->isCovered();
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
     windows.push_back(window);
+    // What was drawn while it was hidden is painted now.
+    if (wasCovered)
+        window->surface()->update();
 }
 
 constexpr int kGrabRetryMs = 100;
@@ -130,10 +135,18 @@ void Window::Show()
     surface_->setFocus(Qt::OtherFocusReason);
     toFront(this);
     holdKeyboardForFront(this, holdsKeyboard_);
-    // A window manager still starting, or busy mapping, may let the first request go by.
-    QTimer::singleShot(kActivationRetryMs, frame_, [this] {
-        if (front() == this && !frame_->isActiveWindow())
-            frame_->activateWindow();
+    activateAgainSoon(kActivationTries);
+}
+
+void Window::activateAgainSoon(int tries)
+{
+    // A window manager still starting, or busy mapping, may let a request go by.
+    QTimer::singleShot(kActivationRetryMs, frame_, [this, tries] {
+        if (front() != this || frame_->isActiveWindow())
+            return;
+        frame_->activateWindow();
+        if (tries > 1)
+            activateAgainSoon(tries - 1);
     });
 }
 
@@ -145,6 +158,8 @@ void Window::Close()
     Event_Close();
     auto& windows = stack();
     windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
+    for (Window* other : windows)
+        other->surface()->update();
     for (auto& control : controls_)
         control->windowClosing();
     if (QWindow* handle = frame_->windowHandle())
@@ -226,6 +241,14 @@ void Window::setResizable(bool resizable)
     frame_->setWindowFlag(Qt::WindowMaximizeButtonHint, resizable);
     if (!resizable)
         frame_->setFixedSize(frame_->size());
+}
+
+bool Window::isCovered() const
+{
+    const auto& windows = stack();
+    auto self = std::find(windows.begin(), windows.end(), this);
+    return self != windows.end() &&
+           std::any_of(self + 1, windows.end(), [](const Window* w) { return w->FullScreen(); });
 }
 
 Control* Window::findControl(const std::string& name) const

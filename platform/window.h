@@ -48,6 +48,9 @@ public:
     // While in front, the window takes every key, the desktop's own shortcuts included.
     void setHoldsKeyboard(bool holds) { holdsKeyboard_ = holds; }
 
+    // A full-screen window of ours lies in front of it: nothing of it can be seen.
+    bool isCovered() const;
+
     Control* findControl(const std::string& name) const;
     template <class T> T* control(const std::string& name) const
     {
@@ -96,6 +99,8 @@ protected:
     }
 
 private:
+    void activateAgainSoon(int tries);
+
     WindowFrame* frame_;
     WindowSurface* surface_;
     std::vector<std::unique_ptr<Control>> controls_;

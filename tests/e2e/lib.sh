@@ -7,6 +7,9 @@ PROBE=${PROBE:-$(dirname "$TOY")/tumbletot-probe}
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
 pids=()
+# A sanitized build runs several times slower and checks for leaks as it ends.
+SLOWER=1
+ldd "$TOY" 2>/dev/null | grep -q libasan && SLOWER=4
 
 cleanup() {
     local status=$?
@@ -26,21 +29,28 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "  $*"; }
 
-# A display number of its own, never one a test before it has just let go of.
+# A display of its own, never one a test before it has just let go of, with openbox on it.
 start_display() {
-    local number
-    for _ in $(seq 50); do
+    local number server wm
+    for _ in 1 2 3 4 5; do
         number=$((100 + RANDOM % 800))
-        [ ! -e "/tmp/.X$number-lock" ] && [ ! -e "/tmp/.X11-unix/X$number" ] && break
-    done
-    Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-    pids+=($!)
-    export DISPLAY=":$number"
-    for _ in $(seq 200); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-    for _ in 1 2 3; do
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp >>"$WORK/xvfb.log" 2>&1 &
+        server=$!
+        export DISPLAY=":$number"
+        for _ in $(seq 200); do
+            kill -0 $server 2>/dev/null || break
+            xdpyinfo >/dev/null 2>&1 && break
+            sleep 0.05
+        done
+        if ! xdpyinfo >/dev/null 2>&1; then
+            kill $server 2>/dev/null || true
+            continue
+        fi
+        pids+=($server)
         openbox --sm-disable >>"$WORK/openbox.log" 2>&1 &
-        local wm=$!
-        for _ in $(seq 100); do
+        wm=$!
+        for _ in $(seq 200); do
             if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
                 pids+=($wm)
                 return
@@ -48,10 +58,9 @@ start_display() {
             kill -0 $wm 2>/dev/null || break
             sleep 0.05
         done
-        kill $wm 2>/dev/null || true
-        sleep 0.2
+        kill $wm $server 2>/dev/null || true
     done
-    fail "the window manager did not start"
+    fail "no X server with a window manager could be started"
 }
 
 start_sound() {
@@ -90,7 +99,7 @@ toy_window() { xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null | tail 
 # Waits until a window of the toy is the active one.
 wait_for_window() {
     local wins active
-    for _ in $(seq 200); do
+    for _ in $(seq 400); do
         wins=$(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null || true)
         active=$(xdotool getactivewindow 2>/dev/null || true)
         if [ -n "$active" ] && grep -qx "$active" <<<"$wins"; then
@@ -129,16 +138,25 @@ wait_active() {
 # The loudest sample of a recording, 0 to 32767.
 loudest() { "$PROBE" peak "$WORK/$1.raw"; }
 
-# Waits for the toy to end; prints its exit status, or "running" after the given seconds.
+# Waits for the toy to end; "exited" is then its exit status, or "running" after the seconds
+# given (a sanitized build gets longer).
 wait_exit() {
-    local limit=$1
+    local limit=$(($1 * SLOWER))
+    exited=running
     for _ in $(seq $((limit * 20))); do
         if ! kill -0 "$toy_pid" 2>/dev/null; then
-            wait "$toy_pid" && echo 0 || echo $?
+            exited=0
+            wait "$toy_pid" || exited=$?
             toy_pid=""
             return
         fi
         sleep 0.05
     done
-    echo running
+}
+
+# Quits with the parent's keys and checks the toy ends at once with success.
+quit_toy() {
+    xdotool key ctrl+shift+q
+    wait_exit 1
+    [ "$exited" = 0 ] || fail "Ctrl+Shift+Q $1: the toy gave \"$exited\" within a second"
 }

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and measures the toy beside bambam (bench/measure.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+packaging/install-deps.sh build run test bench
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
+for size in 1920x1080 3840x2160; do
+    config=$(mktemp --suffix=.json)
+    echo "{\"screens\": [{\"name\": \"main\", \"x\": 0, \"y\": 0, \"width\": ${size%x*}, \"height\": ${size#*x}, \"logicalDpi\": 96, \"dpr\": 1}]}" >"$config"
+    echo "In-process play action at $size:"
+    QT_QPA_PLATFORM="offscreen:configfile=$config" build/bin/bench_play \
+        --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null | grep median
+    rm -f "$config"
+done
+bench/measure.sh build

@@ -1,0 +1,152 @@
+// Times what a person sees, from outside the program, with the X server's own events:
+//   xlatency keys N        N key presses (XTest) into the active window; each press's time to
+//                          the window's next drawing (Damage), in ms, one line each
+//   xlatency start PROG    runs PROG; the time from exec to the first drawing in a new top-level
+//                          window, in ms (run it on a display without a window manager)
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <xcb/damage.h>
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+xcb_window_t activeWindow(xcb_connection_t* c, xcb_window_t root)
+{
+    const char name[] = "_NET_ACTIVE_WINDOW";
+    auto* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
+    if (!atom)
+        return XCB_NONE;
+    auto* prop = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, root, atom->atom, XCB_ATOM_WINDOW, 0, 1), nullptr);
+    std::free(atom);
+    xcb_window_t window = XCB_NONE;
+    if (prop && xcb_get_property_value_length(prop) == 4)
+        window = *static_cast<xcb_window_t*>(xcb_get_property_value(prop));
+    std::free(prop);
+    return window;
+}
+
+// Waits for a Damage notification (its event code given) until the timeout; true if one came.
+bool waitForDamage(xcb_connection_t* c, std::uint8_t damageEvent, xcb_damage_damage_t damage,
+                   double timeoutMs)
+{
+    const auto start = Clock::now();
+    while (msSince(start) < timeoutMs) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
+            const bool hit = (event->response_type & 0x7f) == damageEvent;
+            std::free(event);
+            if (hit) {
+                xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
+                xcb_flush(c);
+                return true;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+    return false;
+}
+
+void drain(xcb_connection_t* c)
+{
+    while (xcb_generic_event_t* event = xcb_poll_for_event(c))
+        std::free(event);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: xlatency keys N | xlatency start PROG [ARGS]\n");
+        return 2;
+    }
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(c)) {
+        std::fprintf(stderr, "xlatency: no display\n");
+        return 1;
+    }
+    xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const xcb_query_extension_reply_t* ext = xcb_get_extension_data(c, &xcb_damage_id);
+    std::free(xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr));
+    const std::uint8_t damageEvent = ext->first_event + XCB_DAMAGE_NOTIFY;
+
+    if (std::strcmp(argv[1], "keys") == 0) {
+        const int presses = std::atoi(argv[2]);
+        const xcb_window_t window = activeWindow(c, root);
+        xcb_damage_damage_t damage = xcb_generate_id(c);
+        xcb_damage_create(c, damage, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+        xcb_flush(c);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        drain(c);
+        xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
+        constexpr std::uint8_t kKeyA = 38;
+        for (int i = 0; i < presses; ++i) {
+            const auto start = Clock::now();
+            xcb_test_fake_input(c, XCB_KEY_PRESS, kKeyA, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+            xcb_test_fake_input(c, XCB_KEY_RELEASE, kKeyA, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+            xcb_flush(c);
+            if (waitForDamage(c, damageEvent, damage, 1000))
+                std::printf("%.2f\n", msSince(start));
+            else
+                std::printf("none\n");
+            std::fflush(stdout);
+            std::this_thread::sleep_for(std::chrono::milliseconds(120));
+            drain(c);
+            xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
+            xcb_flush(c);
+        }
+        return 0;
+    }
+
+    if (std::strcmp(argv[1], "start") == 0) {
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(c);
+        const auto start = Clock::now();
+        const pid_t child = fork();
+        if (child == 0) {
+            execvp(argv[2], argv + 2);
+            _exit(127);
+        }
+        xcb_damage_damage_t damage = XCB_NONE;
+        double painted = -1;
+        while (msSince(start) < 10000 && painted < 0) {
+            xcb_generic_event_t* event = xcb_poll_for_event(c);
+            if (!event) {
+                std::this_thread::sleep_for(std::chrono::microseconds(100));
+                continue;
+            }
+            const std::uint8_t type = event->response_type & 0x7f;
+            if (type == XCB_MAP_NOTIFY && damage == XCB_NONE) {
+                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                damage = xcb_generate_id(c);
+                xcb_damage_create(c, damage, map->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(c);
+            } else if (type == damageEvent) {
+                painted = msSince(start);
+            }
+            std::free(event);
+        }
+        std::printf(painted < 0 ? "none\n" : "%.1f\n", painted);
+        kill(child, SIGTERM);
+        waitpid(child, nullptr, 0);
+        return 0;
+    }
+    return 2;
+}

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# A toddler's afternoon, quickly: thousands of random presses, chords, held keys, clicks, the
+# preferences changed now and then and auto-play for a while. The toy must not crash, hang,
+# leave full screen, or grow in memory.
+#   SOAK_INPUTS=20000 tests/e2e/soak.sh build/bin/tumbletot   (the long run; CI runs 2,000)
+source "$(dirname "$0")/lib.sh"
+INPUTS=${SOAK_INPUTS:-2000}
+start_display
+start_sound
+start_toy
+xdotool key space
+wait_active "Untitled"
+xset r on
+rss_kb() { awk '/VmRSS/ { print $2 }' "/proc/$toy_pid/status"; }
+alive() { kill -0 "$toy_pid" 2>/dev/null || fail "the toy died after $done_inputs inputs"; }
+letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Return Tab
+         Escape BackSpace Left Right Up Down F1 F5 F11 alt+Tab super alt+F4 ctrl+alt+Right)
+
+# A preferences visit with a few random choices; sometimes auto-play on with a 1 s delay.
+visit_preferences() {
+    xdotool key ctrl+shift+p
+    wait_active "Tumbletot Preferences"
+    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
+    local bar=$((HEIGHT - 381)) spots=("45 90" "45 200" "45 230" "45 260" "30 330" "130 330" "320 158" "320 280" "320 310" "320 340")
+    for _ in 1 2 3; do
+        read -r x y <<<"${spots[RANDOM % ${#spots[@]}]}"
+        xdotool mousemove --window "$WINDOW" "$x" $((bar + y)) click 1
+    done
+    if [ "$1" = autoplay ]; then
+        xdotool mousemove --window "$WINDOW" 320 $((bar + 51)) click 1 mousemove --window "$WINDOW" 340 $((bar + 84)) click 1 key Home
+    fi
+    xdotool key Return
+    wait_active "Untitled"
+}
+
+done_inputs=0
+rss_at_1000=""
+SECONDS=0
+while [ $done_inputs -lt "$INPUTS" ]; do
+    # A batch of 50 inputs, sent by one xdotool.
+    batch=()
+    for _ in $(seq 50); do
+        case $((RANDOM % 20)) in
+            0 | 1 | 2)
+                batch+=(mousemove $((RANDOM % 1280)) $((RANDOM % 800)) click 1) ;;
+            3)
+                chord=()
+                for _ in $(seq $((2 + RANDOM % 4))); do chord+=("${letters[RANDOM % 26]}"); done
+                batch+=(keydown "${chord[@]}" sleep 0.02 keyup "${chord[@]}") ;;
+            *)
+                batch+=(key "${letters[RANDOM % ${#letters[@]}]}") ;;
+        esac
+    done
+    xdotool "${batch[@]}" >/dev/null 2>&1 || true
+    done_inputs=$((done_inputs + 50))
+    alive
+    if [ $((done_inputs % 500)) -eq 0 ]; then
+        xdotool keydown $(printf '%s' "${letters[RANDOM % 26]}") sleep $((1 + RANDOM % 3)) keyup "${letters[0]}" >/dev/null 2>&1 || true
+        xdotool keyup $(printf '%s ' "${letters[@]:0:26}") >/dev/null 2>&1 || true
+        [ $((done_inputs % 1000)) -eq 500 ] && visit_preferences autoplay || visit_preferences plain
+        alive
+    fi
+    if [ "$done_inputs" -eq 1000 ]; then
+        sleep 1
+        rss_at_1000=$(rss_kb)
+    fi
+done
+seconds=$SECONDS
+sleep 1
+alive
+rss_end=$(rss_kb)
+[ "$(active_name)" = "Untitled" ] || fail "the play window is not in front: $(active_name)"
+covers_screen || fail "the toy left full screen"
+before=$(shot before-key)
+xdotool key a
+sleep 0.3
+[ "$(differ "$before" "$(shot after-key)")" -gt 0 ] || fail "a key press no longer changes the screen"
+growth=$(awk -v a="$rss_at_1000" -v b="$rss_end" 'BEGIN { printf "%.1f", 100 * (b - a) / a }')
+awk -v g="$growth" 'BEGIN { exit !(g <= 5) }' || fail "memory grew $growth% after the first 1,000 inputs"
+note "$INPUTS inputs in $seconds s; memory $((rss_at_1000 / 1024)) MB after 1,000, $((rss_end / 1024)) MB at the end ($growth%)"
+quit_toy "after the soak"
+echo "PASS: the toy held through $INPUTS inputs"
