@@ -63,6 +63,8 @@ measure() {
     sleep 2
     rss_after=$(rss_mb $pid)
     kill $pid 2>/dev/null || true
+    sleep 1
+    kill -9 $pid 2>/dev/null || true
     wait $pid 2>/dev/null || true
     echo "| $name | $frame_ms | $start_ms | $rss_start | $rss_after | $idle | $held | $stormy | $sound_ms |"
 }

@@ -145,6 +145,9 @@ int main(int argc, char* argv[])
         }
         std::printf(painted < 0 ? "none\n" : "%.1f\n", painted);
         kill(child, SIGTERM);
+        for (int i = 0; i < 40 && waitpid(child, nullptr, WNOHANG) == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         return 0;
     }
