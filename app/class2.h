@@ -8,14 +8,14 @@ class PrefsMenuItem;
 
 // The application object: the menu bar, the first sound set, the start screen first.
 class Class2 : public platform::Application {
-public:
+  public:
     Class2(int& argc, char** argv);
     ~Class2() override;
 
     static Class2& App();
     static platform::PrefsMenuItem& Prefs();
 
-protected:
+  protected:
     void Event_Open() override;
     void openDefaultWindow() override;
     void releaseAtExit() override;

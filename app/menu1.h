@@ -8,12 +8,12 @@ class PrefsMenuItem;
 
 // The application's menu bar: File with Preferences and Quit, and an Edit menu never enabled.
 class Menu1 : public platform::MenuBar {
-public:
+  public:
     static Menu1& shared();
     static void release();
 
     platform::PrefsMenuItem& Prefs() const;
 
-private:
+  private:
     Menu1();
 };

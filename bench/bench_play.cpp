@@ -7,14 +7,14 @@
 #include "play/play_window.h"
 
 #include <QApplication>
-#include <QWidget>
 #include <QKeyEvent>
+#include <QWidget>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 class NoKeysHeld : public platform::KeyboardState {
-public:
+  public:
     bool keyDown(int) override { return false; }
     bool controlKey() override { return false; }
 };

@@ -17,9 +17,9 @@ void Window1::setBackColor()
     if (Module1::beginnersMode == "on" && Module1::backMode != "white")
         n = randomDraw(3, 5);
     lastBackCase = n;
-    const platform::Color cases[] = {col_LYellow, col_LBlue,  col_LPink, col_LGreen,
-                                     col_White,   col_Red,    col_Black, col_Orange,
-                                     col_Pink,    col_Blue,   col_Yellow, col_Green};
+    const platform::Color cases[] = {col_LYellow, col_LBlue, col_LPink,  col_LGreen,
+                                     col_White,   col_Red,   col_Black,  col_Orange,
+                                     col_Pink,    col_Blue,  col_Yellow, col_Green};
     if (n >= 1 && n <= 12) {
         BackColor(cases[n - 1]);
         screenCol = cases[n - 1];

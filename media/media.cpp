@@ -54,8 +54,8 @@ platform::Picture* Media::picture(const char* name)
         const std::string folder = platform::ResourceStore::folder() + "/pictures";
         slot = platform::Picture::load(folder, name);
         if (!slot)
-            reportOnce(name, "picture missing, drawing nothing for it: " + folder + "/" + name +
-                                 ".png");
+            reportOnce(name,
+                       "picture missing, drawing nothing for it: " + folder + "/" + name + ".png");
     }
     return slot.get();
 }

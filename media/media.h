@@ -10,7 +10,7 @@ class Picture;
 // The toy's sounds and pictures, each loaded on first use and kept for the run.
 // A missing one yields nullptr, is told once on stderr, and is looked for again next time.
 class Media {
-public:
+  public:
     static const platform::Movie* allegro();
     static const platform::Movie* QuillomoSound20();
     static const platform::Movie* QuillomoSound24();
@@ -39,7 +39,7 @@ public:
     // How many times an asset has been read from disk, for checking the cache.
     static int loadsOf(const std::string& name);
 
-private:
+  private:
     static const platform::Movie* sound(const char* name);
     static platform::Picture* picture(const char* name);
 };

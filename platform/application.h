@@ -10,7 +10,7 @@ class MenuBar;
 
 // The application object: runs the event loop from its open event until quit.
 class Application {
-public:
+  public:
     virtual ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -27,14 +27,14 @@ public:
     // True while Quit closes the windows.
     static bool quitting();
 
-protected:
+  protected:
     Application(int& argc, char** argv);
 
     virtual void Event_Open() {}
     virtual void openDefaultWindow() {}
     virtual void releaseAtExit() {}
 
-private:
+  private:
     std::unique_ptr<QApplication> qt_;
 };
 

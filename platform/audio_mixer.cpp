@@ -74,7 +74,8 @@ AudioMixer::AudioMixer() : thread_(new QThread)
 
 AudioMixer::~AudioMixer()
 {
-    QMetaObject::invokeMethod(this, [this] { stopOutput(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { stopOutput(); }, Qt::BlockingQueuedConnection);
     thread_->quit();
     thread_->wait();
     delete thread_;

@@ -21,7 +21,7 @@ class Movie;
 // milliseconds and the sound stays whole while the window is busy.
 class AudioMixer : public QObject, public SoundOutput {
     Q_OBJECT
-public:
+  public:
     // Made on first use; without a sound output it stays silent and says so once on stderr.
     static AudioMixer* shared();
     static void shutdown();
@@ -30,7 +30,7 @@ public:
     void stop(const void* owner) override;
     bool playing(const void* owner) const override;
 
-private:
+  private:
     AudioMixer();
     ~AudioMixer() override;
     // On the sound thread.

@@ -11,7 +11,8 @@
 namespace platform {
 
 Canvas::Canvas(Window& owner, std::string name, Rect box, Control* parent)
-    : Control(owner, std::move(name), box, new CanvasWidget(parent ? parent->widget() : owner.surface())),
+    : Control(owner, std::move(name), box,
+              new CanvasWidget(parent ? parent->widget() : owner.surface())),
       view_(static_cast<CanvasWidget*>(widget())), ops_(std::make_unique<std::vector<DrawOp>>()),
       graphics_(std::make_unique<Graphics>(*ops_, [this](const DrawOp& op) { drawnOp(op); }))
 {

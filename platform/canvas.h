@@ -18,7 +18,7 @@ struct DrawOp;
 
 // A surface to draw on. What is drawn stays until the canvas is erased or scrolled away.
 class Canvas : public Control {
-public:
+  public:
     Canvas(Window& owner, std::string name, Rect box, Control* parent = nullptr);
     ~Canvas() override;
 
@@ -36,7 +36,7 @@ public:
     void paint(QPainter& painter) const;
     const std::vector<DrawOp>& drawn() const { return *ops_; }
 
-private:
+  private:
     void drawnOp(const DrawOp& op);
     void repaint(const QRect& area);
 

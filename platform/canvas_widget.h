@@ -8,14 +8,14 @@ class Canvas;
 
 class CanvasWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CanvasWidget(QWidget* parent);
     void setCanvas(const Canvas* canvas) { canvas_ = canvas; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const Canvas* canvas_ = nullptr;
 };
 

@@ -12,21 +12,21 @@ namespace {
 
 // A caption that wraps and toggles its box when clicked, as a check box's own caption does.
 class WrappingCaption : public QLabel {
-public:
+  public:
     WrappingCaption(const QString& text, QCheckBox* box, QWidget* parent)
         : QLabel(text, parent), box_(box)
     {
         setWordWrap(true);
     }
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override
     {
         if (isEnabled() && rect().contains(event->position().toPoint()))
             box_->toggle();
     }
 
-private:
+  private:
     QCheckBox* box_;
 };
 

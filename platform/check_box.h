@@ -11,7 +11,7 @@ namespace platform {
 
 // A check box whose caption wraps within its box.
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Window& owner, std::string name, Rect box, const std::string& caption,
              const TextStyle& style, Control* group, bool value);
 
@@ -21,7 +21,7 @@ public:
 
     std::function<void()> Action;
 
-private:
+  private:
     QCheckBox* box_;
 };
 

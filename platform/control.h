@@ -14,7 +14,7 @@ class Window;
 
 // A control of a window, found by its name.
 class Control {
-public:
+  public:
     virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -42,10 +42,10 @@ public:
     virtual void windowClosing() {}
     QWidget* widget() const;
 
-protected:
+  protected:
     Control(Window& owner, std::string name, Rect box, QWidget* widget);
 
-private:
+  private:
     Window& owner_;
     std::string name_;
     Rect box_;

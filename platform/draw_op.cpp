@@ -97,8 +97,8 @@ QRect DrawOp::bounds() const
     case Text:
         return QRect(box.left(), box.top() - kTextReach, kTextReach * 2, kTextReach * 2);
     default:
-        return box.adjusted(-penWidth - kEdgeSlack, -penHeight - kEdgeSlack,
-                            penWidth + kEdgeSlack, penHeight + kEdgeSlack);
+        return box.adjusted(-penWidth - kEdgeSlack, -penHeight - kEdgeSlack, penWidth + kEdgeSlack,
+                            penHeight + kEdgeSlack);
     }
 }
 

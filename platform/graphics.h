@@ -13,7 +13,7 @@ struct DrawOp;
 
 // A canvas's drawing context; its settings hold between calls.
 class Graphics {
-public:
+  public:
     using Sink = std::vector<DrawOp>;
     explicit Graphics(Sink& sink, std::function<void(const DrawOp&)> drawn = {});
 
@@ -37,7 +37,7 @@ public:
     // y is the baseline of the first line; a wrap width above 0 breaks lines at it.
     void DrawString(const std::string& text, int x, int y, int wrapWidth = 0);
 
-private:
+  private:
     void record(DrawOp drawn);
 
     Sink& sink_;

@@ -7,7 +7,7 @@ namespace platform {
 
 // A captioned frame; the radio buttons inside one group box exclude each other.
 class GroupBox : public Control {
-public:
+  public:
     GroupBox(Window& owner, std::string name, Rect box, const std::string& caption,
              const TextStyle& style);
 };

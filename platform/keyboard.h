@@ -6,21 +6,21 @@ namespace platform {
 
 // The asynchronous keyboard state: which physical keys are down at the moment of the call.
 class KeyboardState {
-public:
+  public:
     virtual ~KeyboardState() = default;
     virtual bool keyDown(int code) = 0; // physical key code 0 to 255
     virtual bool controlKey() = 0;
 };
 
 class Keyboard {
-public:
+  public:
     static bool AsyncKeyDown(int code);
     static bool AsyncControlKey();
 
     // Replaces the state source; nullptr goes back to the system's.
     static void install(std::unique_ptr<KeyboardState> state);
 
-private:
+  private:
     static KeyboardState& state();
 };
 

@@ -10,15 +10,15 @@ namespace platform {
 // Keyboard state from the key events the application sees, where the system cannot be asked.
 class KeyboardTracker : public QObject, public KeyboardState {
     Q_OBJECT
-public:
+  public:
     KeyboardTracker();
     bool keyDown(int code) override;
     bool controlKey() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::bitset<256> down_;
     int controls_ = 0;
 };

@@ -12,12 +12,12 @@ namespace platform {
 
 // The X server's own key map; codes are X keycodes. One round trip serves a burst of queries.
 class KeyboardX11 : public KeyboardState {
-public:
+  public:
     explicit KeyboardX11(xcb_connection_t* connection);
     bool keyDown(int code) override;
     bool controlKey() override;
 
-private:
+  private:
     void refresh();
 
     xcb_connection_t* connection_;

@@ -15,7 +15,7 @@ class WindowFrame;
 // The application's one menu bar. Its shortcuts work in every window, the bar shown or not.
 class MenuBar : public QObject {
     Q_OBJECT
-public:
+  public:
     MenuBar();
     ~MenuBar() override;
 
@@ -30,10 +30,10 @@ public:
     static void enablePass();
     static void dispatch(MenuItem& item);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void attachTo(WindowFrame* frame) const;
 
     std::vector<std::unique_ptr<MenuItem>> menus_;

@@ -11,7 +11,7 @@ namespace platform {
 
 // An item of the menu bar, or a menu holding items. Found by its name.
 class MenuItem {
-public:
+  public:
     MenuItem();
     virtual ~MenuItem();
     MenuItem(const MenuItem&) = delete;
@@ -39,10 +39,10 @@ public:
     QAction* action() const { return action_; }
     QMenu* menu();
 
-protected:
+  protected:
     virtual void placeOnPlatform() {}
 
-private:
+  private:
     std::string name_;
     std::string text_;
     std::string shortcut_;

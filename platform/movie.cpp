@@ -1,8 +1,8 @@
 #include "platform/movie.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace platform {
 namespace {
@@ -18,9 +18,15 @@ std::uint16_t le16(const unsigned char* p)
 }
 
 // Mono at the mixer's rate, by averaging channels and linear interpolation.
-std::vector<std::int16_t> toMixerFormat(const unsigned char* data, std::size_t frames,
-                                        int channels, int rate)
+std::vector<std::int16_t> toMixerFormat(const unsigned char* data, std::size_t frames, int channels,
+                                        int rate)
 {
+    if (channels == 1 && rate == Movie::SampleRate) {
+        std::vector<std::int16_t> same(frames);
+        for (std::size_t f = 0; f < frames; ++f)
+            same[f] = std::int16_t(le16(data + f * 2));
+        return same;
+    }
     std::vector<double> mono(frames);
     for (std::size_t f = 0; f < frames; ++f) {
         double sum = 0;
@@ -45,12 +51,15 @@ std::vector<std::int16_t> toMixerFormat(const unsigned char* data, std::size_t f
 
 std::unique_ptr<Movie> Movie::load(const std::string& path, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         error = "cannot open " + path;
         return nullptr;
     }
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+    std::vector<unsigned char> bytes(
+        static_cast<std::size_t>(std::max<std::streamoff>(0, file.tellg())));
+    file.seekg(0);
+    file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
         std::memcmp(bytes.data() + 8, "WAVE", 4) != 0) {
         error = path + " is not a WAV file";

@@ -9,7 +9,7 @@ namespace platform {
 
 // A sound clip, held decoded in memory so that playing it costs nothing but mixing.
 class Movie {
-public:
+  public:
     static constexpr int SampleRate = 44100;
 
     // Reads a 16-bit PCM WAV file; on failure returns nullptr and says why in error.
@@ -19,7 +19,7 @@ public:
     const std::vector<std::int16_t>& samples() const { return samples_; }
     double seconds() const { return double(samples_.size()) / SampleRate; }
 
-private:
+  private:
     explicit Movie(std::vector<std::int16_t> samples) : samples_(std::move(samples)) {}
 
     std::vector<std::int16_t> samples_; // mono at SampleRate

@@ -24,9 +24,4 @@ void MoviePlayer::Stop()
     SoundOutput::current().stop(this);
 }
 
-bool MoviePlayer::isPlaying() const
-{
-    return SoundOutput::current().playing(this);
-}
-
 } // namespace platform

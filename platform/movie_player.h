@@ -8,7 +8,7 @@ class Movie;
 
 // A hidden sound player: Play starts its clip and returns at once.
 class MoviePlayer : public Control {
-public:
+  public:
     MoviePlayer(Window& owner, std::string name, bool looping);
     ~MoviePlayer() override;
 
@@ -18,11 +18,10 @@ public:
     // Playing a clip that still sounds starts it again from the beginning.
     void Play();
     void Stop();
-    bool isPlaying() const;
 
     void windowClosing() override { Stop(); }
 
-private:
+  private:
     const Movie* movie_ = nullptr;
     bool looping_;
 };

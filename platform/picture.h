@@ -8,7 +8,7 @@ namespace platform {
 
 // A picture from the application's resources.
 class Picture {
-public:
+  public:
     // Loads name.png from folder, or its double-size name@2x.png for sharp HiDPI drawing.
     static std::unique_ptr<Picture> load(const std::string& folder, const std::string& name);
 
@@ -19,7 +19,7 @@ public:
     void setTransparent(int transparent);
     const QImage& image() const { return transparent_ == 1 ? keyed_ : image_; }
 
-private:
+  private:
     explicit Picture(QImage image);
 
     QImage image_;

@@ -8,7 +8,7 @@ namespace platform {
 
 // The preferences command, where the platform puts it (the application menu on macOS).
 class PrefsMenuItem : public MenuItem {
-protected:
+  protected:
     void placeOnPlatform() override { action()->setMenuRole(QAction::PreferencesRole); }
 };
 

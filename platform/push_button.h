@@ -10,7 +10,7 @@ class QPushButton;
 namespace platform {
 
 class PushButton : public Control {
-public:
+  public:
     // The default button is pressed by the Return key too.
     PushButton(Window& owner, std::string name, Rect box, const std::string& caption,
                const TextStyle& style, bool isDefault = false);
@@ -19,7 +19,7 @@ public:
 
     std::function<void()> Action;
 
-private:
+  private:
     QPushButton* button_;
 };
 

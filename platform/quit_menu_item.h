@@ -6,10 +6,10 @@ namespace platform {
 
 // The quit command: unless a window handles it, the application quits.
 class QuitMenuItem : public MenuItem {
-public:
+  public:
     void defaultAction() override;
 
-protected:
+  protected:
     void placeOnPlatform() override;
 };
 

@@ -10,7 +10,7 @@ class QRadioButton;
 namespace platform {
 
 class RadioButton : public Control {
-public:
+  public:
     // The box is in the parent group's coordinates; the initial value runs no handler.
     RadioButton(Window& owner, std::string name, Rect box, const std::string& caption,
                 const TextStyle& style, Control* group, bool value);
@@ -21,7 +21,7 @@ public:
 
     std::function<void()> Action;
 
-private:
+  private:
     QRadioButton* button_;
 };
 

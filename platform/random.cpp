@@ -6,10 +6,10 @@ namespace platform {
 namespace {
 
 class SystemRandom : public RandomSource {
-public:
+  public:
     double next() override { return dist_(engine_); }
 
-private:
+  private:
     std::mt19937_64 engine_{std::random_device{}()};
     std::uniform_real_distribution<double> dist_{0.0, 1.0};
 };

@@ -6,7 +6,7 @@ namespace platform {
 
 // Where Rnd draws from; tests replace it with a scripted sequence.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual double next() = 0; // uniform in [0, 1)
 };

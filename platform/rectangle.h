@@ -7,9 +7,9 @@ namespace platform {
 
 // A filled box with a border; other controls may lie on it as its children.
 class Rectangle : public Control {
-public:
-    Rectangle(Window& owner, std::string name, Rect box, Color fill, Color border,
-              int borderWidth, Control* parent = nullptr);
+  public:
+    Rectangle(Window& owner, std::string name, Rect box, Color fill, Color border, int borderWidth,
+              Control* parent = nullptr);
 };
 
 } // namespace platform

@@ -18,7 +18,8 @@ std::string ResourceStore::folder()
 {
     if (chosen().empty()) {
         const QDir bin(QCoreApplication::applicationDirPath());
-        chosen() = QDir::cleanPath(bin.filePath(QStringLiteral("../share/tumbletot"))).toStdString();
+        chosen() =
+            QDir::cleanPath(bin.filePath(QStringLiteral("../share/tumbletot"))).toStdString();
     }
     return chosen();
 }

@@ -7,7 +7,7 @@ namespace platform {
 // The folder of the application's sounds and pictures: share/tumbletot beside bin/, in the
 // build tree and once installed alike.
 class ResourceStore {
-public:
+  public:
     static std::string folder();
     // Tests point it elsewhere.
     static void setFolder(const std::string& folder);

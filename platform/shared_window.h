@@ -4,7 +4,7 @@ namespace platform {
 
 // One shared instance per window class: made and opened on first use and again after it closed.
 template <class W> class SharedWindow {
-public:
+  public:
     static W& get()
     {
         if (!live_) {
@@ -22,7 +22,7 @@ public:
     }
     static bool exists() { return live_ != nullptr; }
 
-private:
+  private:
     static inline W* live_ = nullptr;
 };
 

@@ -9,7 +9,7 @@ class QSlider;
 namespace platform {
 
 class Slider : public Control {
-public:
+  public:
     Slider(Window& owner, std::string name, Rect box, int minimum, int maximum, int lineStep,
            int pageStep, int value);
 
@@ -19,7 +19,7 @@ public:
 
     std::function<void()> ValueChanged;
 
-private:
+  private:
     QSlider* slider_;
 };
 

@@ -6,7 +6,7 @@ namespace platform {
 namespace {
 
 class Silence : public SoundOutput {
-public:
+  public:
     void play(const void*, const Movie*, bool) override {}
     void stop(const void*) override {}
     bool playing(const void*) const override { return false; }

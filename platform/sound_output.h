@@ -8,7 +8,7 @@ class Movie;
 
 // Where the players' sounds go; tests install one that listens.
 class SoundOutput {
-public:
+  public:
     virtual ~SoundOutput() = default;
     // Starts the voice of owner from the beginning, replacing what it was playing.
     virtual void play(const void* owner, const Movie* movie, bool loop) = 0;

@@ -8,8 +8,7 @@ namespace platform {
 
 StaticText::StaticText(Window& owner, std::string name, Rect box, const std::string& text,
                        const TextStyle& style, Control* parent)
-    : Control(owner, std::move(name), box,
-              new QLabel(parent ? parent->widget() : owner.surface())),
+    : Control(owner, std::move(name), box, new QLabel(parent ? parent->widget() : owner.surface())),
       label_(static_cast<QLabel*>(widget()))
 {
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -8,7 +8,7 @@ class QLabel;
 namespace platform {
 
 class StaticText : public Control {
-public:
+  public:
     StaticText(Window& owner, std::string name, Rect box, const std::string& text,
                const TextStyle& style, Control* parent = nullptr);
 
@@ -17,7 +17,7 @@ public:
     // between two lines is a narrow gap, so spaced-out instructions fit their box.
     void setText(const std::string& text);
 
-private:
+  private:
     QLabel* label_;
     std::string text_;
 };

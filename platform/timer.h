@@ -8,7 +8,7 @@ namespace platform {
 
 // Mode 0 is off, 2 fires again and again, once per period.
 class Timer : public Control {
-public:
+  public:
     static constexpr int ModeOff = 0;
     static constexpr int ModeMultiple = 2;
 
@@ -26,7 +26,7 @@ public:
 
     void windowClosing() override;
 
-private:
+  private:
     void restart();
     void stop();
 

@@ -7,7 +7,7 @@ namespace platform {
 namespace {
 
 class EventLoopScheduler : public TimerScheduler {
-public:
+  public:
     ~EventLoopScheduler() override
     {
         for (auto& [id, timer] : timers_)
@@ -37,7 +37,7 @@ public:
         timers_.erase(found);
     }
 
-private:
+  private:
     std::map<Id, QTimer*> timers_;
     Id last_ = 0;
 };

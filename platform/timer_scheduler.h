@@ -7,7 +7,7 @@ namespace platform {
 
 // The clock behind the timers; tests install one they can move by hand.
 class TimerScheduler {
-public:
+  public:
     using Id = int;
     virtual ~TimerScheduler() = default;
     // Calls fire every period ms from now on, until cancelled.

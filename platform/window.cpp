@@ -236,13 +236,6 @@ void Window::setMenuBarVisible(bool visible)
     setBounds({Left(), Top(), width, height});
 }
 
-void Window::setResizable(bool resizable)
-{
-    frame_->setWindowFlag(Qt::WindowMaximizeButtonHint, resizable);
-    if (!resizable)
-        frame_->setFixedSize(frame_->size());
-}
-
 bool Window::isCovered() const
 {
     const auto& windows = stack();

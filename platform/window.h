@@ -20,7 +20,7 @@ class WindowSurface;
 
 // A window of the framework: its events are virtual methods, its controls are found by name.
 class Window {
-public:
+  public:
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -42,7 +42,6 @@ public:
     void setFullScreen(bool fullScreen) { fullScreen_ = fullScreen; }
     bool MenuBarVisible() const;
     void setMenuBarVisible(bool visible);
-    void setResizable(bool resizable);
     void setCloseBoxCloses(bool closes) { closeBoxCloses_ = closes; }
     void setPlacementCentered(bool centered) { centered_ = centered; }
     // While in front, the window takes every key, the desktop's own shortcuts included.
@@ -77,7 +76,7 @@ public:
     QWidget* surface() const;
     QWidget* frame() const;
 
-protected:
+  protected:
     Window(Rect designBox, const std::string& title);
 
     virtual void Event_Open() {}
@@ -98,7 +97,7 @@ protected:
         return raw;
     }
 
-private:
+  private:
     void activateAgainSoon(int tries);
 
     WindowFrame* frame_;

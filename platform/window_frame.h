@@ -12,7 +12,7 @@ class WindowSurface;
 // The top-level widget of a window: its menu bar, its surface, its close box.
 class WindowFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit WindowFrame(Window* window);
     ~WindowFrame() override;
 
@@ -21,12 +21,12 @@ public:
     QMenuBar* menuBar() const { return menuBar_; }
     int menuBarHeight() const;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     Window* window_;
     WindowSurface* surface_;
     QMenuBar* menuBar_;

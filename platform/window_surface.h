@@ -10,18 +10,18 @@ class Window;
 // The client area of a window: background colour, keys and mouse, the controls' parent.
 class WindowSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     WindowSurface(Window* window, QWidget* parent);
     void forgetWindow() { window_ = nullptr; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     Window* window_;
     std::array<quint64, 256> releasedAt_{};
 };

@@ -19,7 +19,7 @@ class Timer;
 // Its methods live with the subsystems that own them: input and timers here, the colours,
 // places, shapes and backgrounds in drawing/, the sounds in sound/.
 class Window1 : public platform::Window {
-public:
+  public:
     static Window1& shared();
     static bool isOpen();
 
@@ -97,10 +97,10 @@ public:
     void Event_Open() override;
     void Event_EnableMenuItems() override;
 
-protected:
+  protected:
     void AddMenuHandlers() override;
 
-private:
+  private:
     void setPalette();
     void chooseFillColor();
     void play_Rotation();

@@ -69,8 +69,8 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
     using platform::Rect;
 
     BacColBox = add<GroupBox>("BacColBox", Rect{10, 123, 251, 120}, "Background color", kCaption);
-    RadioButton1 = add<RadioButton>("RadioButton1", inGroup({35, 151, 80, 20}, BacColBox),
-                                    "White", kText, BacColBox, false);
+    RadioButton1 = add<RadioButton>("RadioButton1", inGroup({35, 151, 80, 20}, BacColBox), "White",
+                                    kText, BacColBox, false);
     RadioButton2 = add<RadioButton>("RadioButton2", inGroup({35, 180, 155, 20}, BacColBox),
                                     "Different each game", kText, BacColBox, true);
     RadioButton3 = add<RadioButton>("RadioButton3", inGroup({35, 210, 194, 20}, BacColBox),
@@ -80,17 +80,17 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
                                     "Baby makes new shapes", kText, GroupBox2, true);
     RadioButton5 = add<RadioButton>("RadioButton5", inGroup({35, 70, 186, 25}, GroupBox2),
                                     "Only background changes", kText, GroupBox2, false);
-    CheckBox1 = add<CheckBox>("CheckBox1", Rect{312, 30, 219, 42},
-                              "Tumbletot plays alone if Baby doesn't play after", kText, nullptr,
-                              false);
+    CheckBox1 =
+        add<CheckBox>("CheckBox1", Rect{312, 30, 219, 42},
+                      "Tumbletot plays alone if Baby doesn't play after", kText, nullptr, false);
     Slider1 = add<platform::Slider>("Slider1", Rect{326, 73, 134, 22}, kSliderMinimum,
                                     kSliderMaximum, kSliderLineStep, kSliderPageStep,
                                     sliderPositionFor(Module1::delayTime));
     StaticText1 = add<platform::StaticText>("StaticText1", Rect{472, 64, 68, 21}, "", kText);
     GroupBox1 = add<GroupBox>("GroupBox1", Rect{301, 14, 251, 92}, "Play automatically", kCaption);
     GroupBox3 = add<GroupBox>("GroupBox3", Rect{10, 258, 251, 57}, "Shapes appear", kCaption);
-    RadioButton6 = add<RadioButton>("RadioButton6", inGroup({20, 282, 80, 20}, GroupBox3),
-                                    "Random", kText, GroupBox3, false);
+    RadioButton6 = add<RadioButton>("RadioButton6", inGroup({20, 282, 80, 20}, GroupBox3), "Random",
+                                    kText, GroupBox3, false);
     RadioButton7 = add<RadioButton>("RadioButton7", inGroup({112, 282, 137, 20}, GroupBox3),
                                     "Centered on screen", kText, GroupBox3, false);
     GroupBox4 = add<GroupBox>("GroupBox4", Rect{301, 128, 251, 52}, "Beginners mode", kCaption);
@@ -105,7 +105,8 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
                                      "Recognizable (real world sounds)", kText, GroupBox5, false);
     PushButton1 =
         add<platform::PushButton>("PushButton1", Rect{468, 340, 84, 20}, "Play", kText, true);
-    PushButton2 = add<platform::PushButton>("PushButton2", Rect{267, 340, 83, 20}, "Web site", kText);
+    PushButton2 =
+        add<platform::PushButton>("PushButton2", Rect{267, 340, 83, 20}, "Web site", kText);
 
     // Each radio button shows one word of one setting and writes it when chosen.
     struct Choice {
@@ -149,10 +150,9 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
 
 void Window2::setShapeControlsEnabled(bool enabled)
 {
-    for (platform::Control* control :
-         std::initializer_list<platform::Control*>{BacColBox, RadioButton1, RadioButton2,
-                                                   RadioButton3, GroupBox3, RadioButton6,
-                                                   RadioButton7})
+    for (platform::Control* control : std::initializer_list<platform::Control*>{
+             BacColBox, RadioButton1, RadioButton2, RadioButton3, GroupBox3, RadioButton6,
+             RadioButton7})
         control->setEnabled(enabled);
 }
 

@@ -16,7 +16,7 @@ class StaticText;
 // Where a parent edits the settings. Each control writes its setting at once; closing the
 // window applies to the play window what cannot take effect by itself.
 class Window2 : public platform::Window {
-public:
+  public:
     static Window2& shared();
     static bool isOpen();
 
@@ -59,6 +59,6 @@ public:
     // Where the slider stands for a delay, so that opening the window keeps the delay chosen.
     static int sliderPositionFor(int delayTime);
 
-private:
+  private:
     void setShapeControlsEnabled(bool enabled);
 };

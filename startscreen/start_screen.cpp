@@ -32,8 +32,7 @@ constexpr int kCreditBaseline = 25;
 constexpr int kCreditWrap = 300;
 
 // A rounded, playful face stands in for the design's Marker Felt (package fonts-comic-neue).
-const platform::TextStyle kTitleStyle{"Comic Neue", 60, true, kBlue,
-                                      platform::TextStyle::Center};
+const platform::TextStyle kTitleStyle{"Comic Neue", 60, true, kBlue, platform::TextStyle::Center};
 // Helvetica resolves to Nimbus Sans or Liberation Sans on Linux.
 const platform::TextStyle kTextStyle{"Helvetica", 18, false, kBlack, platform::TextStyle::Left};
 const platform::TextStyle kByStyle{"Helvetica", 18, false, kBlack, platform::TextStyle::Center};

@@ -17,7 +17,7 @@ class Timer;
 // The title screen: orange, a yellow panel with the name, logos, instructions and a strip of
 // credits drifting upwards, and music. Any key or click starts play.
 class Window3 : public platform::Window {
-public:
+  public:
     static Window3& shared();
     static bool isOpen();
 
@@ -53,9 +53,9 @@ public:
     void Event_Close() override;
     void Event_EnableMenuItems() override;
 
-protected:
+  protected:
     void AddMenuHandlers() override;
 
-private:
+  private:
     void startPlay();
 };

@@ -34,7 +34,7 @@ class TestApp : public QObject {
     Q_OBJECT
     ToyFixture toy;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void menuBarHoldsFileAndEdit()
@@ -45,7 +45,8 @@ private Q_SLOTS:
         QCOMPARE(file->Child("Prefs")->KeyboardShortcut(), std::string("Cmd+Shift+P"));
         QCOMPARE(file->Child("FileQuit")->Text(), std::string("Quit"));
         QVERIFY(file->Child("FileQuit")->AutoEnable());
-        QCOMPARE(file->Child("Prefs")->action()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        QCOMPARE(file->Child("Prefs")->action()->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+P")));
         platform::MenuItem* edit = bar.Child("UntitledMenu0");
         QCOMPARE(int(edit->children().size()), 6);
         QCOMPARE(edit->Child("EditPaste")->KeyboardShortcut(), std::string("Cmd+V"));

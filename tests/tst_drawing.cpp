@@ -41,7 +41,7 @@ class TestDrawing : public QObject {
         return w;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void canvasIsTheScreenLessItsMargins()
@@ -121,8 +121,8 @@ private Q_SLOTS:
     {
         Window1& w = openPlay();
         w.Canvas1->setBounds({8, 7, 1001, 600});
-        toy.random->push({ScriptedRandom::giving(400, 1001 * 0.55, 1001 * 0.25), 0.5, 0.5, 0.5,
-                          0.0, 0.9});
+        toy.random->push(
+            {ScriptedRandom::giving(400, 1001 * 0.55, 1001 * 0.25), 0.5, 0.5, 0.5, 0.0, 0.9});
         w.get_Pos_n_Col(0);
         QCOMPARE(w.x_width, 400);
         QCOMPARE(w.x_start, 300);
@@ -137,7 +137,7 @@ private Q_SLOTS:
             platform::Color fill;
             platform::Color line;
         } cases[] = {
-            {w.col_White, 0.0, w.col_Black, w.col_Red},   // line draw black, white: rejected
+            {w.col_White, 0.0, w.col_Black, w.col_Red}, // line draw black, white: rejected
             {w.col_White, 0.4, w.col_Red, w.col_Black},
             {w.col_Black, 0.9, w.col_White, w.col_Red},
             {w.col_Red, 0.0, w.col_Black, w.col_White},
@@ -249,8 +249,8 @@ private Q_SLOTS:
         toy.random->push({0.0, 0.9});
         w.draw_Romb();
         QCOMPARE(int(drawn.size()), 2); // the triangle is gone
-        QCOMPARE(drawn[1].points, QPolygon({QPoint(100, 150), QPoint(200, 50), QPoint(301, 150),
-                                            QPoint(200, 251)}));
+        QCOMPARE(drawn[1].points,
+                 QPolygon({QPoint(100, 150), QPoint(200, 50), QPoint(301, 150), QPoint(200, 251)}));
     }
 
     void squareIsFilledThenOutlinedAndAloneOnTheCanvas()
@@ -272,8 +272,8 @@ private Q_SLOTS:
         toy.random->push({0.0, 0.9});
         w.draw_Oval();
         shot = w.Canvas1->widget()->grab().toImage();
-        QCOMPARE(pixel(shot, 500, 300), QColor(0, 0, 0));       // fill black
-        QCOMPARE(pixel(shot, 204, 300), QColor(255, 0, 0));     // line red at the left end
+        QCOMPARE(pixel(shot, 500, 300), QColor(0, 0, 0));           // fill black
+        QCOMPARE(pixel(shot, 204, 300), QColor(255, 0, 0));         // line red at the left end
         QCOMPARE(pixel(shot, 275 + 4, 100), QColor(255, 255, 255)); // the square's outline is gone
         QCOMPARE(pixel(shot, 195, 300), QColor(255, 255, 255));
     }

@@ -13,11 +13,24 @@
 
 namespace {
 
-const char* const kEffects[] = {
-    "Basso",           "Ping",            "Glass",           "Blow",           "Submarine",
-    "QuillomoSound20", "QuillomoSound24", "QuillomoSound15", "QuillomoSound16", "QuillomoSound9",
-    "QuillomoSound14", "QuillomoSound21", "QuillomoSound13", "realBoing",      "realBubbles",
-    "realGiantbell",   "realRubberDuckToy", "realZips"};
+const char* const kEffects[] = {"Basso",
+                                "Ping",
+                                "Glass",
+                                "Blow",
+                                "Submarine",
+                                "QuillomoSound20",
+                                "QuillomoSound24",
+                                "QuillomoSound15",
+                                "QuillomoSound16",
+                                "QuillomoSound9",
+                                "QuillomoSound14",
+                                "QuillomoSound21",
+                                "QuillomoSound13",
+                                "realBoing",
+                                "realBubbles",
+                                "realGiantbell",
+                                "realRubberDuckToy",
+                                "realZips"};
 
 struct Level {
     double peakDb;
@@ -30,7 +43,8 @@ struct Level {
 Level measure(const std::string& name)
 {
     std::string error;
-    auto movie = platform::Movie::load(platform::ResourceStore::folder() + "/sounds/" + name + ".wav", error);
+    auto movie = platform::Movie::load(
+        platform::ResourceStore::folder() + "/sounds/" + name + ".wav", error);
     if (!movie)
         return {};
     double sum = 0;
@@ -50,7 +64,7 @@ class TestMedia : public QObject {
     Q_OBJECT
     ToyFixture toy;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init()
     {
         toy.reset();
@@ -82,7 +96,8 @@ private Q_SLOTS:
     void musicLoopsWithoutAJump()
     {
         std::string error;
-        auto music = platform::Movie::load(platform::ResourceStore::folder() + "/sounds/allegro.wav", error);
+        auto music =
+            platform::Movie::load(platform::ResourceStore::folder() + "/sounds/allegro.wav", error);
         QVERIFY(music);
         const auto& s = music->samples();
         // Across the loop point the wave moves no more than it does anywhere inside.

@@ -3,9 +3,9 @@
 #include "toy_fixture.h"
 
 #include "platform/check_box.h"
+#include "platform/group_box.h"
 #include "platform/movie.h"
 #include "platform/radio_button.h"
-#include "platform/group_box.h"
 #include "platform/runtime.h"
 #include "platform/shared_window.h"
 #include "platform/slider.h"
@@ -20,7 +20,7 @@ namespace {
 
 // A small window that records what the framework made it do.
 class ProbeWindow : public platform::Window {
-public:
+  public:
     ProbeWindow() : platform::Window({0, 0, 200, 100}, "probe")
     {
         timer = add<platform::Timer>("Timer1", platform::Timer::ModeOff, 1000);
@@ -32,7 +32,8 @@ public:
             if (slider->Value() < 2)
                 slider->setValue(1);
         };
-        group = add<platform::GroupBox>("Group", platform::Rect{0, 30, 200, 60}, "g", platform::TextStyle{});
+        group = add<platform::GroupBox>("Group", platform::Rect{0, 30, 200, 60}, "g",
+                                        platform::TextStyle{});
         for (int i = 0; i < 3; ++i) {
             radios[i] = add<platform::RadioButton>("Radio" + std::to_string(i),
                                                    platform::Rect{5, 5 + 15 * i, 80, 14}, "r",
@@ -77,7 +78,7 @@ class TestPlatform : public QObject {
     Q_OBJECT
     ToyFixture toy;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void timerRestartsOnPeriodAndKeepsItsMode()

@@ -49,7 +49,7 @@ class TestPlay : public QObject {
         return w;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void opensFullScreenWithTheCanvasAndHelpLineAnchored()
@@ -185,9 +185,9 @@ private Q_SLOTS:
         Module1::backMode = "changing";
         Module1::beginnersMode = "off";
         toy.random->reset();
-        toy.random->push({0.1, ScriptedRandom::giving(8, 12, 1)});        // first background
-        toy.random->push(ScriptedRandom::giving(4, 6, 1));                 // the random sound
-        toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1)});       // second background
+        toy.random->push({0.1, ScriptedRandom::giving(8, 12, 1)});  // first background
+        toy.random->push(ScriptedRandom::giving(4, 6, 1));          // the random sound
+        toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1)}); // second background
         w.mouse_Pressed();
         QCOMPARE(toy.random->remaining(), std::size_t(0));
         QCOMPARE(playedPlayer(0), 4);

@@ -21,9 +21,9 @@
 
 class UrlCatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     QList<QUrl> urls;
-public Q_SLOTS:
+  public Q_SLOTS:
     void open(const QUrl& url) { urls << url; }
 };
 
@@ -31,7 +31,7 @@ class TestSettings : public QObject {
     Q_OBJECT
     ToyFixture toy;
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void opensShowingTheDefaults()
@@ -110,7 +110,7 @@ private Q_SLOTS:
             int value;
             const char* label;
             int delay;
-        } bands[] = {{2, "2 seconds", 2},   {29, "29 seconds", 29}, {30, "30 seconds", 30},
+        } bands[] = {{2, "2 seconds", 2},    {29, "29 seconds", 29}, {30, "30 seconds", 30},
                      {44, "30 seconds", 30}, {59, "45 seconds", 45}, {60, "1 minute", 60},
                      {98, "1 minute", 60},   {99, "1 minute", 60},   {100, "2 minutes", 120},
                      {0, "1 second", 1}};
@@ -119,7 +119,7 @@ private Q_SLOTS:
             QCOMPARE(w.StaticText1->Text(), std::string(band.label));
             QCOMPARE(Module1::delayTime, band.delay);
         }
-        QCOMPARE(w.Slider1->Value(), 1); // 0 goes back to 1
+        QCOMPARE(w.Slider1->Value(), 1);                 // 0 goes back to 1
         QCOMPARE(Module1::autoMode, std::string("off")); // the slider never switches it on
     }
 

@@ -37,7 +37,7 @@ class TestSound : public QObject {
             toy.random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void defaultLoadUsesSixOfTheComplexSet()

@@ -24,7 +24,7 @@ class TestStartScreen : public QObject {
         return lines;
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void init() { toy.reset(); }
 
     void panelIsCentredOnTheScreen()

@@ -12,7 +12,8 @@ void limit(synth::Buffer& clip, double ceiling)
     for (double& s : clip) {
         const double m = std::fabs(s);
         if (m > knee)
-            s = std::copysign(knee + (ceiling - knee) * std::tanh((m - knee) / (ceiling - knee)), s);
+            s = std::copysign(knee + (ceiling - knee) * std::tanh((m - knee) / (ceiling - knee)),
+                              s);
     }
 }
 

@@ -14,20 +14,23 @@ double note(int semitonesFromA4)
 // A struck note with a few harmonics, ringing out.
 Buffer pluck(double frequency, double seconds, double decay, std::vector<double> harmonics)
 {
-    return tone(seconds, [=](double) { return frequency; },
-                [=](double t) { return strike(t, 0.004, decay); }, harmonics);
+    return tone(
+        seconds, [=](double) { return frequency; },
+        [=](double t) { return strike(t, 0.004, decay); }, harmonics);
 }
 
 // Partials at free ratios, each with its own decay: bells, glass, chimes.
-Buffer inharmonic(double base, double seconds, const std::vector<std::pair<double, double>>& partials,
-                  double decay)
+Buffer inharmonic(double base, double seconds,
+                  const std::vector<std::pair<double, double>>& partials, double decay)
 {
     Buffer out = silence(seconds);
     for (std::size_t p = 0; p < partials.size(); ++p) {
         const auto [ratio, gain] = partials[p];
         const double partialDecay = decay / (1.0 + 0.6 * p);
-        mixInto(out, tone(seconds, [=](double) { return base * ratio; },
-                          [=](double t) { return gain * strike(t, 0.002, partialDecay); }),
+        mixInto(out,
+                tone(
+                    seconds, [=](double) { return base * ratio; },
+                    [=](double t) { return gain * strike(t, 0.002, partialDecay); }),
                 0);
     }
     return out;
@@ -56,15 +59,17 @@ Buffer basso()
     std::vector<double> buzz;
     for (int n = 1; n <= 24; ++n)
         buzz.push_back(1.0 / n);
-    return lowPass(tone(0.6, [](double t) { return 98.0 - 6 * t; },
-                        [](double t) { return strike(t, 0.01, 0.22); }, buzz),
+    return lowPass(tone(
+                       0.6, [](double t) { return 98.0 - 6 * t; },
+                       [](double t) { return strike(t, 0.01, 0.22); }, buzz),
                    1800);
 }
 
 Buffer ping()
 {
-    return tone(0.7, [](double) { return 1760.0; }, [](double t) { return strike(t, 0.002, 0.16); },
-                {1.0, 0.12, 0.05});
+    return tone(
+        0.7, [](double) { return 1760.0; }, [](double t) { return strike(t, 0.002, 0.16); },
+        {1.0, 0.12, 0.05});
 }
 
 Buffer glass()
@@ -79,7 +84,8 @@ Buffer blow()
     for (double& s : air)
         s = noise.white();
     // A puff: the air comes at once and fades, its colour rising as it goes.
-    Buffer out = bandPass(air, [](double t) { return 700 + 900 * t; }, 1.8);
+    Buffer out = bandPass(
+        air, [](double t) { return 700 + 900 * t; }, 1.8);
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] *= strike(double(i) / kRate, 0.015, 0.22);
     return out;
@@ -87,8 +93,9 @@ Buffer blow()
 
 Buffer submarine()
 {
-    Buffer bloop = tone(0.5, [](double t) { return 150 + 120 * std::exp(-t * 9); },
-                        [](double t) { return strike(t, 0.01, 0.14); }, {1.0, 0.2});
+    Buffer bloop = tone(
+        0.5, [](double t) { return 150 + 120 * std::exp(-t * 9); },
+        [](double t) { return strike(t, 0.01, 0.14); }, {1.0, 0.2});
     Buffer out = silence(1.2);
     mixInto(out, bloop, 0);
     mixInto(out, bloop, 0.38, 0.45);
@@ -130,8 +137,10 @@ Buffer twoToneSignal()
     Buffer out = silence(0.95);
     for (int i = 0; i < 6; ++i) {
         const double f = i % 2 == 0 ? 880.0 : 660.0;
-        mixInto(out, tone(0.14, [=](double) { return f; },
-                          [](double t) { return strike(t, 0.004, 0.045); }, {1.0, 0.0, 0.25}),
+        mixInto(out,
+                tone(
+                    0.14, [=](double) { return f; },
+                    [](double t) { return strike(t, 0.004, 0.045); }, {1.0, 0.0, 0.25}),
                 0.15 * i, 0.7);
     }
     return out;
@@ -150,9 +159,13 @@ Buffer shimmerPad()
 {
     Buffer out = silence(1.3);
     for (int semitone : {0, 5, 7, 12}) {
-        mixInto(out, tone(1.3, [=](double) { return note(semitone); },
-                          [](double t) { return strike(t, 0.008, 0.45) * (0.8 + 0.2 * std::sin(2 * kPi * 6 * t)); },
-                          kWarm),
+        mixInto(out,
+                tone(
+                    1.3, [=](double) { return note(semitone); },
+                    [](double t) {
+                        return strike(t, 0.008, 0.45) * (0.8 + 0.2 * std::sin(2 * kPi * 6 * t));
+                    },
+                    kWarm),
                 0, 0.4);
     }
     return out;
@@ -163,8 +176,10 @@ Buffer coinBlips()
     Buffer out = silence(0.6);
     const int steps[] = {14, 19, 26};
     for (int i = 0; i < 3; ++i) {
-        mixInto(out, tone(0.25, [=](double) { return note(steps[i]); },
-                          [](double t) { return strike(t, 0.003, 0.06); }, kWarm),
+        mixInto(out,
+                tone(
+                    0.25, [=](double) { return note(steps[i]); },
+                    [](double t) { return strike(t, 0.003, 0.06); }, kWarm),
                 0.08 * i, 0.7);
     }
     return out;
@@ -184,11 +199,13 @@ Buffer fanfare()
 Buffer boing()
 {
     // A plucked spring: its pitch wobbles fast and wide, then settles and rises a little.
-    return tone(1.0,
-                [](double t) {
-                    return 160 * (1 + 0.5 * t) * (1 + 0.45 * std::exp(-t * 3.5) * std::sin(2 * kPi * 16 * t));
-                },
-                [](double t) { return strike(t, 0.005, 0.3); }, {1.0, 0.5, 0.2, 0.1});
+    return tone(
+        1.0,
+        [](double t) {
+            return 160 * (1 + 0.5 * t) *
+                   (1 + 0.45 * std::exp(-t * 3.5) * std::sin(2 * kPi * 16 * t));
+        },
+        [](double t) { return strike(t, 0.005, 0.3); }, {1.0, 0.5, 0.2, 0.1});
 }
 
 Buffer bubbles()
@@ -200,8 +217,10 @@ Buffer bubbles()
         const double base = noise.uniform(350, 1100);
         const double length = noise.uniform(0.04, 0.09);
         // A bubble's pitch rises as it closes up at the surface.
-        mixInto(out, tone(length, [=](double t) { return base * (1 + 1.5 * t / length * t / length); },
-                          [=](double t) { return strike(t, 0.003, length / 3) * (1 - t / length); }),
+        mixInto(out,
+                tone(
+                    length, [=](double t) { return base * (1 + 1.5 * t / length * t / length); },
+                    [=](double t) { return strike(t, 0.003, length / 3) * (1 - t / length); }),
                 at, noise.uniform(0.5, 1.0));
         at += noise.uniform(0.05, 0.14);
     }
@@ -212,7 +231,15 @@ Buffer giantBell()
 {
     // Church-bell partials: hum, prime, minor third, fifth, nominal and above.
     return inharmonic(98, 2.0,
-                      {{0.5, 0.6}, {1.0, 1.0}, {1.19, 0.7}, {1.5, 0.45}, {2.0, 0.6}, {2.51, 0.3}, {2.66, 0.25}, {3.01, 0.2}, {4.17, 0.12}},
+                      {{0.5, 0.6},
+                       {1.0, 1.0},
+                       {1.19, 0.7},
+                       {1.5, 0.45},
+                       {2.0, 0.6},
+                       {2.51, 0.3},
+                       {2.66, 0.25},
+                       {3.01, 0.2},
+                       {4.17, 0.12}},
                       0.9);
 }
 
@@ -222,12 +249,14 @@ Buffer rubberDuck()
     Buffer out = silence(0.75);
     for (int i = 0; i < 2; ++i) {
         // Air squeezed through a small reed: a nasal, bending tone with a breath of noise.
-        Buffer squeak = tone(0.28, [](double t) { return 820 + 500 * std::sin(kPi * t / 0.28); },
-                             [](double t) { return swell(t, 0.05, 0.28); },
-                             {1.0, 0.8, 0.6, 0.5, 0.35, 0.25, 0.15});
-        Buffer nasal = bandPass(squeak, [](double) { return 2200; }, 2.5);
+        Buffer squeak = tone(
+            0.28, [](double t) { return 820 + 500 * std::sin(kPi * t / 0.28); },
+            [](double t) { return swell(t, 0.05, 0.28); }, {1.0, 0.8, 0.6, 0.5, 0.35, 0.25, 0.15});
+        Buffer nasal = bandPass(
+            squeak, [](double) { return 2200; }, 2.5);
         for (std::size_t j = 0; j < nasal.size(); ++j)
-            nasal[j] = nasal[j] * 1.5 + squeak[j] * 0.3 + noise.white() * 0.04 * swell(double(j) / kRate, 0.05, 0.28);
+            nasal[j] = nasal[j] * 1.5 + squeak[j] * 0.3 +
+                       noise.white() * 0.04 * swell(double(j) / kRate, 0.05, 0.28);
         mixInto(out, nasal, 0.05 + 0.36 * i);
     }
     return out;
@@ -249,7 +278,8 @@ Buffer zips()
             t += 1.0 / (45 + 90 * t / length);
         }
     }
-    return bandPass(out, [](double) { return 3200; }, 1.2);
+    return bandPass(
+        out, [](double) { return 3200; }, 1.2);
 }
 
 // --- music ---

@@ -78,7 +78,8 @@ Buffer bandPass(const Buffer& in, const std::function<double(double)>& centre, d
     double band = 0;
     for (std::size_t i = 0; i < in.size(); ++i) {
         // State-variable filter: stable while the centre moves.
-        const double f = 2 * std::sin(kPi * std::min(centre(double(i) / kRate), kRate / 6.0) / kRate);
+        const double f =
+            2 * std::sin(kPi * std::min(centre(double(i) / kRate), kRate / 6.0) / kRate);
         low += f * band;
         const double high = in[i] - low - band / q;
         band += f * high;

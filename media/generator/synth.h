@@ -14,12 +14,12 @@ using Buffer = std::vector<double>;
 
 // A repeatable noise source, so that every build makes the same files.
 class Noise {
-public:
+  public:
     explicit Noise(std::uint32_t seed) : state_(seed) {}
-    double white();             // uniform in [-1, 1)
+    double white(); // uniform in [-1, 1)
     double uniform(double a, double b);
 
-private:
+  private:
     std::uint32_t state_;
 };
 
@@ -28,7 +28,8 @@ std::size_t samplesFor(double seconds);
 
 // A tone whose frequency and loudness follow functions of time in seconds.
 Buffer tone(double seconds, const std::function<double(double)>& frequency,
-            const std::function<double(double)>& amplitude, const std::vector<double>& harmonics = {1.0});
+            const std::function<double(double)>& amplitude,
+            const std::vector<double>& harmonics = {1.0});
 
 // Percussive envelope: linear attack, exponential decay with the given time constant.
 double strike(double t, double attack, double decay);

@@ -6,7 +6,7 @@
 
 // Timers that fire only when the test moves time on.
 class ManualClock : public platform::TimerScheduler {
-public:
+  public:
     Id start(int periodMs, std::function<void()> fire) override
     {
         timers_[++last_] = {std::max(1, periodMs), now_ + std::max(1, periodMs), std::move(fire)};
@@ -21,7 +21,8 @@ public:
         for (;;) {
             auto due = timers_.end();
             for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-                if (it->second.due <= end && (due == timers_.end() || it->second.due < due->second.due))
+                if (it->second.due <= end &&
+                    (due == timers_.end() || it->second.due < due->second.due))
                     due = it;
             }
             if (due == timers_.end())
@@ -36,7 +37,7 @@ public:
     long long now() const { return now_; }
     int running() const { return int(timers_.size()); }
 
-private:
+  private:
     struct Entry {
         long long period;
         long long due;

@@ -7,7 +7,7 @@
 
 // Hears what the players play, in order.
 class RecordingSoundOutput : public platform::SoundOutput {
-public:
+  public:
     struct Played {
         const void* owner;
         const platform::Movie* movie;

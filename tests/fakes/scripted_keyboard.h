@@ -8,7 +8,7 @@
 
 // Keys held by script. A key can be let go after a number of polls, to end a held-key wait.
 class ScriptedKeyboard : public platform::KeyboardState {
-public:
+  public:
     bool keyDown(int code) override
     {
         ++queries_;
@@ -41,7 +41,7 @@ public:
     int queries() const { return queries_; }
     void resetQueries() { queries_ = 0; }
 
-private:
+  private:
     std::set<int> held_;
     std::map<int, int> releaseAfter_;
     bool control_ = false;

@@ -7,7 +7,7 @@
 
 // Rnd from a script.
 class ScriptedRandom : public platform::RandomSource {
-public:
+  public:
     double next() override
     {
         // Running dry is a fault of the test: noted, and answered with values that still let
@@ -37,7 +37,7 @@ public:
     // The value whose draw trunc(Rnd × a + b) gives exactly result.
     static double giving(int result, double a, double b) { return (result + 0.5 - b) / a; }
 
-private:
+  private:
     std::deque<double> values_;
     int drawn_ = 0;
     int overdrawn_ = 0;

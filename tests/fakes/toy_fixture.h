@@ -10,7 +10,7 @@
 // Puts the toy into a known state for one test: scripted chance, keys, clock and sound, the
 // settings at their defaults, no window open, the assets of the build tree.
 class ToyFixture {
-public:
+  public:
     ToyFixture();
     ~ToyFixture();
 
