@@ -30,11 +30,18 @@ void StaticText::setText(const std::string& text)
         label_->setText(lines.front());
         return;
     }
+    // Empty lines become a small gap above the next line rather than a full line each.
     QString html;
+    int gaps = 0;
     for (const QString& line : lines) {
-        html += line.isEmpty() ? QStringLiteral("<div style=\"font-size:%1px\">&nbsp;</div>")
-                                     .arg(std::max(1, label_->font().pixelSize() / 2))
-                               : QStringLiteral("<div>%1</div>").arg(line.toHtmlEscaped());
+        if (line.isEmpty()) {
+            ++gaps;
+            continue;
+        }
+        html += QStringLiteral("<p style=\"margin:0; margin-top:%1px\">%2</p>")
+                    .arg(gaps * std::max(1, label_->font().pixelSize() / 3))
+                    .arg(line.toHtmlEscaped());
+        gaps = 0;
     }
     label_->setTextFormat(Qt::RichText);
     label_->setText(html);

@@ -13,7 +13,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kGreen(0, 197, 0);
 const QColor kOrange(255, 109, 0);
-const QColor kGreyBand(0xcc, 0xcc, 0xcc);
 const QColor kGreyInk(0x70, 0x70, 0x70);
 
 QImage canvas(int width, int height, int scale, QColor fill)
@@ -45,10 +44,10 @@ QImage productLogo(int scale)
     return image;
 }
 
-// The maker's mark in grey, on the grey of the band it lies on.
+// The maker's mark in grey; around it the band it lies on shows through.
 QImage makerLogo(int scale)
 {
-    QImage image = canvas(189, 57, scale, kGreyBand);
+    QImage image = canvas(189, 57, scale, Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
