@@ -3,9 +3,11 @@
 #include "platform/audio_mixer.h"
 #include "platform/display.h"
 #include "platform/menu_bar.h"
+#include "platform/single_instance.h"
 #include "platform/window.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace platform {
 namespace {
@@ -54,6 +56,11 @@ void Application::setMenuBar(MenuBar* bar)
 
 int Application::run()
 {
+    SingleInstance instance;
+    if (!instance.claim()) {
+        std::fprintf(stderr, "tumbletot: already running; brought it to the front\n");
+        return 0;
+    }
     Event_Open();
     openDefaultWindow();
     const int status = quitRequested() ? 0 : QApplication::exec();

@@ -125,7 +125,9 @@ void Window::Show()
         frame_->showFullScreen();
     } else {
         if (centered_ && !frame_->isVisible()) {
+            // On a screen smaller than the window, the window shrinks to fit it.
             const QRect screen = screenGeometry();
+            frame_->resize(frame_->size().boundedTo(screen.size()));
             frame_->move(screen.center() - frame_->rect().center());
         }
         frame_->show();
