@@ -76,7 +76,10 @@ xdotool key a
 sleep 0.3
 [ "$(differ "$before" "$(shot after-key)")" -gt 0 ] || fail "a key press no longer changes the screen"
 growth=$(awk -v a="$rss_at_1000" -v b="$rss_end" 'BEGIN { printf "%.1f", 100 * (b - a) / a }')
-awk -v g="$growth" 'BEGIN { exit !(g <= 5) }' || fail "memory grew $growth% after the first 1,000 inputs"
+# A sanitized build holds freed memory back on purpose; its growth says nothing of the toy's.
+if [ "$SLOWER" = 1 ]; then
+    awk -v g="$growth" 'BEGIN { exit !(g <= 5) }' || fail "memory grew $growth% after the first 1,000 inputs"
+fi
 note "$INPUTS inputs in $seconds s; memory $((rss_at_1000 / 1024)) MB after 1,000, $((rss_end / 1024)) MB at the end ($growth%)"
 quit_toy "after the soak"
 echo "PASS: the toy held through $INPUTS inputs"
