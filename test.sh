@@ -5,10 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 packaging/install-deps.sh build run test
 jobs=$(nproc)
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTUMBLETOT_SANITIZE=ON -DTUMBLETOT_BENCH=OFF
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTUMBLETOT_SANITIZE=ON -DTUMBLETOT_TESTS=ON -DTUMBLETOT_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-sanitize --output-on-failure
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLETOT_TESTS=ON -DTUMBLETOT_BENCH=ON
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure

@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packaging/install-deps.sh build run test bench
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLETOT_TESTS=ON -DTUMBLETOT_BENCH=ON
 cmake --build build -j"$(nproc)"
 for size in 1920x1080 3840x2160; do
     config=$(mktemp --suffix=.json)
