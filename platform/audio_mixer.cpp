@@ -5,6 +5,7 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QThread>
 #include <QTimer>
@@ -18,6 +19,7 @@ namespace {
 // The device's queue is topped up every few milliseconds. It holds this much sound: enough to
 // ride out a late top-up, short enough that a press is heard at once.
 constexpr int kFeedMs = 5;
+constexpr int kFindDeviceAfterMs = 50;
 constexpr int kQueueMs = 40;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
@@ -49,10 +51,18 @@ float limit(float x)
 
 AudioMixer* AudioMixer::shared()
 {
-    // The sound thread finds and opens the device: the window never waits for the sound server.
     if (!instance() && !closedForGood()) {
-        instance() = new AudioMixer;
-        QMetaObject::invokeMethod(instance(), &AudioMixer::startOutput, Qt::QueuedConnection);
+        AudioMixer* mixer = new AudioMixer;
+        instance() = mixer;
+        // Qt's sound service belongs on the main thread; it is asked for the device once the
+        // first window is on screen, so start-up never waits for the sound server.
+        QTimer::singleShot(kFindDeviceAfterMs, qApp, [mixer] {
+            if (instance() != mixer)
+                return;
+            const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+            QMetaObject::invokeMethod(
+                mixer, [mixer, device] { mixer->startOutput(device); }, Qt::QueuedConnection);
+        });
     }
     return instance();
 }
@@ -81,9 +91,8 @@ AudioMixer::~AudioMixer()
     delete thread_;
 }
 
-void AudioMixer::startOutput()
+void AudioMixer::startOutput(const QAudioDevice& device)
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     QAudioFormat format;
     format.setSampleRate(Movie::SampleRate);
     format.setChannelCount(1);

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <vector>
 
+class QAudioDevice;
 class QAudioSink;
 class QIODevice;
 class QThread;
@@ -34,7 +35,7 @@ class AudioMixer : public QObject, public SoundOutput {
     AudioMixer();
     ~AudioMixer() override;
     // On the sound thread.
-    void startOutput();
+    void startOutput(const QAudioDevice& device);
     void stopOutput();
     void wake();
     void sleepIfSilent();
