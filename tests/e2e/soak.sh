@@ -55,7 +55,8 @@ while [ $done_inputs -lt "$INPUTS" ]; do
     done_inputs=$((done_inputs + 50))
     alive
     if [ $((done_inputs % 500)) -eq 0 ]; then
-        xdotool keydown $(printf '%s' "${letters[RANDOM % 26]}") sleep $((1 + RANDOM % 3)) keyup "${letters[0]}" >/dev/null 2>&1 || true
+        held=${letters[RANDOM % 26]}
+        xdotool keydown "$held" sleep $((1 + RANDOM % 3)) keyup "$held" >/dev/null 2>&1 || true
         xdotool keyup $(printf '%s ' "${letters[@]:0:26}") >/dev/null 2>&1 || true
         [ $((done_inputs % 1000)) -eq 500 ] && visit_preferences autoplay || visit_preferences plain
         alive
@@ -71,10 +72,15 @@ alive
 rss_end=$(rss_kb)
 [ "$(active_name)" = "Untitled" ] || fail "the play window is not in front: $(active_name)"
 covers_screen || fail "the toy left full screen"
-before=$(shot before-key)
-xdotool key a
-sleep 0.3
-[ "$(differ "$before" "$(shot after-key)")" -gt 0 ] || fail "a key press no longer changes the screen"
+# In "Only background changes" a press may draw the colour it had (1 in 144): three tries.
+changed=""
+for try in 1 2 3; do
+    before=$(shot "before-key$try")
+    xdotool key a
+    sleep 0.3
+    [ "$(differ "$before" "$(shot "after-key$try")")" -gt 0 ] && changed=yes && break
+done
+[ -n "$changed" ] || fail "key presses no longer change the screen"
 growth=$(awk -v a="$rss_at_1000" -v b="$rss_end" 'BEGIN { printf "%.1f", 100 * (b - a) / a }')
 # A sanitized build holds freed memory back on purpose; its growth says nothing of the toy's.
 if [ "$SLOWER" = 1 ]; then
