@@ -242,33 +242,28 @@ int main(int argc, char* argv[])
         std::printf("%06x\n", c & 0xffffff);
         return 0;
     }
-    if (args.size() >= 3 && args[1] == "onsets") {
-        QFile file(args[2]);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        for (double ms : onsets(file.readAll()))
+    // The rest read a recording: raw s16le mono at 44100 Hz.
+    QFile file(args.value(2));
+    if (args.size() < 3 || !file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr,
+                     "usage: probe differ|foreign|colour|onsets|heard|match|peak|gap ...\n");
+        return 2;
+    }
+    const QByteArray raw = file.readAll();
+    if (args[1] == "onsets") {
+        for (double ms : onsets(raw))
             std::printf("%.0f\n", ms);
         return 0;
     }
     if (args.size() >= 4 && args[1] == "heard") {
-        QFile file(args[2]);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        heard(file.readAll(), args.mid(3));
+        heard(raw, args.mid(3));
         return 0;
     }
     if (args.size() >= 5 && args[1] == "match") {
-        QFile file(args[2]);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        match(file.readAll(), args[3], args.mid(4));
+        match(raw, args[3], args.mid(4));
         return 0;
     }
-    if (args.size() >= 3 && args[1] == "peak") {
-        QFile file(args[2]);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        const QByteArray raw = file.readAll();
+    if (args[1] == "peak") {
         const auto* pcm = reinterpret_cast<const qint16*>(raw.constData());
         int peak = 0;
         for (int i = 0; i < raw.size() / 2; ++i)
@@ -277,12 +272,9 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (args.size() >= 5 && args[1] == "gap") {
-        QFile file(args[2]);
-        if (!file.open(QIODevice::ReadOnly))
-            return 1;
-        std::printf("%d\n", longestGap(file.readAll(), args[3].toDouble(), args[4].toDouble()));
+        std::printf("%d\n", longestGap(raw, args[3].toDouble(), args[4].toDouble()));
         return 0;
     }
-    std::fprintf(stderr, "usage: probe differ|foreign|colour|onsets|gap ...\n");
+    std::fprintf(stderr, "probe: unknown command %s\n", qPrintable(args[1]));
     return 2;
 }
