@@ -35,7 +35,9 @@ start_display() {
     for _ in 1 2 3 4 5; do
         number=$((100 + RANDOM % 800))
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-        Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp >>"$WORK/xvfb.log" 2>&1 &
+        # Without -noreset the server resets as its last client leaves: the probe below would
+        # leave openbox knocking on a server in the middle of a reset.
+        Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -noreset >>"$WORK/xvfb.log" 2>&1 &
         server=$!
         export DISPLAY=":$number"
         for _ in $(seq 200); do
@@ -51,7 +53,8 @@ start_display() {
         openbox --sm-disable >>"$WORK/openbox.log" 2>&1 &
         wm=$!
         for _ in $(seq 200); do
-            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; then
+            # "window id #": xprop says "no such atom on any window" before the manager is up.
+            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id #"; then
                 pids+=($wm)
                 return
             fi
@@ -108,7 +111,21 @@ wait_for_window() {
         fi
         sleep 0.05
     done
+    describe_desktop
     fail "no window of the toy became active"
+}
+
+# What the desktop holds and where the toy is, for a failure's report.
+describe_desktop() {
+    kill -0 "$toy_pid" 2>/dev/null && echo "the toy is running" || echo "the toy has ended"
+    xprop -root _NET_ACTIVE_WINDOW _NET_SUPPORTING_WM_CHECK 2>&1
+    echo "input focus: $(xdotool getwindowfocus 2>&1)"
+    for id in $(xdotool search --pid "$toy_pid" 2>/dev/null); do
+        echo "toy window $id: $(xwininfo -id "$id" 2>/dev/null | grep -E 'Map State|geometry' | tr -s ' \n' ' ')"
+        xprop -id "$id" WM_NAME _NET_WM_STATE 2>&1 | sed 's/^/    /'
+    done
+    echo "screen: $(shot failure 2>&1)"
+    gdb -p "$toy_pid" -batch -ex "thread apply all bt 8" 2>/dev/null | grep -E '^(Thread|#)' || true
 }
 
 shot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
