@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -167,6 +168,9 @@ void Window::Close()
     if (QWindow* handle = frame_->windowHandle())
         handle->setKeyboardGrabEnabled(false);
     frame_->hide();
+    // The style caches what it draws under keys that include this window's palette; a window
+    // opened again gets a new palette, so those pixmaps would only pile up.
+    QPixmapCache::clear();
     if (Window* next = front())
         holdKeyboardForFront(next, next->holdsKeyboard_);
     if (closedHook_)
