@@ -136,9 +136,7 @@ void AudioMixer::play(const void* owner, const Movie* movie, bool loop)
 {
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
-                                     [owner](const Voice& v) { return v.owner == owner; }),
-                      voices_.end());
+        dropVoicesOf(owner);
         if (!movie || movie->samples().empty())
             return;
         voices_.push_back({owner, movie, 0, loop});
@@ -149,6 +147,11 @@ void AudioMixer::play(const void* owner, const Movie* movie, bool loop)
 void AudioMixer::stop(const void* owner)
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    dropVoicesOf(owner);
+}
+
+void AudioMixer::dropVoicesOf(const void* owner)
+{
     voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
                                  [owner](const Voice& v) { return v.owner == owner; }),
                   voices_.end());

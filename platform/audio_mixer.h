@@ -41,6 +41,8 @@ class AudioMixer : public QObject, public SoundOutput {
     void sleepIfSilent();
     void feed();
     void mix(std::int16_t* out, std::size_t frames);
+    // With mutex_ held.
+    void dropVoicesOf(const void* owner);
 
     struct Voice {
         const void* owner;

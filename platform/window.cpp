@@ -19,6 +19,8 @@ namespace {
 
 constexpr int kActivationRetryMs = 250;
 constexpr int kActivationTries = 8;
+constexpr int kGrabRetryMs = 100;
+constexpr int kGrabTries = 30;
 
 // Open windows, the one in front last.
 std::vector<Window*>& stack()
@@ -37,9 +39,6 @@ void toFront(Window* window)
     if (wasCovered)
         window->surface()->update();
 }
-
-constexpr int kGrabRetryMs = 100;
-constexpr int kGrabTries = 30;
 
 void tellCannotHold()
 {

@@ -118,11 +118,11 @@ wait_for_window() {
 # What the desktop holds and where the toy is, for a failure's report.
 describe_desktop() {
     kill -0 "$toy_pid" 2>/dev/null && echo "the toy is running" || echo "the toy has ended"
-    xprop -root _NET_ACTIVE_WINDOW _NET_SUPPORTING_WM_CHECK 2>&1
+    xprop -root _NET_ACTIVE_WINDOW _NET_SUPPORTING_WM_CHECK 2>&1 || true
     echo "input focus: $(xdotool getwindowfocus 2>&1)"
     for id in $(xdotool search --pid "$toy_pid" 2>/dev/null); do
         echo "toy window $id: $(xwininfo -id "$id" 2>/dev/null | grep -E 'Map State|geometry' | tr -s ' \n' ' ')"
-        xprop -id "$id" WM_NAME _NET_WM_STATE 2>&1 | sed 's/^/    /'
+        xprop -id "$id" WM_NAME _NET_WM_STATE 2>&1 | sed 's/^/    /' || true
     done
     echo "screen: $(shot failure 2>&1)"
     gdb -p "$toy_pid" -batch -ex "thread apply all bt 8" 2>/dev/null | grep -E '^(Thread|#)' || true
