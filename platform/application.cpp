@@ -61,9 +61,11 @@ int Application::run()
         std::fprintf(stderr, "tumbletot: already running; brought it to the front\n");
         return 0;
     }
+    endCleanlyWhenDisplayLost();
     Event_Open();
     openDefaultWindow();
     const int status = quitRequested() ? 0 : QApplication::exec();
+    displayNoLongerWatched();
     Window::closeAll();
     releaseAtExit();
     AudioMixer::shutdown();

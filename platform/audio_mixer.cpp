@@ -20,6 +20,9 @@ namespace {
 // ride out a late top-up, short enough that a press is heard at once.
 constexpr int kFeedMs = 5;
 constexpr int kFindDeviceAfterMs = 50;
+// While the sound server is away, the output is tried again this often. Qt's own link to the
+// server comes back within a few seconds of the server.
+constexpr int kRetryMs = 1000;
 constexpr int kQueueMs = 40;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
@@ -54,17 +57,29 @@ AudioMixer* AudioMixer::shared()
     if (!instance() && !closedForGood()) {
         AudioMixer* mixer = new AudioMixer;
         instance() = mixer;
-        // Qt's sound service belongs on the main thread; it is asked for the device once the
-        // first window is on screen, so start-up never waits for the sound server.
+        // Start-up never waits for the sound server: the device is asked for once the first
+        // window is on screen.
         QTimer::singleShot(kFindDeviceAfterMs, qApp, [mixer] {
-            if (instance() != mixer)
-                return;
-            const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-            QMetaObject::invokeMethod(
-                mixer, [mixer, device] { mixer->startOutput(device); }, Qt::QueuedConnection);
+            if (instance() == mixer)
+                mixer->findDevice();
         });
     }
     return instance();
+}
+
+void AudioMixer::findDevice()
+{
+    // Qt's sound service belongs on the main thread; the device is opened on the sound thread.
+    QMetaObject::invokeMethod(
+        qApp,
+        [this] {
+            if (instance() != this)
+                return;
+            const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+            QMetaObject::invokeMethod(
+                this, [this, device] { startOutput(device); }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 void AudioMixer::shutdown()
@@ -75,8 +90,11 @@ void AudioMixer::shutdown()
     closedForGood() = true;
 }
 
-AudioMixer::AudioMixer() : thread_(new QThread)
+AudioMixer::AudioMixer() : thread_(new QThread), retry_(new QTimer(this))
 {
+    retry_->setSingleShot(true);
+    retry_->setInterval(kRetryMs);
+    connect(retry_, &QTimer::timeout, this, &AudioMixer::findDevice);
     thread_->setObjectName(QStringLiteral("sound"));
     thread_->start(QThread::HighPriority);
     moveToThread(thread_);
@@ -85,7 +103,12 @@ AudioMixer::AudioMixer() : thread_(new QThread)
 AudioMixer::~AudioMixer()
 {
     QMetaObject::invokeMethod(
-        this, [this] { stopOutput(); }, Qt::BlockingQueuedConnection);
+        this,
+        [this] {
+            retry_->stop();
+            stopOutput();
+        },
+        Qt::BlockingQueuedConnection);
     thread_->quit();
     thread_->wait();
     delete thread_;
@@ -98,7 +121,7 @@ void AudioMixer::startOutput(const QAudioDevice& device)
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (device.isNull() || !device.isFormatSupported(format)) {
-        std::fprintf(stderr, "tumbletot: no sound output found; playing without sound\n");
+        outputFailed("no sound output found");
         return;
     }
     sink_ = new QAudioSink(device, format, this);
@@ -113,21 +136,52 @@ void AudioMixer::startOutput(const QAudioDevice& device)
     connect(feeder_, &QTimer::timeout, this, &AudioMixer::feed);
     stream_ = sink_->start();
     if (!stream_ || sink_->error() != QAudio::NoError) {
-        std::fprintf(stderr, "tumbletot: the sound output did not start; playing without sound\n");
+        stopOutput();
+        outputFailed("the sound output did not start");
         return;
     }
+    connect(sink_, &QAudioSink::stateChanged, this, [this, sink = sink_](QAudio::State state) {
+        if (state != QAudio::StoppedState || sink->error() == QAudio::NoError)
+            return;
+        // Not from inside the sink's own signal: the sink goes with the output.
+        QMetaObject::invokeMethod(
+            this,
+            [this, sink] {
+                if (sink_ != sink)
+                    return;
+                stopOutput();
+                outputFailed("lost the sound output");
+            },
+            Qt::QueuedConnection);
+    });
+    if (complained_)
+        std::fprintf(stderr, "tumbletot: sound is back\n");
+    complained_ = false;
+    suspended_ = false;
     feeder_->start();
     idle_->start();
+}
+
+void AudioMixer::outputFailed(const char* what)
+{
+    // Said once; play goes on in silence and the output is tried again until it comes back.
+    if (!complained_)
+        std::fprintf(stderr, "tumbletot: %s; playing without sound until it is back\n", what);
+    complained_ = true;
+    retry_->start();
 }
 
 void AudioMixer::stopOutput()
 {
     delete feeder_;
     feeder_ = nullptr;
-    if (sink_)
+    if (sink_) {
+        sink_->disconnect(this);
         sink_->stop();
+    }
     delete sink_;
     sink_ = nullptr;
+    stream_ = nullptr;
     delete idle_;
     idle_ = nullptr;
 }
@@ -181,6 +235,8 @@ void AudioMixer::wake()
 void AudioMixer::sleepIfSilent()
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    if (!sink_)
+        return;
     if (!voices_.empty()) {
         idle_->start();
         return;
@@ -216,6 +272,8 @@ void AudioMixer::mix(std::int16_t* out, std::size_t frames)
 
 void AudioMixer::feed()
 {
+    if (!stream_)
+        return;
     // The device's queue is kept full; it holds only kQueueMs, so a voice that starts now is
     // heard after at most that much.
     const std::size_t frames = std::size_t(sink_->bytesFree()) / sizeof(std::int16_t);

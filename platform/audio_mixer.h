@@ -19,7 +19,8 @@ class Movie;
 
 // One sound output shared by every player: each player is a voice, mixed into one stream.
 // The stream is topped up in small steps from a thread of its own, so a press is heard within
-// milliseconds and the sound stays whole while the window is busy.
+// milliseconds and the sound stays whole while the window is busy. When the sound server goes
+// away, play goes on silently and the output comes back by itself with the server.
 class AudioMixer : public QObject, public SoundOutput {
     Q_OBJECT
   public:
@@ -34,9 +35,12 @@ class AudioMixer : public QObject, public SoundOutput {
   private:
     AudioMixer();
     ~AudioMixer() override;
+    // Asks Qt's sound service on the main thread, then opens the device on the sound thread.
+    void findDevice();
     // On the sound thread.
     void startOutput(const QAudioDevice& device);
     void stopOutput();
+    void outputFailed(const char* what);
     void wake();
     void sleepIfSilent();
     void feed();
@@ -59,7 +63,9 @@ class AudioMixer : public QObject, public SoundOutput {
     QIODevice* stream_ = nullptr;
     QTimer* feeder_ = nullptr;
     QTimer* idle_ = nullptr;
+    QTimer* retry_;
     bool suspended_ = false;
+    bool complained_ = false;
 };
 
 } // namespace platform

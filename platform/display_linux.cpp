@@ -1,22 +1,96 @@
 #include "platform/display.h"
 
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace platform {
+namespace {
+
+bool set(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// Qt would use the X server: no Wayland session and no other platform asked for.
+bool goesToX11()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    return set("DISPLAY") && !set("WAYLAND_DISPLAY") &&
+           (platform.isEmpty() || platform.startsWith("xcb"));
+}
+
+bool& watching()
+{
+    static bool flag = false;
+    return flag;
+}
+
+[[noreturn]] void endForLostDisplay()
+{
+    static const char line[] = "tumbletot: lost the display\n";
+    // write() and _exit() only: whatever else runs now may touch what the lost display broke.
+    (void)!::write(STDERR_FILENO, line, sizeof line - 1);
+    ::_exit(1);
+}
+
+QtMessageHandler& previousHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    // Both of Qt's Linux display plugins say this just before they call exit(1).
+    if (watching() && message.contains(QLatin1String("connection broke")))
+        endForLostDisplay();
+    if (previousHandler())
+        previousHandler()(type, context, message);
+}
+
+} // namespace
 
 bool displayAvailable()
 {
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    // Qt aborts when it finds no display; a parent deserves a plain sentence instead.
+    if (goesToX11()) {
+        // Qt aborts with a page about reinstalling; a parent deserves the display's name.
+        xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+        const bool reached = !xcb_connection_has_error(connection);
+        xcb_disconnect(connection);
+        if (!reached)
+            std::fprintf(stderr, "tumbletot: cannot open display %s\n", std::getenv("DISPLAY"));
+        return reached;
+    }
     if (set("DISPLAY") || set("WAYLAND_DISPLAY") || set("QT_QPA_PLATFORM"))
         return true;
     std::fprintf(stderr, "tumbletot: no display found. Start it from a desktop session, or set "
                          "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n");
     return false;
+}
+
+void endCleanlyWhenDisplayLost()
+{
+    if (watching())
+        return;
+    watching() = true;
+    previousHandler() = qInstallMessageHandler(onQtMessage);
+    // Any other exit() while the toy plays has lost its display too.
+    static const bool registered = std::atexit([] {
+                                       if (watching())
+                                           endForLostDisplay();
+                                   }) == 0;
+    (void)registered;
+}
+
+void displayNoLongerWatched()
+{
+    watching() = false;
 }
 
 } // namespace platform

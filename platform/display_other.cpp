@@ -7,4 +7,8 @@ bool displayAvailable()
     return true;
 }
 
+void endCleanlyWhenDisplayLost() {}
+
+void displayNoLongerWatched() {}
+
 } // namespace platform

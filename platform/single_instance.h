@@ -6,7 +6,9 @@ class QLocalServer;
 
 namespace platform {
 
-// One toy per display: a second start hands over to the first, which comes to the front.
+// One toy per user and display: a second start hands over to the first, which comes to the
+// front. The meeting point lives in the user's private runtime folder; without one, every
+// start plays.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:

@@ -6,6 +6,9 @@ TOY=${1:?path to tumbletot}
 PROBE=${PROBE:-$(dirname "$TOY")/tumbletot-probe}
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
+# The user's private runtime folder, as a desktop session gives one.
+export XDG_RUNTIME_DIR="$WORK/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
 # A sanitized build runs several times slower and checks for leaks as it ends.
 SLOWER=1
@@ -74,11 +77,18 @@ load-module module-native-protocol-unix socket=$WORK/pulse/socket auth-anonymous
 set-default-sink toy
 PA
     HOME="$WORK/pulse" pulseaudio -n -F "$WORK/pulse/default.pa" --exit-idle-time=-1 \
-        --daemonize=no --disallow-exit --use-pid-file=no -vv >"$WORK/pulse.log" 2>&1 &
-    pids+=($!)
+        --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
+    pulse_pid=$!
+    pids+=($pulse_pid)
     export PULSE_SERVER="unix:$WORK/pulse/socket"
-    for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return; sleep 0.05; done
+    for _ in $(seq 200); do pactl info >/dev/null 2>&1 && return; sleep 0.05; done
     fail "the sound server did not start"
+}
+
+# As a crash or a restart by the desktop would: the server goes without a word.
+stop_sound() {
+    kill -9 "$pulse_pid" 2>/dev/null || true
+    wait "$pulse_pid" 2>/dev/null || true
 }
 
 record_start() {
@@ -86,8 +96,13 @@ record_start() {
         >"$WORK/$1.raw" 2>/dev/null &
     rec_pid=$!
     pids+=($rec_pid)
-    sleep 0.3
+    wait_recorded "$1" 200
 }
+
+# A recording's length so far (ms): 88.2 bytes a millisecond.
+recorded_ms() { echo $(($(stat -c %s "$WORK/$1.raw") * 10 / 882)); }
+# Waits until a recording holds the given milliseconds.
+wait_recorded() { "$PROBE" reach "$WORK/$1.raw" "$2" || fail "the recording $1 stopped growing"; }
 
 record_stop() { kill "$rec_pid" 2>/dev/null || true; sleep 0.1; }
 

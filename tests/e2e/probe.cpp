@@ -7,11 +7,20 @@
 //   probe match REC.raw DIR T:CLIP… per press: delay (ms) to where CLIP begins, and how well
 //   probe gap REC.raw FROM TO       the longest silence (ms) between two times
 //   probe peak REC.raw              the loudest sample
+//   probe length CLIP.wav           a clip's length (ms)
+//   probe reach REC.raw MS          waits (up to 60 s) until a recording holds MS ms
+//   probe answer SOCKET SECONDS     a look-alike single-instance server that answers anyone
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QSet>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -242,11 +251,41 @@ int main(int argc, char* argv[])
         std::printf("%06x\n", c & 0xffffff);
         return 0;
     }
+    if (args.size() >= 3 && args[1] == "length") {
+        std::printf("%zu\n", readWav(args[2]).size() * 1000 / 44100);
+        return 0;
+    }
+    if (args.size() >= 4 && args[1] == "reach") {
+        // 88.2 bytes a millisecond; a loaded machine may lag, so the wait is generous.
+        const qint64 bytes = qint64(args[3].toDouble() * 88.2);
+        QElapsedTimer waited;
+        waited.start();
+        while (QFileInfo(args[2]).size() < bytes) {
+            if (waited.elapsed() > 60000)
+                return 1;
+            QThread::msleep(20);
+        }
+        return 0;
+    }
+    if (args.size() >= 4 && args[1] == "answer") {
+        QLocalServer::removeServer(args[2]);
+        QLocalServer server;
+        server.setSocketOptions(QLocalServer::WorldAccessOption);
+        if (!server.listen(args[2]))
+            return 1;
+        QObject::connect(&server, &QLocalServer::newConnection, [&server] {
+            while (auto* caller = server.nextPendingConnection())
+                caller->write("front\n");
+        });
+        QTimer::singleShot(args[3].toInt() * 1000, &app, &QCoreApplication::quit);
+        return app.exec();
+    }
     // The rest read a recording: raw s16le mono at 44100 Hz.
     QFile file(args.value(2));
     if (args.size() < 3 || !file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr,
-                     "usage: probe differ|foreign|colour|onsets|heard|match|peak|gap ...\n");
+                     "usage: probe "
+                     "differ|foreign|colour|onsets|heard|match|peak|gap|length|reach|answer ...\n");
         return 2;
     }
     const QByteArray raw = file.readAll();
