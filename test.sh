@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the toy with its tests, and runs every test: first all of
 # them on a build with AddressSanitizer and UndefinedBehaviorSanitizer, then on the normal build.
 set -euo pipefail

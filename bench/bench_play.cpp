@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One play action, from the key event to the painted frame, at two screen sizes.
 // Run with QT_QPA_PLATFORM=offscreen:configfile=<screen json>; the screen's size is in the name.
 

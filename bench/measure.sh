@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the toy, and the peer program bambam the same way, on this machine, under Xvfb at
 # 1920 x 1080 with openbox and a null sound sink. Prints a Markdown table.
 #   bench/measure.sh <build folder>    (the test command's build: build/)

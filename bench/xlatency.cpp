@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what a person sees, from outside the program, with the X server's own events:
 //   xlatency keys N        N key presses (XTest) into the active window; each press's time to
 //                          the window's next drawing (Damage), in ms, one line each

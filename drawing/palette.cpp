@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/random_draw.h"
 #include "play/play_window.h"
 #include "settings/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/random_draw.h"
 #include "platform/canvas.h"
 #include "platform/graphics.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages that are missing for the given purposes:
 #   build - compile the toy;  run - run it;  test - run every test;
 #   bench - measure it beside a peer program.
@@ -6,8 +7,8 @@ set -euo pipefail
 
 build=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev)
 run=(qt6-qpa-plugins libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
-test=(xvfb openbox xdotool x11-utils imagemagick sox pulseaudio pulseaudio-utils
-      desktop-file-utils appstream dpkg-dev procps)
+test=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
+      desktop-file-utils appstream dpkg-dev lintian procps gdb)
 bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev bambam)
 
 wanted=()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/timer.h"
 
 #include "platform/timer_scheduler.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "startscreen/start_screen.h"
 
 #include "app/menu1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: the menu bar, the parent's shortcuts, the window flow and quitting.
 
 #include "toy_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours, placement, the six shapes and the backgrounds, on a canvas of 1000 x 600.
 
 #include "toy_fixture.h"

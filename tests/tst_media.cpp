@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped sounds and pictures, and the catalogue that loads them.
 
 #include "toy_fixture.h"

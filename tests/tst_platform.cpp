@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The framework adapter: timers, controls that run their handlers, shared windows, input.
 
 #include "toy_fixture.h"

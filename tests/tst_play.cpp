@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play window: its opening, the road of a key press or click, the held-key wait, auto-play.
 
 #include "toy_fixture.h"

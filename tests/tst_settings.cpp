@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences window: what it shows, what each control writes, and what closing applies.
 
 #include "toy_fixture.h"

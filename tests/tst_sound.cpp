@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound choice: the sets, the default load, the rotation shared by every input, the random pick.
 
 #include "toy_fixture.h"

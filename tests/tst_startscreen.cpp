@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen on a 1024 x 768 screen: its panel, its words, its music and its credits.
 
 #include "toy_fixture.h"

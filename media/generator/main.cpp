@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes every sound and picture of the toy from code, the same files on every run.
 // Usage: tumbletot-assets <data folder> [<icon folder>]
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole window flow with sound, a child who tries the desktop's escape keys, and quitting
 # from every state.
 source "$(dirname "$0")/lib.sh"

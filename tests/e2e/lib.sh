@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end tests: a private X server with a window manager, a private sound
 # server with a null sink, the toy started in them, and a clean-up that ends all of it.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The X server goes away under a playing toy, five times: each time the toy ends with status 1
 # and one line, never by a signal and never with a sanitizer's report.
 source "$(dirname "$0")/lib.sh"

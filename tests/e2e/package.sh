@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .deb holds a toy that installs like any desktop program and runs from where it lands.
 TOY=${1:?path to tumbletot}
 BUILD=$(cd "$(dirname "$TOY")/.." && pwd)
@@ -15,7 +16,8 @@ for needed in libqt6multimedia6 qt6-qpa-plugins fonts-comic-neue; do
 done
 dpkg -x "$deb" "$PKG/root"
 root="$PKG/root/usr"
-for file in bin/tumbletot share/tumbletot/about.html share/tumbletot/sounds/allegro.wav \
+for file in games/tumbletot share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
+    share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
     share/tumbletot/pictures/tumbletotlogo.png \
     share/applications/io.github.tumbletot.Tumbletot.desktop \
     share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml \
@@ -25,5 +27,7 @@ for file in bin/tumbletot share/tumbletot/about.html share/tumbletot/sounds/alle
 done
 desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" >/dev/null
-echo "  $(basename "$deb"): files in place, desktop entry and AppStream data valid"
-PROBE="$BUILD/bin/tumbletot-probe" bash "$(dirname "$0")/flow.sh" "$root/bin/tumbletot"
+lintian --fail-on error,warning "$deb" >"$PKG/lintian.log" 2>&1 ||
+    { cat "$PKG/lintian.log"; fail "lintian found faults in the package"; }
+echo "  $(basename "$deb"): files in place, desktop entry and AppStream data valid, lintian clean"
+PROBE="$BUILD/bin/tumbletot-probe" bash "$(dirname "$0")/flow.sh" "$root/games/tumbletot"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every key press and click changes the screen; the defaults draw in black and red on white;
 # a key held with auto-repeat on makes one shape only.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A parent sets up the toy from the preferences; with auto-play on, the toy plays by itself
 # delayTime + 1.5 s after the last input and every 1.5 s after, until a key is pressed.
 source "$(dirname "$0")/lib.sh"

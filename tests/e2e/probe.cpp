@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures what the end-to-end tests see and hear.
 //   probe differ A.png B.png        pixels that differ
 //   probe foreign IMG.png RRGGBB... share (0..1) of pixels in none of the given colours

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A toddler's afternoon, quickly: thousands of random presses, chords, held keys, clicks, the
 # preferences changed now and then and auto-play for a while. The toy must not crash, hang,
 # leave full screen, or grow in memory.

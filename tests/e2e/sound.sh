@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The start screen's music is heard; every press is heard in time, each one on its own so no
 # sound still ringing can hide the next; a burst of presses has no dropout; after the sound
 # server is killed and comes back, presses are heard again.

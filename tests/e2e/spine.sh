@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program opens full screen, and Ctrl+Shift+Q ends it at once with success.
 source "$(dirname "$0")/lib.sh"
 status=0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toy_fixture.h"
 
 #include "app/menu1.h"

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Tries the README's test command as a new user would: on a minimal Debian 12 made with
+# debootstrap, with nothing but the archive to install from. Checks first that the installer
+# brings every program a test calls. Needs root and about 4 GB; takes half an hour or more.
+#   sudo tests/fresh-machine.sh [FOLDER]
+set -euo pipefail
+source_tree=$(cd "$(dirname "$0")/.." && pwd)
+root=${1:-/var/tmp/tumbletot-fresh}
+mirror=${MIRROR:-http://deb.debian.org/debian}
+
+command -v debootstrap >/dev/null || apt-get install -y -qq --no-install-recommends debootstrap
+mounted=()
+cleanup() {
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[i]}" 2>/dev/null || true; done
+}
+trap cleanup EXIT
+bind() { mkdir -p "$root$1"; mount --bind "$1" "$root$1"; mounted+=("$root$1"); }
+
+if [ ! -x "$root/usr/bin/apt-get" ]; then
+    debootstrap --variant=minbase bookworm "$root" "$mirror"
+fi
+bind /proc
+bind /sys
+bind /dev
+bind /dev/pts
+mount -t tmpfs tmpfs "$root/dev/shm"
+mounted+=("$root/dev/shm")
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+rm -rf "$root/src"
+mkdir -p "$root/src"
+git -C "$source_tree" archive HEAD | tar -x -C "$root/src"
+
+# shellcheck disable=SC2016
+chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=true bash -c '
+    set -euo pipefail
+    cd /src
+    packaging/install-deps.sh build run test
+    missing=()
+    for tool in cmake g++ Xvfb openbox xdotool xset xdpyinfo xprop xwininfo import sox \
+        pulseaudio pactl parec desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
+        lintian gdb setpriv gzip ps; do
+        command -v "$tool" >/dev/null || missing+=("$tool")
+    done
+    [ ${#missing[@]} -eq 0 ] || { echo "FAIL: the installer left out: ${missing[*]}"; exit 1; }
+    echo "every program the tests call is installed"
+    bash .ci/run
+'
