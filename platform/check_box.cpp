@@ -43,8 +43,10 @@ CheckBox::CheckBox(Window& owner, std::string name, Rect box, const std::string&
     box_ = new QCheckBox(widget());
     auto* label = new WrappingCaption(QString::fromStdString(caption), box_, widget());
     style.applyTo(label);
+    // Box and caption share one middle, as Qt's own check box draws a caption of any length;
+    // the caption keeps its natural height, so it stays clear of a frame above or below.
     layout->addWidget(box_, 0, Qt::AlignVCenter);
-    layout->addWidget(label, 1);
+    layout->addWidget(label, 1, Qt::AlignVCenter);
     box_->setChecked(value);
     QObject::connect(box_, &QCheckBox::toggled, [this](bool) {
         if (Action)
