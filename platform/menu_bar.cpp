@@ -1,15 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/menu_bar.h"
 
+#include "platform/keyboard.h"
 #include "platform/menu_item.h"
+#include "platform/runtime.h"
 #include "platform/window.h"
 #include "platform/window_frame.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace platform {
+namespace {
+
+// A shortcut chord while any key but the menu modifier, Shift and the chord's own key is down:
+// a hand mashing the keyboard, not a parent.
+bool palmOnTheKeys(const QKeyEvent& key)
+{
+    if (!(key.modifiers() & Qt::ControlModifier))
+        return false;
+    const int own = int(key.nativeScanCode() & 0xff);
+    for (int code = 0; code <= 255; ++code) {
+        if (code != own && !isChordModifierKey(code) && Keyboard::AsyncKeyDown(code))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 namespace {
 
 MenuBar*& currentBar()
@@ -104,8 +124,15 @@ void MenuBar::dispatch(MenuItem& item)
 bool MenuBar::eventFilter(QObject*, QEvent* event)
 {
     // Asked before any shortcut is acted on.
-    if (event->type() == QEvent::ShortcutOverride)
-        enablePass();
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (palmOnTheKeys(*key)) {
+        // Accepted here, the chord is no shortcut: it reaches the window as a child's key.
+        key->accept();
+        return true;
+    }
+    enablePass();
     return false;
 }
 

@@ -8,4 +8,10 @@ bool menuKeyIsCommand()
     return false;
 }
 
+bool isChordModifierKey(int code)
+{
+    // X11 and Wayland key codes: Control left and right, Shift left and right.
+    return code == 37 || code == 105 || code == 50 || code == 62;
+}
+
 } // namespace platform

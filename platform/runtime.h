@@ -29,5 +29,7 @@ std::string NthField(const std::string& text, const std::string& separator, int 
 
 // Where the platform puts the menu shortcut: the Command key, or Control elsewhere.
 bool menuKeyIsCommand();
+// The physical keys of the menu modifier and of Shift, the only ones a parent's chord holds.
+bool isChordModifierKey(int code);
 
 } // namespace platform

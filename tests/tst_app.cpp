@@ -11,6 +11,7 @@
 #include "platform/menu_item.h"
 #include "platform/movie_player.h"
 #include "platform/prefs_menu_item.h"
+#include "platform/runtime.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QtTest>
+#include <random>
 
 namespace {
 
@@ -119,6 +121,51 @@ class TestApp : public QObject {
         QVERIFY(Window1::isOpen());
         QVERIFY(!first.isClosed()); // the first start screen is found, silenced and shown
         QVERIFY(!toy.sound->playing(first.MoviePlayer1));
+    }
+
+    void mashedChordsAreTheChildsKeys()
+    {
+        // A palm holds Ctrl and Shift with P or Q and other keys, one of them down before the
+        // P or Q: never the preferences, never a quit. Clean chords between them still work.
+        Window1& play = Window1::shared();
+        std::mt19937 chance(20261206);
+        std::uniform_int_distribution<int> code(8, 255);
+        std::uniform_int_distribution<int> others(1, 5);
+        constexpr int kControlLeft = 37;
+        constexpr int kShiftLeft = 50;
+        constexpr int kChords = 10000;
+        int opened = 0;
+        int quit = 0;
+        for (int chord = 0; chord < kChords; ++chord) {
+            // Every key is let go once the toy has seen it, so its held-key wait ends.
+            toy.keyboard->releaseAll();
+            toy.keyboard->hold(kControlLeft, 2);
+            toy.keyboard->hold(kShiftLeft, 2);
+            for (int n = others(chance); n > 0; --n) {
+                int other = code(chance);
+                while (platform::isChordModifierKey(other))
+                    other = code(chance);
+                toy.keyboard->hold(other, 3);
+            }
+            shortcut(play, chord % 2 ? Qt::Key_Q : Qt::Key_P,
+                     Qt::ControlModifier | Qt::ShiftModifier);
+            opened += Window2::isOpen();
+            quit += play.isClosed();
+            if (Window2::isOpen())
+                Window2::shared().Close();
+            if (play.isClosed())
+                break;
+        }
+        QCOMPARE(opened, 0);
+        QCOMPARE(quit, 0);
+
+        toy.keyboard->releaseAll();
+        toy.keyboard->hold(kControlLeft);
+        toy.keyboard->hold(kShiftLeft);
+        shortcut(play, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(Window2::isOpen());
+        shortcut(Window2::shared(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(platform::Window::openWindows().empty());
     }
 
     void quitEndsEveryStateWithoutOpeningWindows()

@@ -35,6 +35,13 @@ for keys in alt+Tab super Super_L alt+F4 ctrl+alt+Right ctrl+alt+Left ctrl+Escap
 done
 note "Alt+Tab, Super, Alt+F4 and the desktop's other keys stay in the toy"
 
+# A palm: Ctrl and Shift held with other keys, one of them down before the Q or the P.
+xdotool keydown a keydown ctrl keydown shift key q key p keyup shift keyup ctrl keyup a
+sleep 0.5
+kill -0 "$toy_pid" 2>/dev/null || fail "a mashed Ctrl+Shift+Q quit the toy"
+[ "$(active_name)" = "Untitled" ] || fail "a mashed chord opened \"$(active_name)\""
+note "Ctrl+Shift+Q and P mashed among other keys stay the child's keys"
+
 xdotool key ctrl+shift+p
 wait_active "Tumbletot Preferences"
 xdotool key ctrl+shift+p
