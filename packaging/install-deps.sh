@@ -5,9 +5,9 @@
 #   bench - measure it beside a peer program.
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libxcb1-dev libgl-dev)
+build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libxcb1-dev libgl-dev)
 run=(qt6-qpa-plugins libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
-test=(xvfb openbox xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
+test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
       desktop-file-utils appstream dpkg-dev lintian procps gdb)
 bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev bambam)
 

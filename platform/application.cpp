@@ -5,6 +5,7 @@
 #include "platform/display.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
+#include "platform/stage.h"
 #include "platform/window.h"
 
 #include <QApplication>
@@ -68,6 +69,7 @@ int Application::run()
     const int status = quitRequested() ? 0 : QApplication::exec();
     displayNoLongerWatched();
     Window::closeAll();
+    Stage::dismantle();
     releaseAtExit();
     AudioMixer::shutdown();
     return status;

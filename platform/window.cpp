@@ -2,6 +2,8 @@
 #include "platform/window.h"
 
 #include "platform/control.h"
+#include "platform/pointer_hold.h"
+#include "platform/stage.h"
 #include "platform/window_frame.h"
 #include "platform/window_surface.h"
 
@@ -36,9 +38,16 @@ void toFront(Window* window)
     const bool wasCovered = window->isCovered();
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
     windows.push_back(window);
+    Stage::arrange();
     // What was drawn while it was hidden is painted now.
     if (wasCovered)
         window->surface()->update();
+}
+
+// The native window that shows it: its own, or the stage it is drawn on.
+QWindow* nativeWindow(const Window* window)
+{
+    return static_cast<QWidget*>(window->frame())->window()->windowHandle();
 }
 
 void tellCannotHold()
@@ -50,33 +59,34 @@ void tellCannotHold()
     told = true;
 }
 
-// The keyboard belongs to the window in front when it asks for it, and to the desktop otherwise.
-// A window not yet on screen cannot take it, so the window in front keeps trying for a while.
-void holdKeyboardForFront(Window* front, bool holds, int tries = kGrabTries)
+// The keyboard and the pointer belong to the window in front when it asks for them, and to the
+// desktop otherwise. A window not yet on screen cannot take them, and an X server refuses a grab
+// for a moment after the window manager's own, so the window in front keeps trying for a while.
+void holdInputForFront(Window* front, bool holds, int tries = kGrabTries)
 {
+    QWindow* handle = front && !front->isClosed() ? nativeWindow(front) : nullptr;
     for (Window* other : stack()) {
-        QWindow* handle = other->frame()->windowHandle();
-        if (other != front && handle)
-            handle->setKeyboardGrabEnabled(false);
+        QWindow* otherHandle = nativeWindow(other);
+        if (otherHandle && otherHandle != handle)
+            otherHandle->setKeyboardGrabEnabled(false);
     }
-    if (!front || front->isClosed())
-        return;
-    QWindow* handle = front->frame()->windowHandle();
     if (!handle)
         return;
     if (!holds) {
         handle->setKeyboardGrabEnabled(false);
+        releasePointer();
         return;
     }
     if (QGuiApplication::platformName() == QLatin1String("wayland")) {
         tellCannotHold();
         return;
     }
-    if (handle->setKeyboardGrabEnabled(true) || tries <= 0)
+    const bool keyboard = handle->setKeyboardGrabEnabled(true);
+    if ((keyboard && holdPointer(handle)) || tries <= 0)
         return;
     QTimer::singleShot(kGrabRetryMs, front->frame(), [front, tries] {
         if (Window::front() == front)
-            holdKeyboardForFront(front, true, tries - 1);
+            holdInputForFront(front, true, tries - 1);
     });
 }
 
@@ -120,11 +130,15 @@ void Window::Show()
     if (closed_)
         return;
     if (fullScreen_) {
-        // Without a window manager a full-screen request alone leaves a small window.
-        const QRect screen = screenGeometry();
-        setBounds({screen.x(), screen.y(), screen.width(), screen.height()});
-        frame_->showFullScreen();
+        Stage::present(this);
+        const QRect stage = frame_->geometry();
+        setBounds({0, 0, stage.width(), stage.height()});
     } else {
+        // Any other window of the toy is a dialog of the stage it plays on: the desktop keeps it
+        // over the stage (and a tiling one lets it float there).
+        const QList<Stage*> stages = Stage::all();
+        if (!stages.isEmpty() && frame_->parentWidget() != stages.first())
+            frame_->setParent(stages.first(), Qt::Dialog);
         if (centered_ && !frame_->isVisible()) {
             // On a screen smaller than the window, the window shrinks to fit it.
             const QRect screen = screenGeometry();
@@ -137,7 +151,7 @@ void Window::Show()
     frame_->activateWindow();
     surface_->setFocus(Qt::OtherFocusReason);
     toFront(this);
-    holdKeyboardForFront(this, holdsKeyboard_);
+    holdInputForFront(this, holdsKeyboard_);
     activateAgainSoon(kActivationTries);
 }
 
@@ -168,11 +182,12 @@ void Window::Close()
     if (QWindow* handle = frame_->windowHandle())
         handle->setKeyboardGrabEnabled(false);
     frame_->hide();
+    Stage::arrange();
     // The style caches what it draws under keys that include this window's palette; a window
     // opened again gets a new palette, so those pixmaps would only pile up.
     QPixmapCache::clear();
     if (Window* next = front())
-        holdKeyboardForFront(next, next->holdsKeyboard_);
+        holdInputForFront(next, next->holdsKeyboard_);
     if (closedHook_)
         closedHook_();
     // Handlers of this window may still be on the stack; the frame deletes the window later.
@@ -217,6 +232,7 @@ void Window::BackColor(Color color)
     for (auto& control : controls_)
         control->Refresh();
     surface_->update();
+    Stage::recolour();
 }
 
 std::string Window::Title() const
@@ -331,7 +347,7 @@ void Window::activated()
         return;
     }
     toFront(this);
-    holdKeyboardForFront(this, holdsKeyboard_);
+    holdInputForFront(this, holdsKeyboard_);
 }
 
 void Window::surfaceResized(int width, int height)

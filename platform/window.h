@@ -45,7 +45,7 @@ class Window {
     void setMenuBarVisible(bool visible);
     void setCloseBoxCloses(bool closes) { closeBoxCloses_ = closes; }
     void setPlacementCentered(bool centered) { centered_ = centered; }
-    // While in front, the window takes every key, the desktop's own shortcuts included.
+    // While in front, the window takes every key and click, the desktop's own bindings included.
     void setHoldsKeyboard(bool holds) { holdsKeyboard_ = holds; }
 
     // A full-screen window of ours lies in front of it: nothing of it can be seen.

@@ -48,7 +48,8 @@ void WindowFrame::closeEvent(QCloseEvent* event)
 
 void WindowFrame::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && window_)
+    // A window drawn on a stage hears of it from the stage.
+    if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow() && window_)
         window_->activated();
     QWidget::changeEvent(event);
 }

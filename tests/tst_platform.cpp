@@ -10,12 +10,16 @@
 #include "platform/runtime.h"
 #include "platform/shared_window.h"
 #include "platform/slider.h"
+#include "platform/stage.h"
 #include "platform/timer.h"
 #include "platform/window.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <qpa/qplatformnativeinterface.h>
 
 namespace {
 
@@ -72,6 +76,36 @@ class ProbeWindow : public platform::Window {
 };
 
 using Probe = platform::SharedWindow<ProbeWindow>;
+
+class FullScreenProbeWindow : public ProbeWindow {
+  public:
+    FullScreenProbeWindow() { setFullScreen(true); }
+};
+using FullScreenProbe = platform::SharedWindow<FullScreenProbeWindow>;
+
+struct ScreenSpec {
+    const char* name;
+    QRect geometry;
+};
+
+// Plugs screens in and out, as the offscreen platform lets a test do.
+void setScreens(std::initializer_list<ScreenSpec> screens)
+{
+    QJsonArray list;
+    for (const ScreenSpec& screen : screens) {
+        list.append(QJsonObject{{"name", screen.name},
+                                {"x", screen.geometry.x()},
+                                {"y", screen.geometry.y()},
+                                {"width", screen.geometry.width()},
+                                {"height", screen.geometry.height()}});
+    }
+    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
+    using Configure = void (*)(const QJsonObject&, QPlatformNativeInterface*);
+    auto configure =
+        reinterpret_cast<Configure>(native->nativeResourceForIntegration("setConfiguration"));
+    configure(QJsonObject{{"screens", list}}, native);
+    QCoreApplication::processEvents();
+}
 
 } // namespace
 
@@ -177,6 +211,35 @@ class TestPlatform : public QObject {
         w.wantRelease = true;
         QTest::mouseClick(w.surface(), Qt::LeftButton, {}, QPoint(150, 80));
         QCOMPARE(w.log, std::string("down down up "));
+    }
+
+    void stagesCoverEveryScreenAndFollowThem()
+    {
+        const QRect first(0, 0, 1024, 768);
+        const QRect second(1024, 0, 800, 600);
+        setScreens({{"main", first}, {"side", second}});
+        ProbeWindow& front = FullScreenProbe::get();
+        QCOMPARE(platform::Stage::all().size(), 2);
+        QCOMPARE(platform::Stage::main()->geometry(), first);
+        QCOMPARE(platform::Stage::all()[1]->geometry(), second);
+        QCOMPARE(front.Width(), 1024);
+
+        // A click on the other screen is a click on the window in front; a key too.
+        QTest::mouseClick(platform::Stage::all()[1], Qt::LeftButton, {}, QPoint(400, 300));
+        QVERIFY(front.log.find("down") != std::string::npos);
+        QTest::keyClick(platform::Stage::all()[1], Qt::Key_B);
+        QCOMPARE(front.keys, std::string("b"));
+
+        // The first screen goes: the main stage, and the window on it, move to the next one.
+        setScreens({{"side", second}});
+        QCOMPARE(platform::Stage::all().size(), 1);
+        QCOMPARE(platform::Stage::main()->geometry(), second);
+        QCOMPARE(front.Width(), 800);
+
+        setScreens({{"side", second}, {"main", first}});
+        QCOMPARE(platform::Stage::all().size(), 2);
+        setScreens({{"main", QRect(0, 0, 1024, 768)}});
+        QCOMPARE(platform::Stage::all().size(), 1);
     }
 
     void textHelpers()

@@ -33,14 +33,16 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "  $*"; }
 
-# A display of its own, never one a test before it has just let go of, with openbox on it.
+# A display of its own, never one a test before it has just let go of, with a window manager on
+# it: openbox (stacking) unless WM=i3 (tiling).
+WM=${WM:-openbox}
 start_display() {
     local number server wm
     for _ in 1 2 3 4 5; do
         number=$((100 + RANDOM % 800))
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         # Without -noreset the server resets as its last client leaves: the probe below would
-        # leave openbox knocking on a server in the middle of a reset.
+        # leave the window manager knocking on a server in the middle of a reset.
         Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -noreset >>"$WORK/xvfb.log" 2>&1 &
         server=$!
         export DISPLAY=":$number"
@@ -54,7 +56,7 @@ start_display() {
             continue
         fi
         pids+=($server)
-        openbox --sm-disable >>"$WORK/openbox.log" 2>&1 &
+        start_manager
         wm=$!
         for _ in $(seq 200); do
             # "window id #": xprop says "no such atom on any window" before the manager is up.
@@ -69,6 +71,35 @@ start_display() {
     done
     fail "no X server with a window manager could be started"
 }
+
+# The manager's own shortcuts touch a file each: a file that appears is a key that escaped.
+ESCAPED="$WORK/escaped"
+start_manager() {
+    mkdir -p "$ESCAPED"
+    case "$WM" in
+    openbox)
+        # Its own shortcuts as shipped (desktops, Alt+wheel, Alt+F4, ...), and a few that tell.
+        local tell=""
+        for key in W-Return A-F2 W-Tab; do
+            tell+="<keybind key=\"$key\"><action name=\"Execute\"><command>touch $ESCAPED/$key</command></action></keybind>"
+        done
+        sed "s|</keyboard>|$tell</keyboard>|" /etc/xdg/openbox/rc.xml >"$WORK/openbox.xml"
+        openbox --sm-disable --config-file "$WORK/openbox.xml" >>"$WORK/wm.log" 2>&1 &
+        ;;
+    i3)
+        {
+            echo "# i3 config file (v4)"
+            for key in Mod4+Return Mod1+Tab Mod1+F4 Mod4+d Control+Mod1+Right Mod4+e; do
+                echo "bindsym $key exec touch $ESCAPED/$key"
+            done
+        } >"$WORK/i3.conf"
+        i3 -c "$WORK/i3.conf" >>"$WORK/wm.log" 2>&1 &
+        ;;
+    esac
+}
+
+# Names the manager's shortcuts that reached it.
+escaped_keys() { ls "$ESCAPED"; }
 
 start_sound() {
     mkdir -p "$WORK/pulse"

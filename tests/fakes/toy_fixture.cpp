@@ -5,6 +5,7 @@
 #include "media/media.h"
 #include "platform/application.h"
 #include "platform/resource_store.h"
+#include "platform/stage.h"
 #include "platform/window.h"
 #include "settings/module1.h"
 
@@ -20,6 +21,7 @@ ToyFixture::ToyFixture()
 ToyFixture::~ToyFixture()
 {
     platform::Window::closeAll();
+    platform::Stage::dismantle();
     platform::setRandomSource(nullptr);
     platform::Keyboard::install(nullptr);
     platform::SoundOutput::install(nullptr);

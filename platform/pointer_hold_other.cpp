@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/pointer_hold.h"
+
+#include <QWindow>
+
+namespace platform {
+
+bool holdPointer(QWindow* window)
+{
+    return window->setMouseGrabEnabled(true);
+}
+
+void releasePointer() {}
+
+} // namespace platform
