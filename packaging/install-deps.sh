@@ -5,10 +5,11 @@
 #   bench - measure it beside a peer program.
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libxcb1-dev libgl-dev)
-run=(qt6-qpa-plugins libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
+build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-wayland-dev
+       qt6-wayland-dev-tools wayland-protocols libwayland-dev libxcb1-dev libgl-dev)
+run=(qt6-qpa-plugins qt6-wayland libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
 test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
-      desktop-file-utils appstream dpkg-dev lintian procps gdb)
+      desktop-file-utils appstream dpkg-dev lintian procps gdb sway wtype grim jq)
 bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev bambam)
 
 wanted=()

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
+#include <wayland-client-core.h>
 #include <xcb/xcb.h>
 
 namespace platform {
@@ -59,6 +60,21 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 bool displayAvailable()
 {
+    if (set("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        // A Wayland client can ask the compositor to pass every key on; through XWayland the
+        // toy could not. X11 stays the way out if the compositor will not have it.
+        qputenv("QT_QPA_PLATFORM", "wayland;xcb");
+        if (!set("DISPLAY")) {
+            wl_display* display = wl_display_connect(nullptr);
+            if (!display) {
+                std::fprintf(stderr, "tumbletot: cannot open display %s\n",
+                             std::getenv("WAYLAND_DISPLAY"));
+                return false;
+            }
+            wl_display_disconnect(display);
+        }
+        return true;
+    }
     if (goesToX11()) {
         // Qt aborts with a page about reinstalling; a parent deserves the display's name.
         xcb_connection_t* connection = xcb_connect(nullptr, nullptr);

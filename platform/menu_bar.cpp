@@ -19,9 +19,13 @@ namespace {
 // a hand mashing the keyboard, not a parent.
 bool palmOnTheKeys(const QKeyEvent& key)
 {
+    // Qt asks once with the key as the system gave it and again with a copy that has lost its
+    // code: the chord's own key is the last one the system named.
+    static int own = 0;
+    if (key.nativeScanCode() != 0)
+        own = int(key.nativeScanCode() & 0xff);
     if (!(key.modifiers() & Qt::ControlModifier))
         return false;
-    const int own = int(key.nativeScanCode() & 0xff);
     for (int code = 0; code <= 255; ++code) {
         if (code != own && !isChordModifierKey(code) && Keyboard::AsyncKeyDown(code))
             return true;

@@ -33,7 +33,8 @@ void MenuItem::setKeyboardShortcut(const std::string& shortcut)
     // Qt's Ctrl is the Command key on macOS and Control elsewhere: the menu key itself.
     sequence.replace(QStringLiteral("Cmd"), QStringLiteral("Ctrl"));
     action_->setShortcut(QKeySequence(sequence));
-    action_->setShortcutContext(Qt::WindowShortcut);
+    // Whichever of the toy's windows has the keys: on several screens that may be any stage.
+    action_->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 bool MenuItem::Enabled() const

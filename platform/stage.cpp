@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/stage.h"
 
+#include "platform/wayland_hold.h"
 #include "platform/window.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ void Stage::cover(QScreen* screen)
     windowHandle()->setScreen(screen);
     setGeometry(screenGeometry(screen));
     showFullScreen();
+    WaylandHold::keepAwake(windowHandle());
 }
 
 Stage* Stage::main()
@@ -63,6 +65,15 @@ Stage* Stage::main()
 QList<Stage*> Stage::all()
 {
     return stages();
+}
+
+Stage* Stage::focused()
+{
+    for (Stage* stage : stages()) {
+        if (stage->windowHandle() == QGuiApplication::focusWindow())
+            return stage;
+    }
+    return stages().isEmpty() ? nullptr : stages().first();
 }
 
 void Stage::screensChanged()
@@ -87,6 +98,9 @@ void Stage::screensChanged()
     arrange();
     mainStage->raise();
     mainStage->activateWindow();
+    // A new stage takes the keys and clicks as the others do.
+    if (Window* top = shown(); top && top == Window::front())
+        top->activated();
 }
 
 void Stage::present(Window* window)
@@ -133,6 +147,17 @@ void Stage::arrange()
         }
     }
     recolour();
+}
+
+void Stage::makeRoomForDialog()
+{
+    // A Wayland compositor never gives the keyboard to a window that opens over a full-screen
+    // one (sway's rule), so the stages step back from full screen while a dialog is up; they
+    // take it again when the dialog goes (arrange).
+    if (!WaylandHold::inUse())
+        return;
+    for (Stage* stage : stages())
+        stage->showMaximized();
 }
 
 void Stage::recolour()

@@ -20,6 +20,8 @@ class Stage : public QWidget {
     static Stage* main();
     // Puts a full-screen window on the main stage, in front of the others there.
     static void present(Window* window);
+    // A dialog is about to open over the stages.
+    static void makeRoomForDialog();
     // The windows' order or the front one's colour changed: shows, hides and repaints.
     static void arrange();
     // The front window's colour changed.
@@ -28,6 +30,9 @@ class Stage : public QWidget {
     static void dismantle();
     // Every stage, the main one first; empty before the first full-screen window.
     static QList<Stage*> all();
+    // The stage with the keyboard (the main one if none has it): a dialog belongs to it, as a
+    // Wayland compositor hands the keyboard only to a dialog of the window that has it.
+    static Stage* focused();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

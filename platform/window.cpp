@@ -4,6 +4,7 @@
 #include "platform/control.h"
 #include "platform/pointer_hold.h"
 #include "platform/stage.h"
+#include "platform/wayland_hold.h"
 #include "platform/window_frame.h"
 #include "platform/window_surface.h"
 
@@ -50,15 +51,6 @@ QWindow* nativeWindow(const Window* window)
     return static_cast<QWidget*>(window->frame())->window()->windowHandle();
 }
 
-void tellCannotHold()
-{
-    static bool told = false;
-    if (!told)
-        std::fprintf(stderr, "tumbletot: this desktop does not let the toy hold the keyboard; "
-                             "its own shortcuts stay active\n");
-    told = true;
-}
-
 // The keyboard and the pointer belong to the window in front when it asks for them, and to the
 // desktop otherwise. A window not yet on screen cannot take them, and an X server refuses a grab
 // for a moment after the window manager's own, so the window in front keeps trying for a while.
@@ -67,22 +59,31 @@ void holdInputForFront(Window* front, bool holds, int tries = kGrabTries)
     QWindow* handle = front && !front->isClosed() ? nativeWindow(front) : nullptr;
     for (Window* other : stack()) {
         QWindow* otherHandle = nativeWindow(other);
-        if (otherHandle && otherHandle != handle)
+        if (otherHandle && otherHandle != handle) {
             otherHandle->setKeyboardGrabEnabled(false);
+            WaylandHold::holdKeys(otherHandle, false);
+        }
     }
     if (!handle)
         return;
     if (!holds) {
         handle->setKeyboardGrabEnabled(false);
+        WaylandHold::holdKeys(handle, false);
+        for (Stage* stage : Stage::all())
+            WaylandHold::holdKeys(stage->windowHandle(), false);
         releasePointer();
         return;
     }
-    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
-        tellCannotHold();
-        return;
+    // A Wayland compositor hands over its shortcuts when asked, for whichever stage has the
+    // keyboard; nobody grabs there.
+    bool held = true;
+    if (WaylandHold::inUse()) {
+        for (Stage* stage : Stage::all())
+            held &= WaylandHold::holdKeys(stage->windowHandle(), true);
+    } else {
+        held = handle->setKeyboardGrabEnabled(true) && holdPointer(handle);
     }
-    const bool keyboard = handle->setKeyboardGrabEnabled(true);
-    if ((keyboard && holdPointer(handle)) || tries <= 0)
+    if (held || tries <= 0)
         return;
     QTimer::singleShot(kGrabRetryMs, front->frame(), [front, tries] {
         if (Window::front() == front)
@@ -136,9 +137,11 @@ void Window::Show()
     } else {
         // Any other window of the toy is a dialog of the stage it plays on: the desktop keeps it
         // over the stage (and a tiling one lets it float there).
-        const QList<Stage*> stages = Stage::all();
-        if (!stages.isEmpty() && frame_->parentWidget() != stages.first())
-            frame_->setParent(stages.first(), Qt::Dialog);
+        Stage* stage = frame_->isVisible() ? nullptr : Stage::focused();
+        if (stage && frame_->parentWidget() != stage)
+            frame_->setParent(stage, Qt::Dialog);
+        if (stage)
+            Stage::makeRoomForDialog();
         if (centered_ && !frame_->isVisible()) {
             // On a screen smaller than the window, the window shrinks to fit it.
             const QRect screen = screenGeometry();
