@@ -2,6 +2,7 @@
 #include "platform/application.h"
 
 #include "platform/audio_mixer.h"
+#include "platform/awake_keeper.h"
 #include "platform/display.h"
 #include "platform/menu_bar.h"
 #include "platform/single_instance.h"
@@ -66,7 +67,9 @@ int Application::run()
     endCleanlyWhenDisplayLost();
     Event_Open();
     openDefaultWindow();
+    AwakeKeeper::start();
     const int status = quitRequested() ? 0 : QApplication::exec();
+    AwakeKeeper::stop();
     displayNoLongerWatched();
     Window::closeAll();
     Stage::dismantle();

@@ -111,6 +111,13 @@ wait_covered Tumbletot "the start screen"
 keys -k space
 wait_covered Untitled "play"
 note "sway, $OUTPUTS output(s): one full-screen window on each, the start screen behind unmapped"
+for _ in $(seq 100); do
+    [ "$(tree | jq --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid and .inhibit_idle == true)] | length')" = "$OUTPUTS" ] && break
+    sleep 0.05
+done
+[ "$(tree | jq --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid and .inhibit_idle == true)] | length')" = "$OUTPUTS" ] ||
+    fail "the compositor was not asked to stay awake on every output"
+note "the compositor stays awake while the toy plays"
 
 for chord in "-M logo -k Return -m logo" "-M alt -k Tab -m alt" "-M alt -k F4 -m alt" \
     "-M logo -k d -m logo" "-M ctrl -M alt -k Right -m alt -m ctrl" "-M logo -k e -m logo"; do

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# While the toy runs, the desktop neither blanks, locks nor sleeps: logind holds the power,
+# suspend and hibernate keys for it, the desktop's screen saver is asked to wait, and the X
+# server's idle time starts again; all of it is let go on quit. Without any of these services
+# the toy plays on and says nothing. logind and the screen saver are stand-ins on a private bus.
+source "$(dirname "$0")/lib.sh"
+
+dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$WORK/bus" ] && break; sleep 0.05; done
+bus=$(head -n1 "$WORK/bus")
+export DBUS_SESSION_BUS_ADDRESS=$bus DBUS_SYSTEM_BUS_ADDRESS=$bus
+/usr/bin/python3 -m dbusmock --template logind >"$WORK/logind.log" 2>&1 &
+pids+=($!)
+/usr/bin/python3 -m dbusmock org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
+    org.freedesktop.ScreenSaver >"$WORK/screensaver.log" 2>&1 &
+pids+=($!)
+call() { dbus-send --bus="$bus" --print-reply --dest="$1" "${@:2}" 2>/dev/null; }
+for _ in $(seq 200); do
+    call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager.ListInhibitors >/dev/null &&
+        call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls >/dev/null && break
+    sleep 0.05
+done
+for method in "Inhibit ss u ret = 7" "UnInhibit u '' ret = None"; do
+    read -r name in out code <<<"$method"
+    [ "$out" = "''" ] && out=""
+    call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.AddMethod \
+        string:org.freedesktop.ScreenSaver string:"$name" string:"$in" string:"$out" string:"$code" >/dev/null ||
+        fail "the stand-in screen saver did not start"
+done
+
+inhibitors() { call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager.ListInhibitors; }
+saver_calls() { call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls; }
+
+start_display
+start_toy
+for _ in $(seq 200); do
+    inhibitors | grep -q "handle-power-key:handle-suspend-key:handle-hibernate-key" && break
+    sleep 0.05
+done
+inhibitors | grep -q "handle-power-key:handle-suspend-key:handle-hibernate-key" ||
+    fail "logind holds no keys for the toy: $(inhibitors)"
+inhibitors | grep -q '"block"' || fail "the power keys are not blocked: $(inhibitors)"
+saver_calls | grep -q '"Inhibit"' || fail "the screen saver was not asked to wait: $(saver_calls)"
+note "logind blocks the power, suspend and hibernate keys; the screen saver was asked to wait"
+
+# Nobody touches anything: the X server's idle time must start again by itself.
+idle=$(xprintidle)
+for _ in $(seq 600); do
+    now=$(xprintidle)
+    [ "$now" -lt "$idle" ] && break
+    idle=$now
+    sleep 0.1
+done
+[ "$now" -lt "$idle" ] || fail "the display's idle time grew to $now ms"
+note "the display's idle time starts again after $idle ms without input"
+
+quit_toy "with the services"
+for _ in $(seq 100); do
+    inhibitors | grep -q "handle-power-key" || break
+    sleep 0.05
+done
+inhibitors | grep -q "handle-power-key" && fail "the power keys are still held after quit"
+saver_calls | grep -q '"UnInhibit"' || fail "the screen saver was not let go: $(saver_calls)"
+note "on quit, the keys and the screen saver are let go"
+
+DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/nobus DBUS_SYSTEM_BUS_ADDRESS=unix:path=$WORK/nobus start_toy
+quit_toy "without the services"
+grep -vE "PulseAudioService|sound output" "$WORK/toy.err" | grep -q . && fail "without the services the toy complained: $(cat "$WORK/toy.err")"
+note "without the services the toy plays on and says nothing"
+echo "PASS: the screen stays awake and the power keys stay with the toy"
