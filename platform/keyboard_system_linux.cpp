@@ -9,8 +9,8 @@ namespace platform {
 
 std::unique_ptr<KeyboardState> makeSystemKeyboard()
 {
-    if (auto* x11 =
-            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr)
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (x11 && x11->connection())
         return std::make_unique<KeyboardX11>(x11->connection());
     return std::make_unique<KeyboardTracker>();
 }

@@ -11,6 +11,7 @@ namespace {
 
 xcb_connection_t* x11()
 {
+    // The offscreen platform answers as X11 too, without a connection.
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     return x11 ? x11->connection() : nullptr;
 }

@@ -10,9 +10,10 @@ namespace platform {
 void holdScreenSaverOff()
 {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    // The offscreen platform answers as X11 too, without a connection.
+    if (!connection)
         return;
-    xcb_connection_t* connection = x11->connection();
     // Suspended, the saver never starts; reset, the idle time that lockers read starts again.
     xcb_screensaver_suspend(connection, 1);
     xcb_force_screen_saver(connection, XCB_SCREEN_SAVER_RESET);
