@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/display.h"
+#include "platform/runtime.h"
 
 #include <QByteArray>
+#include <QProcess>
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
@@ -12,6 +14,8 @@
 
 namespace platform {
 namespace {
+
+constexpr int kBrowserQueryMs = 2000;
 
 bool set(const char* name)
 {
@@ -89,6 +93,16 @@ bool displayAvailable()
     std::fprintf(stderr, "tumbletot: no display found. Start it from a desktop session, or set "
                          "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland).\n");
     return false;
+}
+
+bool browserAvailable()
+{
+    // xdg-open starts, and reports success, whether or not anything can show the page.
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
+    return query.waitForFinished(kBrowserQueryMs) && query.exitCode() == 0 &&
+           !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 void endCleanlyWhenDisplayLost()

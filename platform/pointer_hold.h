@@ -10,5 +10,8 @@ namespace platform {
 // X server does for a moment after the window manager's own grab. Per system.
 bool holdPointer(QWindow* window);
 void releasePointer();
+// Puts the window in front with the focus, as a pager would: a window manager may refuse a
+// program that asks for itself (after another program, a browser, took the focus).
+void takeFocus(QWindow* window);
 
 } // namespace platform

@@ -12,4 +12,9 @@ bool holdPointer(QWindow* window)
 
 void releasePointer() {}
 
+void takeFocus(QWindow* window)
+{
+    window->requestActivate();
+}
+
 } // namespace platform

@@ -37,6 +37,32 @@ bool holdPointer(QWindow* window)
     return held;
 }
 
+void takeFocus(QWindow* window)
+{
+    xcb_connection_t* connection = x11();
+    if (!connection)
+        return;
+    const xcb_intern_atom_cookie_t cookie =
+        xcb_intern_atom(connection, 0, 18, "_NET_ACTIVE_WINDOW");
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(connection, cookie, nullptr);
+    if (!atom)
+        return;
+    constexpr uint32_t kFromPager = 2;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window->winId());
+    message.type = atom->atom;
+    message.data.data32[0] = kFromPager;
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    std::free(atom);
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+}
+
 void releasePointer()
 {
     if (xcb_connection_t* connection = x11()) {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/runtime.h"
 
+#include "platform/window.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
 #include <cstdio>
@@ -45,8 +48,16 @@ void RuntimeWaitForEvents()
 void ShowURL(const std::string& url)
 {
     const QUrl address = QUrl::fromUserInput(QString::fromStdString(url));
-    if (!QDesktopServices::openUrl(address))
-        std::fprintf(stderr, "tumbletot: no browser could open %s\n", url.c_str());
+    // Opening reports success as soon as the opener starts, browser or none: ask first.
+    if (browserAvailable() && QDesktopServices::openUrl(address))
+        return;
+    std::fprintf(stderr, "tumbletot: no browser could open %s\n", url.c_str());
+    Window* front = Window::front();
+    QMessageBox::information(
+        front ? front->frame() : nullptr, QStringLiteral("Tumbletot"),
+        QStringLiteral("No web browser is set up on this computer, so the page "
+                       "cannot be shown. It is this file:\n%1")
+            .arg(address.toLocalFile().isEmpty() ? address.toString() : address.toLocalFile()));
 }
 
 std::string Str(long long value)

@@ -19,8 +19,11 @@ void RuntimeBackgroundTask();
 // Sleeps until at least one event has arrived and been handled.
 void RuntimeWaitForEvents();
 
-// Opens an address in the desktop's browser; a failure is told once on stderr.
+// Opens an address in the desktop's browser; without one, says so in a message over the window
+// in front (and on stderr).
 void ShowURL(const std::string& url);
+// Per system: whether the desktop has a program to show web pages.
+bool browserAvailable();
 
 std::string Str(long long value);
 std::string Chr(int code);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/stage.h"
 
+#include "platform/pointer_hold.h"
 #include "platform/wayland_hold.h"
 #include "platform/window.h"
 
@@ -115,6 +116,7 @@ void Stage::present(Window* window)
     for (Stage* other : stages())
         other->raise();
     stage->activateWindow();
+    takeFocus(stage->windowHandle());
 }
 
 Window* Stage::shown()

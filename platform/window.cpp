@@ -189,8 +189,14 @@ void Window::Close()
     // The style caches what it draws under keys that include this window's palette; a window
     // opened again gets a new palette, so those pixmaps would only pile up.
     QPixmapCache::clear();
-    if (Window* next = front())
-        holdInputForFront(next, next->holdsKeyboard_);
+    if (Window* next = front()) {
+        // Back from a dialog, the stage comes in front again, over whatever the dialog opened
+        // (a browser), and holds the keys and the pointer again.
+        if (next->FullScreen() && !fullScreen_)
+            next->Show();
+        else
+            holdInputForFront(next, next->holdsKeyboard_);
+    }
     if (closedHook_)
         closedHook_();
     // Handlers of this window may still be on the stack; the frame deletes the window later.

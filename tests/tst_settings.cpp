@@ -18,6 +18,8 @@
 #include "settings/preferences_window.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class UrlCatcher : public QObject {
@@ -203,10 +205,26 @@ class TestSettings : public QObject {
 
     void webSiteOpensTheAboutPage()
     {
+        // A desktop with a program for web pages.
+        QTemporaryDir home;
+        QDir(home.path()).mkpath(QStringLiteral("data/applications"));
+        QFile viewer(home.filePath(QStringLiteral("data/applications/viewer.desktop")));
+        QVERIFY(viewer.open(QIODevice::WriteOnly));
+        viewer.write("[Desktop Entry]\nType=Application\nName=Viewer\nExec=true %u\n"
+                     "MimeType=text/html;\n");
+        viewer.close();
+        QFile defaults(home.filePath(QStringLiteral("mimeapps.list")));
+        QVERIFY(defaults.open(QIODevice::WriteOnly));
+        defaults.write("[Default Applications]\ntext/html=viewer.desktop\n");
+        defaults.close();
+        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
         Window2::shared().PushButton2->Push();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_DATA_HOME");
         QCOMPARE(catcher.urls.size(), 1);
         QVERIFY(catcher.urls.front().toLocalFile().endsWith(QStringLiteral("/about.html")));
         QVERIFY(QFile::exists(catcher.urls.front().toLocalFile()));

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# "Web site" in the preferences: with no browser set up, a message over the preferences says so;
+# with one, the page opens, and after "Play" the toy is back in front of the browser and holds
+# the keys again.
+source "$(dirname "$0")/lib.sh"
+desktop="$WORK/desktop"
+mkdir -p "$desktop/config" "$desktop/data/applications"
+export XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data"
+
+open_preferences() {
+    xdotool key ctrl+shift+p
+    wait_active "Tumbletot Preferences"
+    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
+    # "Web site" in the design's 584 x 381, below the menu bar.
+    xdotool mousemove --window "$WINDOW" 309 $((HEIGHT - 381 + 350)) click 1
+}
+
+start_display
+start_toy
+xdotool key space
+wait_active Untitled
+open_preferences
+wait_active Tumbletot
+shot no-browser >/dev/null
+xdotool key Return
+wait_active "Tumbletot Preferences"
+note "no browser: a message over the preferences says so"
+
+# A browser of sorts: a window that shows the address it was given.
+cat >"$desktop/data/applications/test-browser.desktop" <<DESKTOP
+[Desktop Entry]
+Type=Application
+Name=Test browser
+Exec=xmessage -name test-browser %u
+MimeType=text/html;
+DESKTOP
+printf '[Default Applications]\ntext/html=test-browser.desktop\n' >"$desktop/config/mimeapps.list"
+xdotool mousemove --window "$WINDOW" 309 $((HEIGHT - 381 + 350)) click 1
+for _ in $(seq 200); do
+    browser=$(xdotool search --classname '^test-browser$' 2>/dev/null | head -n1 || true)
+    [ -n "$browser" ] && break
+    sleep 0.05
+done
+[ -n "$browser" ] || fail "the page did not open in the browser"
+xdotool windowactivate --sync "$browser" 2>/dev/null || true
+note "with a browser, the page opens"
+xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
+wait_active "Tumbletot Preferences"
+xdotool key Return
+wait_active Untitled
+xdotool key alt+Tab super
+sleep 0.3
+[ "$(active_name)" = Untitled ] || fail "after Play the browser took the child out: \"$(active_name)\""
+covers_screen || fail "after Play the toy does not cover the screen"
+note "after Play the toy is in front of the browser and holds the keys"
+quit_toy "at the end"
+echo "PASS: \"Web site\" tells of a missing browser, and play comes back over the browser"
