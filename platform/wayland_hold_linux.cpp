@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWaylandClientExtensionTemplate>
 #include <QWindow>
+#include <cstdio>
 #include <qpa/qplatformnativeinterface.h>
 
 namespace platform {
@@ -134,6 +135,8 @@ void bind()
         if (s.shortcuts->isActive())
             return;
         s.cannot = true;
+        std::fprintf(stderr, "tumbletot: this compositor keeps its own shortcuts; the toy cannot "
+                             "hold every key here\n");
         if (s.tell)
             s.tell();
     });

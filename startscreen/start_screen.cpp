@@ -13,6 +13,7 @@
 #include "platform/shared_window.h"
 #include "platform/static_text.h"
 #include "platform/timer.h"
+#include "platform/wayland_hold.h"
 #include "play/play_window.h"
 #include "settings/preferences_window.h"
 
@@ -36,6 +37,10 @@ constexpr int kCreditWrap = 300;
 const platform::TextStyle kTitleStyle{"Comic Neue", 60, true, kBlue, platform::TextStyle::Center};
 // Helvetica resolves to Nimbus Sans or Liberation Sans on Linux.
 const platform::TextStyle kTextStyle{"Helvetica", 18, false, kBlack, platform::TextStyle::Left};
+// Under the panel, on the orange.
+const platform::TextStyle kNoteStyle{"Helvetica", 14, false, kBlack, platform::TextStyle::Center};
+constexpr std::int32_t kNoteGap = 12;
+constexpr std::int32_t kNoteHeight = 40;
 const platform::TextStyle kByStyle{"Helvetica", 18, false, kBlack, platform::TextStyle::Center};
 
 const std::string kCommandInstructions = "Anytime press\r\r\u2318 + Shift + P for Preferences\r\r"
@@ -82,6 +87,9 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
     Timer1 = add<platform::Timer>("Timer1", platform::Timer::ModeMultiple, kTickMs);
     Canvas3 = add<platform::Canvas>("Canvas3", platform::Rect{352, 96, 112, 151}, Rectangle1);
 
+    DesktopNote = add<platform::StaticText>("DesktopNote", platform::Rect{0, 0, 0, 0}, "",
+                                            kNoteStyle, nullptr);
+    platform::WaylandHold::whenKeysCannotBeHeld(&Window3::tellDesktopKeepsKeys);
     Rectangle1->Open = [this] { Rectangle1_Open(); };
     StaticText1->Open = [this] { StaticText1_Open(); };
     MoviePlayer1->Open = [this] { MoviePlayer1_Open(); };
@@ -97,6 +105,14 @@ void Window3::Rectangle1_Open()
     const auto left = static_cast<std::int32_t>(screen.Width / 2.0 - Rectangle1->Width() / 2.0);
     Rectangle1->setBounds({left, top, Rectangle1->Width(), Rectangle1->Height()});
     Rectangle1->Refresh();
+    DesktopNote->setBounds(
+        {left, top + Rectangle1->Height() + kNoteGap, Rectangle1->Width(), kNoteHeight});
+}
+
+void Window3::tellDesktopKeepsKeys()
+{
+    if (isOpen())
+        shared().DesktopNote->setText("This desktop keeps some of its keys: stay near your child.");
 }
 
 void Window3::StaticText1_Open()

@@ -34,6 +34,8 @@ class Window3 : public platform::Window {
     platform::Canvas* Canvas2;
     platform::Timer* Timer1;
     platform::Canvas* Canvas3;
+    // Below the panel: a word to the parent when the desktop keeps some of its keys.
+    platform::StaticText* DesktopNote;
 
     std::string credits;
     std::int32_t l_count = 0;
@@ -59,4 +61,5 @@ class Window3 : public platform::Window {
 
   private:
     void startPlay();
+    static void tellDesktopKeepsKeys();
 };
