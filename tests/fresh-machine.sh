@@ -37,11 +37,13 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=
     cd /src
     packaging/install-deps.sh build run test
     missing=()
-    for tool in cmake g++ Xvfb openbox xdotool xset xdpyinfo xprop xwininfo import sox \
+    for tool in cmake g++ Xvfb openbox i3 xdotool xset xdpyinfo xprop xwininfo import sox \
         pulseaudio pactl parec desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
-        lintian gdb setpriv gzip ps; do
+        lintian gdb setpriv useradd gzip ps sway swaymsg wtype grim jq dbus-daemon dbus-send \
+        xprintidle xmessage xdg-mime wayland-scanner; do
         command -v "$tool" >/dev/null || missing+=("$tool")
     done
+    /usr/bin/python3 -c "import dbusmock" 2>/dev/null || missing+=(python3-dbusmock)
     [ ${#missing[@]} -eq 0 ] || { echo "FAIL: the installer left out: ${missing[*]}"; exit 1; }
     echo "every program the tests call is installed"
     bash .ci/run

@@ -18,6 +18,11 @@ letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Ret
          Escape BackSpace Left Right Up Down F1 F5 F11 alt+Tab super alt+F4 ctrl+alt+Right)
 
 # A preferences visit with a few random choices; sometimes auto-play on with a 1 s delay.
+# No browser, whatever this machine has: "Web site" always answers with its message.
+mkdir -p "$WORK/no-browser"
+export XDG_CONFIG_HOME="$WORK/no-browser" XDG_DATA_HOME="$WORK/no-browser" \
+    XDG_CONFIG_DIRS="$WORK/no-browser" XDG_DATA_DIRS="$WORK/no-browser"
+
 visit_preferences() {
     xdotool key ctrl+shift+p
     wait_active "Tumbletot Preferences"
@@ -26,6 +31,12 @@ visit_preferences() {
     for _ in 1 2 3; do
         read -r x y <<<"${spots[RANDOM % ${#spots[@]}]}"
         xdotool mousemove --window "$WINDOW" "$x" $((bar + y)) click 1
+        # "Web site", with no browser set up: a message over the preferences.
+        if [ "$y" = 340 ]; then
+            wait_active Tumbletot
+            xdotool key Return
+            wait_active "Tumbletot Preferences"
+        fi
     done
     if [ "$1" = autoplay ]; then
         xdotool mousemove --window "$WINDOW" 320 $((bar + 51)) click 1 mousemove --window "$WINDOW" 340 $((bar + 84)) click 1 key Home

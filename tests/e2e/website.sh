@@ -6,7 +6,9 @@
 source "$(dirname "$0")/lib.sh"
 desktop="$WORK/desktop"
 mkdir -p "$desktop/config" "$desktop/data/applications"
-export XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data"
+# Only the browsers this test sets up, whatever the machine has.
+export XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data" \
+    XDG_CONFIG_DIRS="$desktop/config" XDG_DATA_DIRS="$desktop/data"
 
 open_preferences() {
     xdotool key ctrl+shift+p
