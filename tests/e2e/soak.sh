@@ -7,6 +7,12 @@
 source "$(dirname "$0")/lib.sh"
 INPUTS=${SOAK_INPUTS:-2000}
 start_display
+# No browser for the toy (its window manager keeps the machine's own settings): "Web site"
+# always answers with its message.
+mkdir -p "$WORK/no-browser"
+export XDG_CONFIG_HOME="$WORK/no-browser" XDG_DATA_HOME="$WORK/no-browser" \
+    XDG_CONFIG_DIRS="$WORK/no-browser" XDG_DATA_DIRS="$WORK/no-browser"
+
 start_sound
 start_toy
 xdotool key space
@@ -18,11 +24,6 @@ letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Ret
          Escape BackSpace Left Right Up Down F1 F5 F11 alt+Tab super alt+F4 ctrl+alt+Right)
 
 # A preferences visit with a few random choices; sometimes auto-play on with a 1 s delay.
-# No browser, whatever this machine has: "Web site" always answers with its message.
-mkdir -p "$WORK/no-browser"
-export XDG_CONFIG_HOME="$WORK/no-browser" XDG_DATA_HOME="$WORK/no-browser" \
-    XDG_CONFIG_DIRS="$WORK/no-browser" XDG_DATA_DIRS="$WORK/no-browser"
-
 visit_preferences() {
     xdotool key ctrl+shift+p
     wait_active "Tumbletot Preferences"
