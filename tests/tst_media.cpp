@@ -3,6 +3,7 @@
 
 #include "toy_fixture.h"
 
+#include "media/generator/score.h"
 #include "media/media.h"
 #include "platform/movie.h"
 #include "platform/picture.h"
@@ -106,6 +107,22 @@ class TestMedia : public QObject {
         for (std::size_t i = 1; i < s.size(); ++i)
             largestStep = std::max(largestStep, std::abs(s[i] - s[i - 1]));
         QVERIFY(std::abs(s.front() - s.back()) <= largestStep);
+    }
+
+    void musicHasNoSemitoneClash()
+    {
+        // Wherever a bass note and a melody note start together, they are not a minor second
+        // apart in any octave.
+        for (int bar = 0; bar < score::kBars; ++bar) {
+            for (int beat = 0; beat < 4; ++beat) {
+                const int melody = score::kMelody[bar][beat * 2];
+                if (melody == score::kRest)
+                    continue;
+                const int interval = ((melody - score::bassNote(bar, beat)) % 12 + 12) % 12;
+                QVERIFY2(interval != 1,
+                         qPrintable(QStringLiteral("bar %1, beat %2").arg(bar + 1).arg(beat + 1)));
+            }
+        }
     }
 
     void accessorsCacheOneSharedObject()

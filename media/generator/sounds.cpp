@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sounds.h"
 
+#include "score.h"
+
 #include <cmath>
 
 using namespace synth;
@@ -285,34 +287,23 @@ Buffer zips()
 
 // --- music ---
 
-// A cheerful tune in C major, 24 seconds, rendered around a circle so it loops without a seam.
+// The title tune, 24 seconds, rendered around a circle so it loops without a seam.
 Buffer allegro()
 {
     constexpr double kBeat = 0.5; // 120 beats a minute
-    constexpr int kBars = 12;
-    const double length = kBars * 4 * kBeat;
+    const double length = score::kBars * 4 * kBeat;
     Buffer out = silence(length + 2.0);
-    // Melody, one bar a row: semitones from A4, -100 a rest.
-    const int melody[kBars][8] = {
-        {3, 7, 10, 7, 12, 10, 7, 3},     {5, 8, 12, 8, 14, 12, 8, 5},
-        {3, 7, 10, 15, 14, 12, 10, 7},   {5, 7, 8, 10, 8, 7, 5, -100},
-        {10, 12, 14, 15, 14, 12, 10, 7}, {8, 10, 12, 10, 8, 7, 5, 3},
-        {3, 5, 7, 8, 10, 12, 14, 15},    {14, 12, 10, 12, 10, -100, 7, -100},
-        {15, 14, 12, 10, 12, 10, 8, 7},  {8, 7, 5, 7, 5, 3, 2, 3},
-        {7, 10, 15, 10, 7, 10, 15, 19},  {15, 10, 7, 3, 2, 3, -100, -100},
-    };
-    const int bass[kBars] = {-21, -16, -21, -14, -18, -16, -21, -14, -18, -16, -21, -14};
-    for (int bar = 0; bar < kBars; ++bar) {
-        for (int step = 0; step < 8; ++step) {
-            if (melody[bar][step] == -100)
+    for (int bar = 0; bar < score::kBars; ++bar) {
+        for (int step = 0; step < score::kSteps; ++step) {
+            const int pitch = score::kMelody[bar][step];
+            if (pitch == score::kRest)
                 continue;
             const double at = (bar * 4 + step * 0.5) * kBeat;
-            mixInto(out, pluck(note(melody[bar][step]), 0.6, 0.18, kHollow), at, 0.35);
+            mixInto(out, pluck(note(pitch), 0.6, 0.18, kHollow), at, 0.35);
         }
-        for (int beat = 0; beat < 4; ++beat) {
-            const int semitone = bass[bar] + (beat % 2 == 1 ? 7 : 0);
-            mixInto(out, pluck(note(semitone), 0.5, 0.15, kWarm), (bar * 4 + beat) * kBeat, 0.4);
-        }
+        for (int beat = 0; beat < 4; ++beat)
+            mixInto(out, pluck(note(score::bassNote(bar, beat)), 0.5, 0.15, kWarm),
+                    (bar * 4 + beat) * kBeat, 0.4);
     }
     // What rings past the end sounds again at the start: the loop point cannot be heard.
     const std::size_t loop = samplesFor(length);
