@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawing/ink.h"
 #include "drawing/random_draw.h"
+#include "platform/static_text.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 
@@ -24,5 +26,7 @@ void Window1::setBackColor()
     if (n >= 1 && n <= 12) {
         BackColor(cases[n - 1]);
         screenCol = cases[n - 1];
+        // The parent's help line stays readable on the darkest backgrounds too.
+        StaticText1->setTextColor(readableInk(screenCol));
     }
 }

@@ -10,7 +10,7 @@ namespace platform {
 StaticText::StaticText(Window& owner, std::string name, Rect box, const std::string& text,
                        const TextStyle& style, Control* parent)
     : Control(owner, std::move(name), box, new QLabel(parent ? parent->widget() : owner.surface())),
-      label_(static_cast<QLabel*>(widget()))
+      label_(static_cast<QLabel*>(widget())), color_(style.color)
 {
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
     style.applyTo(label_);
@@ -20,6 +20,14 @@ StaticText::StaticText(Window& owner, std::string name, Rect box, const std::str
 std::string StaticText::Text() const
 {
     return text_;
+}
+
+void StaticText::setTextColor(Color color)
+{
+    color_ = color;
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, QColor(color.red, color.green, color.blue));
+    label_->setPalette(palette);
 }
 
 void StaticText::setText(const std::string& text)

@@ -17,10 +17,13 @@ class StaticText : public Control {
     // Carriage returns break lines, as on the platform this toy comes from; an empty line
     // between two lines is a narrow gap, so spaced-out instructions fit their box.
     void setText(const std::string& text);
+    Color TextColor() const { return color_; }
+    void setTextColor(Color color);
 
   private:
     QLabel* label_;
     std::string text_;
+    Color color_;
 };
 
 } // namespace platform

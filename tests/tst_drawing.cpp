@@ -3,8 +3,10 @@
 
 #include "toy_fixture.h"
 
+#include "drawing/ink.h"
 #include "platform/canvas.h"
 #include "platform/draw_op.h"
+#include "platform/static_text.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 
@@ -207,6 +209,26 @@ class TestDrawing : public QObject {
         QCOMPARE(w.lastBackCase, 7);
         QCOMPARE(w.screenCol, w.col_Black);
         QCOMPARE(toy.random->remaining(), std::size_t(0));
+        // The parent's help line cannot stay black on black.
+        QCOMPARE(w.StaticText1->TextColor(), w.col_White);
+    }
+
+    void helpLineIsBlackWhereverBlackCanBeRead()
+    {
+        Window1& w = openPlay();
+        for (int n = 1; n <= 12; ++n) {
+            Module1::playMode = "backgroundOnly";
+            Module1::beginnersMode = "off";
+            w.lastBackCase = 0;
+            toy.random->push(ScriptedRandom::giving(n, 12, 1));
+            w.setBackColor();
+            const platform::Color ink = w.StaticText1->TextColor();
+            const platform::Color black{0, 0, 0};
+            QVERIFY2(contrastRatio(ink, w.screenCol) >= 4.5, qPrintable(QString::number(n)));
+            QVERIFY2(ink == black || contrastRatio(black, w.screenCol) < 4.5,
+                     qPrintable(QString::number(n)));
+        }
+        QCOMPARE(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
     }
 
     void backgroundOnlyRetriesOnceAndBeginnersStillRule()
