@@ -6,12 +6,12 @@
 #include "platform/window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 namespace platform {
@@ -33,7 +33,6 @@ QRect screenGeometry(const QScreen* screen)
 
 Stage::Stage(QScreen* screen)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setFocusPolicy(Qt::StrongFocus);
     cover(screen);
 }
@@ -217,6 +216,14 @@ void Stage::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
 }
 
+void Stage::closeEvent(QCloseEvent* event)
+{
+    // A desktop's close button does nothing to a stage; quitting (Qt asks every window it
+    // shows, not spontaneously) ends it.
+    if (event->spontaneous())
+        event->ignore();
+}
+
 void Stage::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -229,8 +236,6 @@ void Stage::resizeEvent(QResizeEvent* event)
 
 void Stage::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::WindowStateChange && !isFullScreen())
-        QTimer::singleShot(0, this, [] { arrange(); });
     // A desktop that activates the stage activates the window in front on it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
         if (Window* top = shown(); top && top == Window::front())
