@@ -33,9 +33,6 @@ bool palmOnTheKeys(const QKeyEvent& key)
     return false;
 }
 
-} // namespace
-namespace {
-
 MenuBar*& currentBar()
 {
     static MenuBar* bar = nullptr;

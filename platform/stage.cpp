@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -109,7 +107,7 @@ void Stage::present(Window* window)
     QWidget* frame = window->frame();
     if (frame->parentWidget() != stage)
         frame->setParent(stage);
-    frame->setGeometry(stage->rect());
+    window->setBounds({0, 0, stage->width(), stage->height()});
     frame->show();
     frame->raise();
     for (Stage* other : stages())
@@ -182,38 +180,22 @@ void Stage::paintEvent(QPaintEvent*)
     QPainter(this).fillRect(rect(), QColor(colour.red, colour.green, colour.blue));
 }
 
-bool Stage::forward(QEvent* event)
+bool Stage::event(QEvent* event)
 {
     // A key or click on any screen is one on the window the child sees.
-    Window* top = shown();
-    if (!top || top != Window::front())
-        return false;
-    QApplication::sendEvent(top->surface(), event);
-    return true;
-}
-
-void Stage::keyPressEvent(QKeyEvent* event)
-{
-    if (!forward(event))
-        QWidget::keyPressEvent(event);
-}
-
-void Stage::keyReleaseEvent(QKeyEvent* event)
-{
-    if (!forward(event))
-        QWidget::keyReleaseEvent(event);
-}
-
-void Stage::mousePressEvent(QMouseEvent* event)
-{
-    if (!forward(event))
-        QWidget::mousePressEvent(event);
-}
-
-void Stage::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (!forward(event))
-        QWidget::mouseReleaseEvent(event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (Window* top = shown(); top && top == Window::front())
+            return QApplication::sendEvent(top->surface(), event);
+        break;
+    default:
+        break;
+    }
+    return QWidget::event(event);
 }
 
 void Stage::closeEvent(QCloseEvent* event)

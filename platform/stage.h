@@ -35,11 +35,8 @@ class Stage : public QWidget {
     static Stage* focused();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -50,7 +47,6 @@ class Stage : public QWidget {
     static void screensChanged();
     // The full-screen window the stages show: the highest open one.
     static Window* shown();
-    bool forward(QEvent* event);
 };
 
 } // namespace platform

@@ -132,8 +132,6 @@ void Window::Show()
         return;
     if (fullScreen_) {
         Stage::present(this);
-        const QRect stage = frame_->geometry();
-        setBounds({0, 0, stage.width(), stage.height()});
     } else {
         // Any other window of the toy is a dialog of the stage it plays on: the desktop keeps it
         // over the stage (and a tiling one lets it float there).
