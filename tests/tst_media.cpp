@@ -3,6 +3,7 @@
 
 #include "toy_fixture.h"
 
+#include "media/generator/loudness.h"
 #include "media/generator/score.h"
 #include "media/media.h"
 #include "platform/movie.h"
@@ -11,6 +12,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,30 +36,31 @@ const char* const kEffects[] = {"Basso",
                                 "realRubberDuckToy",
                                 "realZips"};
 
-struct Level {
-    double peakDb;
-    double rmsDb;
-    double seconds;
-    int firstSample;
-    int lastSample;
-};
-
-Level measure(const std::string& name)
+synth::Buffer load(const char* name)
 {
     std::string error;
     auto movie = platform::Movie::load(
         platform::ResourceStore::folder() + "/sounds/" + name + ".wav", error);
-    if (!movie)
-        return {};
-    double sum = 0;
-    double peak = 0;
-    for (auto s : movie->samples()) {
-        sum += double(s) * s;
-        peak = std::max(peak, std::fabs(double(s)));
+    synth::Buffer clip;
+    if (movie) {
+        for (auto s : movie->samples())
+            clip.push_back(s / 32768.0);
     }
-    const double n = double(movie->samples().size());
-    return {20 * std::log10(peak / 32768), 20 * std::log10(std::sqrt(sum / n) / 32768),
-            movie->seconds(), movie->samples().front(), movie->samples().back()};
+    return clip;
+}
+
+synth::Buffer sine(double hz, double peakDb, double seconds)
+{
+    synth::Buffer out = synth::silence(seconds);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = loudness::fromDb(peakDb) * std::sin(2 * synth::kPi * hz * i / synth::kRate);
+    return out;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 } // namespace
@@ -74,25 +77,49 @@ class TestMedia : public QObject {
         Media::release();
     }
 
-    void effectsAreEvenShortAndGentle()
+    void meterReadsReferenceTones()
     {
-        double quietest = 0;
-        double loudest = -100;
-        for (const char* name : kEffects) {
-            const Level level = measure(name);
-            QVERIFY2(level.seconds >= 0.2 && level.seconds <= 2.0, name);
-            QVERIFY2(level.peakDb >= -6.0 && level.peakDb <= -1.0, name);
-            QVERIFY2(std::abs(level.firstSample) < 200 && std::abs(level.lastSample) < 200, name);
-            quietest = std::min(quietest, level.rmsDb);
-            loudest = std::max(loudest, level.rmsDb);
-        }
-        const double middle = (quietest + loudest) / 2;
-        QVERIFY(loudest - middle <= 3.0 && middle - quietest <= 3.0);
+        const synth::Buffer tone = sine(997, -20, 20);
+        QVERIFY(std::abs(loudness::integrated(tone) + 23.0) <= 0.1);
+        // The gate leaves silence out.
+        synth::Buffer apart = synth::silence(60);
+        synth::mixInto(apart, tone, 20);
+        QVERIFY(std::abs(loudness::integrated(apart) - loudness::integrated(tone)) <= 0.1);
+        // The small speaker keeps a tone well above its corner and loses one well below it.
+        QVERIFY(loudness::smallSpeaker(tone) > -23.2);
+        QVERIFY(loudness::smallSpeaker(sine(60, -20, 3)) < -60);
+        QVERIFY(loudness::shareAbove(sine(12000, -20, 1), loudness::kHarshHz) > 0.9);
+        QVERIFY(loudness::shareAbove(tone, loudness::kHarshHz) < 0.01);
+    }
 
-        const Level music = measure("allegro");
-        QVERIFY(music.seconds >= 20.0);
-        QVERIFY(music.rmsDb <= quietest - 6.0);
-        QVERIFY(music.peakDb <= -1.0);
+    void effectsAreEvenOnEverySpeakerAndGentle()
+    {
+        std::vector<double> level;
+        std::vector<double> onSmallSpeaker;
+        for (const char* name : kEffects) {
+            const synth::Buffer clip = load(name);
+            QVERIFY2(clip.size() >= synth::samplesFor(0.2) && clip.size() <= synth::samplesFor(2.0),
+                     name);
+            level.push_back(loudness::integrated(clip));
+            onSmallSpeaker.push_back(loudness::smallSpeaker(clip));
+            QVERIFY2(loudness::truePeakDb(clip) <= loudness::kTruePeakCeilingDb, name);
+            QVERIFY2(loudness::shareAbove(clip, loudness::kHarshHz) <= 0.2, name);
+            QVERIFY2(loudness::leadingSilence(clip) <= 0.005, name);
+            QVERIFY2(std::abs(clip.back()) < 0.005, name);
+        }
+        const double middle = median(level);
+        QVERIFY(std::abs(middle - loudness::kEffectLufs) <= 0.5);
+        const double smallMiddle = median(onSmallSpeaker);
+        for (std::size_t i = 0; i < level.size(); ++i) {
+            QVERIFY2(std::abs(level[i] - middle) <= 1.0, kEffects[i]);
+            QVERIFY2(std::abs(onSmallSpeaker[i] - smallMiddle) <= 3.0, kEffects[i]);
+        }
+
+        const synth::Buffer music = load("allegro");
+        QVERIFY(music.size() >= synth::samplesFor(20));
+        const double below = middle - loudness::integrated(music);
+        QVERIFY(below >= 8 && below <= 12);
+        QVERIFY(loudness::truePeakDb(music) <= loudness::kTruePeakCeilingDb);
     }
 
     void musicLoopsWithoutAJump()
@@ -111,16 +138,16 @@ class TestMedia : public QObject {
 
     void musicHasNoSemitoneClash()
     {
-        // Wherever a bass note and a melody note start together, they are not a minor second
-        // apart in any octave.
+        // No melody note is a minor second above the bass note sounding under it, in any octave.
         for (int bar = 0; bar < score::kBars; ++bar) {
-            for (int beat = 0; beat < 4; ++beat) {
-                const int melody = score::kMelody[bar][beat * 2];
+            for (int step = 0; step < score::kSteps; ++step) {
+                const int melody = score::kMelody[bar][step];
                 if (melody == score::kRest)
                     continue;
-                const int interval = ((melody - score::bassNote(bar, beat)) % 12 + 12) % 12;
-                QVERIFY2(interval != 1,
-                         qPrintable(QStringLiteral("bar %1, beat %2").arg(bar + 1).arg(beat + 1)));
+                const int bass = score::bassNote(bar, step / 2);
+                QVERIFY2(
+                    ((melody - bass) % 12 + 12) % 12 != 1,
+                    qPrintable(QStringLiteral("bar %1, quaver %2").arg(bar + 1).arg(step + 1)));
             }
         }
     }

@@ -3,25 +3,43 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ebur128.h>
+#include <memory>
 
 namespace loudness {
 namespace {
 
-void limit(synth::Buffer& clip, double ceiling)
+using Meter = std::unique_ptr<ebur128_state, void (*)(ebur128_state*)>;
+
+void closeMeter(ebur128_state* state)
 {
-    const double knee = ceiling * 0.7;
-    for (double& s : clip) {
-        const double m = std::fabs(s);
-        if (m > knee)
-            s = std::copysign(knee + (ceiling - knee) * std::tanh((m - knee) / (ceiling - knee)),
-                              s);
+    ebur128_destroy(&state);
+}
+
+// One channel, as the toy plays it.
+Meter measured(const synth::Buffer& clip, int mode)
+{
+    Meter meter(ebur128_init(1, synth::kRate, mode), closeMeter);
+    if (meter) {
+        synth::Buffer padded = clip;
+        padded.resize(std::max(clip.size(), synth::samplesFor(1.0)), 0.0);
+        ebur128_add_frames_double(meter.get(), padded.data(), padded.size());
     }
+    return meter;
 }
 
 void scale(synth::Buffer& clip, double gain)
 {
     for (double& s : clip)
         s *= gain;
+}
+
+double energy(const synth::Buffer& clip)
+{
+    double sum = 0;
+    for (double s : clip)
+        sum += s * s;
+    return sum;
 }
 
 } // namespace
@@ -36,20 +54,54 @@ double fromDb(double db)
     return std::pow(10.0, db / 20);
 }
 
-double rms(const synth::Buffer& clip)
-{
-    double sum = 0;
-    for (double s : clip)
-        sum += s * s;
-    return clip.empty() ? 0 : std::sqrt(sum / clip.size());
-}
-
 double peak(const synth::Buffer& clip)
 {
     double top = 0;
     for (double s : clip)
         top = std::max(top, std::fabs(s));
     return top;
+}
+
+double integrated(const synth::Buffer& clip)
+{
+    const Meter meter = measured(clip, EBUR128_MODE_I);
+    double lufs = -HUGE_VAL;
+    if (meter)
+        ebur128_loudness_global(meter.get(), &lufs);
+    return lufs;
+}
+
+double smallSpeaker(const synth::Buffer& clip)
+{
+    return integrated(synth::highPass(synth::highPass(clip, kSmallSpeakerHz), kSmallSpeakerHz));
+}
+
+double truePeakDb(const synth::Buffer& clip)
+{
+    const Meter meter = measured(clip, EBUR128_MODE_TRUE_PEAK);
+    double top = 0;
+    if (meter)
+        ebur128_true_peak(meter.get(), 0, &top);
+    return toDb(top);
+}
+
+double shareAbove(const synth::Buffer& clip, double hz)
+{
+    // An eighth-order Butterworth high-pass, as four sections: steep enough to split the
+    // spectrum at the given frequency.
+    synth::Buffer high = clip;
+    for (double q : {0.5098, 0.6013, 0.9000, 2.5629})
+        high = synth::highPass(high, hz, q);
+    const double total = energy(clip);
+    return total > 0 ? energy(high) / total : 0;
+}
+
+double leadingSilence(const synth::Buffer& clip)
+{
+    const double threshold = fromDb(kAudibleDb);
+    const auto first = std::find_if(clip.begin(), clip.end(),
+                                    [threshold](double s) { return std::fabs(s) > threshold; });
+    return double(first - clip.begin()) / synth::kRate;
 }
 
 void fadeEnds(synth::Buffer& clip, double fadeIn, double fadeOut)
@@ -64,21 +116,16 @@ void fadeEnds(synth::Buffer& clip, double fadeIn, double fadeOut)
 
 void levelEffect(synth::Buffer& clip)
 {
-    fadeEnds(clip, 0.004, 0.03);
-    scale(clip, fromDb(kEffectRmsDb) / rms(clip));
-    const double ceiling = fromDb(kCeilingDb);
-    if (peak(clip) > ceiling)
-        limit(clip, ceiling);
-    // A dense sound with few peaks comes up until its loudest moment is clearly heard.
-    if (peak(clip) < fromDb(kFloorPeakDb))
-        scale(clip, fromDb(kFloorPeakDb) / peak(clip));
-    fadeEnds(clip, 0.004, 0.03);
+    fadeEnds(clip, 0.002, 0.03);
+    const double toLoudness = fromDb(kEffectLufs - integrated(clip));
+    const double toCeiling = fromDb(kTruePeakCeilingDb - truePeakDb(clip));
+    // A little under the ceiling: the file's 16-bit rounding must not lift a peak over it.
+    scale(clip, std::min(toLoudness, toCeiling * 0.99));
 }
 
 void levelMusic(synth::Buffer& clip)
 {
-    scale(clip, fromDb(kMusicRmsDb) / rms(clip));
-    limit(clip, fromDb(kCeilingDb - 6));
+    scale(clip, fromDb(kMusicLufs - integrated(clip)));
 }
 
 } // namespace loudness

@@ -22,7 +22,10 @@ Buffer pluck(double frequency, double seconds, double decay, std::vector<double>
         [=](double t) { return strike(t, 0.004, decay); }, harmonics);
 }
 
-// Partials at free ratios, each with its own decay: bells, glass, chimes.
+constexpr double kPartialSpread = 0.003;
+
+// Partials at free ratios, each with its own decay: bells, glass, chimes. Each partial starts a
+// moment after the last, as the metal wakes, so their first peaks do not pile up.
 Buffer inharmonic(double base, double seconds,
                   const std::vector<std::pair<double, double>>& partials, double decay)
 {
@@ -34,7 +37,7 @@ Buffer inharmonic(double base, double seconds,
                 tone(
                     seconds, [=](double) { return base * ratio; },
                     [=](double t) { return gain * strike(t, 0.002, partialDecay); }),
-                0);
+                kPartialSpread * p);
     }
     return out;
 }
@@ -54,18 +57,21 @@ Buffer fm(double seconds, double carrier, double ratio, double index, double dec
 
 const std::vector<double> kWarm{1.0, 0.35, 0.15, 0.05};
 const std::vector<double> kHollow{1.0, 0.0, 0.3, 0.0, 0.12, 0.0, 0.06};
+constexpr double kStrum = 0.008;
 
 // --- chirps and beeps ---
 
 Buffer basso()
 {
     std::vector<double> buzz;
-    for (int n = 1; n <= 24; ++n)
-        buzz.push_back(1.0 / n);
+    // A reedy square wave: its body lies in the overtones, so a laptop's small speaker still
+    // carries it, and its flat top keeps the peaks low.
+    for (int n = 1; n <= 30; ++n)
+        buzz.push_back(n % 2 == 1 ? 1.0 / std::pow(n, 0.6) : 0.0);
     return lowPass(tone(
-                       0.6, [](double t) { return 98.0 - 6 * t; },
+                       0.6, [](double t) { return 123.0 - 6 * t; },
                        [](double t) { return strike(t, 0.01, 0.22); }, buzz),
-                   1800);
+                   4000);
 }
 
 Buffer ping()
@@ -90,15 +96,15 @@ Buffer blow()
     Buffer out = bandPass(
         air, [](double t) { return 700 + 900 * t; }, 1.8);
     for (std::size_t i = 0; i < out.size(); ++i)
-        out[i] *= strike(double(i) / kRate, 0.015, 0.22);
+        out[i] *= strike(double(i) / kRate, 0.015, 0.3);
     return out;
 }
 
 Buffer submarine()
 {
     Buffer bloop = tone(
-        0.5, [](double t) { return 150 + 120 * std::exp(-t * 9); },
-        [](double t) { return strike(t, 0.01, 0.14); }, {1.0, 0.2});
+        0.5, [](double t) { return 220 + 160 * std::exp(-t * 9); },
+        [](double t) { return strike(t, 0.03, 0.2); }, {1.0, 0.6, 0.4, 0.2});
     Buffer out = silence(1.2);
     mixInto(out, bloop, 0);
     mixInto(out, bloop, 0.38, 0.45);
@@ -111,8 +117,12 @@ Buffer submarine()
 Buffer majorChord()
 {
     Buffer out = silence(1.1);
-    for (int semitone : {3, 7, 10, 15})
-        mixInto(out, pluck(note(semitone), 1.1, 0.35, kWarm), 0, 0.5);
+    // Strummed, not struck at once: the notes' first peaks do not pile up.
+    double at = 0;
+    for (int semitone : {3, 7, 10, 15}) {
+        mixInto(out, pluck(note(semitone), 1.05, 0.35, kWarm), at, 0.5);
+        at += kStrum;
+    }
     return out;
 }
 
@@ -161,15 +171,17 @@ Buffer fallingArpeggio()
 Buffer shimmerPad()
 {
     Buffer out = silence(1.3);
+    double at = 0;
     for (int semitone : {0, 5, 7, 12}) {
+        at += kStrum;
         mixInto(out,
                 tone(
                     1.3, [=](double) { return note(semitone); },
                     [](double t) {
-                        return strike(t, 0.008, 0.45) * (0.8 + 0.2 * std::sin(2 * kPi * 6 * t));
+                        return strike(t, 0.04, 0.6) * (0.8 + 0.2 * std::sin(2 * kPi * 6 * t));
                     },
                     kWarm),
-                0, 0.4);
+                at - kStrum, 0.4);
     }
     return out;
 }
@@ -208,14 +220,14 @@ Buffer boing()
             return 160 * (1 + 0.5 * t) *
                    (1 + 0.45 * std::exp(-t * 3.5) * std::sin(2 * kPi * 16 * t));
         },
-        [](double t) { return strike(t, 0.005, 0.3); }, {1.0, 0.5, 0.2, 0.1});
+        [](double t) { return strike(t, 0.005, 0.3); }, {0.8, 0.9, 0.7, 0.5, 0.35, 0.25});
 }
 
 Buffer bubbles()
 {
     Noise noise(11);
     Buffer out = silence(1.3);
-    double at = 0.02;
+    double at = 0;
     while (at < 1.05) {
         const double base = noise.uniform(350, 1100);
         const double length = noise.uniform(0.04, 0.09);
@@ -232,18 +244,19 @@ Buffer bubbles()
 
 Buffer giantBell()
 {
-    // Church-bell partials: hum, prime, minor third, fifth, nominal and above.
-    return inharmonic(98, 2.0,
-                      {{0.5, 0.6},
-                       {1.0, 1.0},
+    // Church-bell partials: hum, prime, minor third, fifth, nominal and above. The hum stays
+    // soft; the bell is heard through its upper partials, as from a tower.
+    return inharmonic(196, 1.95,
+                      {{0.5, 0.1},
+                       {1.0, 0.4},
                        {1.19, 0.7},
-                       {1.5, 0.45},
-                       {2.0, 0.6},
-                       {2.51, 0.3},
-                       {2.66, 0.25},
-                       {3.01, 0.2},
-                       {4.17, 0.12}},
-                      0.9);
+                       {1.5, 0.5},
+                       {2.0, 1.0},
+                       {2.51, 0.45},
+                       {2.66, 0.35},
+                       {3.01, 0.3},
+                       {4.17, 0.2}},
+                      1.5);
 }
 
 Buffer rubberDuck()
@@ -260,7 +273,7 @@ Buffer rubberDuck()
         for (std::size_t j = 0; j < nasal.size(); ++j)
             nasal[j] = nasal[j] * 1.5 + squeak[j] * 0.3 +
                        noise.white() * 0.04 * swell(double(j) / kRate, 0.05, 0.28);
-        mixInto(out, nasal, 0.05 + 0.36 * i);
+        mixInto(out, nasal, 0.36 * i);
     }
     return out;
 }
@@ -270,19 +283,21 @@ Buffer zips()
     Noise noise(3);
     Buffer out = silence(1.0);
     for (int z = 0; z < 2; ++z) {
-        const double start = 0.03 + 0.48 * z;
+        const double start = 0.48 * z;
         const double length = 0.38;
         // Teeth passing the slider: clicks closer and closer together.
         for (double t = 0; t < length;) {
             Buffer click = silence(0.006);
             for (std::size_t i = 0; i < click.size(); ++i)
-                click[i] = noise.white() * std::exp(-double(i) / (kRate * 0.0012));
+                click[i] = noise.white() * std::exp(-double(i) / (kRate * 0.002));
             mixInto(out, click, start + t, 0.6 + 0.4 * swell(t, 0.1, length));
-            t += 1.0 / (45 + 90 * t / length);
+            t += 1.0 / (80 + 160 * t / length);
         }
     }
-    return bandPass(
-        out, [](double) { return 3200; }, 1.2);
+    // A mellow zip: the slider's hiss without the sharpest edge.
+    return lowPass(bandPass(
+                       out, [](double) { return 2200; }, 1.2),
+                   5000);
 }
 
 // --- music ---

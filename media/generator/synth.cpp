@@ -101,6 +101,28 @@ Buffer lowPass(const Buffer& in, double cutoff)
     return out;
 }
 
+Buffer highPass(const Buffer& in, double cutoff, double q)
+{
+    const double w = 2 * kPi * cutoff / kRate;
+    const double alpha = std::sin(w) / (2 * q);
+    const double a0 = 1 + alpha;
+    const double b0 = (1 + std::cos(w)) / 2 / a0;
+    const double b1 = -2 * b0;
+    const double a1 = -2 * std::cos(w) / a0;
+    const double a2 = (1 - alpha) / a0;
+    Buffer out(in.size());
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const double y = b0 * in[i] + b1 * x1 + b0 * x2 - a1 * y1 - a2 * y2;
+        x2 = x1;
+        x1 = in[i];
+        y2 = y1;
+        y1 = y;
+        out[i] = y;
+    }
+    return out;
+}
+
 void mixInto(Buffer& target, const Buffer& source, double at, double gain)
 {
     const std::size_t start = samplesFor(at);

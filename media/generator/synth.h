@@ -40,6 +40,8 @@ double swell(double t, double rise, double length);
 // Two-pole resonant band-pass, its centre moving with time.
 Buffer bandPass(const Buffer& in, const std::function<double(double)>& centre, double q);
 Buffer lowPass(const Buffer& in, double cutoff);
+// Second-order high-pass; at the default Q a Butterworth one.
+Buffer highPass(const Buffer& in, double cutoff, double q = 0.7071067811865476);
 
 // Adds source into target from the given second on, scaled.
 void mixInto(Buffer& target, const Buffer& source, double at, double gain = 1.0);
