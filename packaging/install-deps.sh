@@ -8,7 +8,7 @@ set -euo pipefail
 build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-wayland-dev
        qt6-wayland-dev-tools wayland-protocols libwayland-dev libxcb1-dev libxcb-screensaver0-dev libgl-dev
        libebur128-dev)
-run=(qt6-qpa-plugins qt6-wayland libqt6multimedia6 fonts-comic-neue fonts-liberation2 xdg-utils)
+run=(qt6-qpa-plugins qt6-wayland libqt6multimedia6 libebur128-1 fonts-comic-neue fonts-liberation2 xdg-utils)
 test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
       desktop-file-utils appstream dpkg-dev lintian procps gdb sway wtype grim jq
       dbus-daemon dbus-bin python3-dbusmock xprintidle passwd)

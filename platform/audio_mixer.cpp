@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/audio_mixer.h"
 
+#include "platform/leveller.h"
 #include "platform/movie.h"
+#include "platform/peak_limiter.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -27,7 +29,8 @@ constexpr int kRetryMs = 1000;
 constexpr int kQueueMs = 40;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
-constexpr float kKnee = 0.8f;
+// No peak of the sum comes near full scale, even between samples, as small ears deserve.
+constexpr double kCeilingDbTruePeak = -1.0;
 
 AudioMixer*& instance()
 {
@@ -39,16 +42,6 @@ bool& closedForGood()
 {
     static bool closed = false;
     return closed;
-}
-
-// Loud overlaps are bent smoothly under full scale instead of clipping.
-float limit(float x)
-{
-    const float magnitude = std::fabs(x);
-    if (magnitude <= kKnee)
-        return x;
-    const float bent = kKnee + (1.0f - kKnee) * std::tanh((magnitude - kKnee) / (1.0f - kKnee));
-    return std::copysign(bent, x);
 }
 
 } // namespace
@@ -91,7 +84,8 @@ void AudioMixer::shutdown()
     closedForGood() = true;
 }
 
-AudioMixer::AudioMixer() : thread_(new QThread), retry_(new QTimer(this))
+AudioMixer::AudioMixer()
+    : thread_(new QThread), retry_(new QTimer(this))
 {
     retry_->setSingleShot(true);
     retry_->setInterval(kRetryMs);
@@ -125,6 +119,9 @@ void AudioMixer::startOutput(const QAudioDevice& device)
         outputFailed("no sound output found");
         return;
     }
+    // A fresh output starts from silence: nothing of what was levelled before carries over.
+    leveller_ = std::make_unique<Leveller>(Movie::SampleRate);
+    limiter_ = std::make_unique<PeakLimiter>(Movie::SampleRate, kCeilingDbTruePeak);
     sink_ = new QAudioSink(device, format, this);
     sink_->setBufferSize(format.bytesForDuration(kQueueMs * 1000));
     idle_ = new QTimer(this);
@@ -267,8 +264,10 @@ void AudioMixer::mix(std::int16_t* out, std::size_t frames)
                                      return !v.loop && v.position >= v.movie->samples().size();
                                  }),
                   voices_.end());
+    leveller_->process(accumulator_.data(), frames);
+    limiter_->process(accumulator_.data(), frames);
     for (std::size_t i = 0; i < frames; ++i)
-        out[i] = std::int16_t(std::lround(limit(accumulator_[i]) * 32767.0f));
+        out[i] = std::int16_t(std::lround(std::clamp(accumulator_[i], -1.0f, 1.0f) * 32767.0f));
 }
 
 void AudioMixer::feed()

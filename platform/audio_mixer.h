@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -16,7 +17,9 @@ class QTimer;
 
 namespace platform {
 
+class Leveller;
 class Movie;
+class PeakLimiter;
 
 // One sound output shared by every player: each player is a voice, mixed into one stream.
 // The stream is topped up in small steps from a thread of its own, so a press is heard within
@@ -58,6 +61,9 @@ class AudioMixer : public QObject, public SoundOutput {
     mutable std::mutex mutex_; // guards voices_, shared with the sound thread
     std::vector<Voice> voices_;
     std::vector<float> accumulator_;
+    // On the sound thread: many voices kept about as loud as one, and under the ceiling.
+    std::unique_ptr<Leveller> leveller_;
+    std::unique_ptr<PeakLimiter> limiter_;
     std::vector<std::int16_t> block_;
     QThread* thread_;
     QAudioSink* sink_ = nullptr;

@@ -5,8 +5,11 @@
 
 #include "platform/check_box.h"
 #include "platform/group_box.h"
+#include "platform/leveller.h"
 #include "platform/movie.h"
+#include "platform/peak_limiter.h"
 #include "platform/radio_button.h"
+#include "platform/resource_store.h"
 #include "platform/runtime.h"
 #include "platform/shared_window.h"
 #include "platform/slider.h"
@@ -19,9 +22,65 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <qpa/qplatformnativeinterface.h>
+#include <random>
 
 namespace {
+
+constexpr int kRate = platform::Movie::SampleRate;
+
+double truePeakDb(const std::vector<float>& sound)
+{
+    ebur128_state* meter = ebur128_init(1, kRate, EBUR128_MODE_TRUE_PEAK);
+    ebur128_add_frames_float(meter, sound.data(), sound.size());
+    double peak = 0;
+    ebur128_true_peak(meter, 0, &peak);
+    ebur128_destroy(&meter);
+    return 20 * std::log10(peak);
+}
+
+// The loudness of the loudest second, read every tenth of a second.
+double loudestSecond(const std::vector<float>& sound)
+{
+    // Short-term mode keeps three seconds: enough for a one-second window.
+    ebur128_state* meter = ebur128_init(1, kRate, EBUR128_MODE_S);
+    double loudest = -HUGE_VAL;
+    for (std::size_t at = 0; at + kRate / 10 <= sound.size(); at += kRate / 10) {
+        ebur128_add_frames_float(meter, sound.data() + at, kRate / 10);
+        double lufs = -HUGE_VAL;
+        if (at + kRate / 10 >= std::size_t(kRate) &&
+            ebur128_loudness_window(meter, 1000, &lufs) == EBUR128_SUCCESS)
+            loudest = std::max(loudest, lufs);
+    }
+    ebur128_destroy(&meter);
+    return loudest;
+}
+
+std::vector<float> clip(const char* name)
+{
+    std::string error;
+    auto movie = platform::Movie::load(
+        platform::ResourceStore::folder() + "/sounds/" + name + ".wav", error);
+    std::vector<float> out;
+    for (auto s : movie->samples())
+        out.push_back(s / 32768.0f);
+    return out;
+}
+
+// What the mixer sends out for the given voices: summed, levelled, limited.
+std::vector<float> mixed(std::vector<float> sum)
+{
+    platform::Leveller leveller(kRate);
+    platform::PeakLimiter limiter(kRate, -1.0);
+    // In the mixer's own small steps.
+    for (std::size_t at = 0; at < sum.size(); at += 220) {
+        const std::size_t n = std::min<std::size_t>(220, sum.size() - at);
+        leveller.process(sum.data() + at, n);
+        limiter.process(sum.data() + at, n);
+    }
+    return sum;
+}
 
 // A small window that records what the framework made it do.
 class ProbeWindow : public platform::Window {
@@ -240,6 +299,79 @@ class TestPlatform : public QObject {
         QCOMPARE(platform::Stage::all().size(), 2);
         setScreens({{"main", QRect(0, 0, 1024, 768)}});
         QCOMPARE(platform::Stage::all().size(), 1);
+    }
+
+    void limiterHoldsTheCeilingWithoutBendingOrClicking()
+    {
+        // A quiet tone, then eight loud voices piling up on it, then the tone alone again.
+        std::vector<float> in(kRate * 3);
+        std::mt19937 random(7);
+        for (std::size_t i = 0; i < in.size(); ++i)
+            in[i] = 0.1f * std::sin(2 * M_PI * 440 * i / kRate);
+        for (int voice = 0; voice < 8; ++voice) {
+            const double hz = 200 + random() % 3000;
+            const std::size_t start = kRate / 2 + voice * kRate / 20;
+            for (std::size_t i = 0; i < std::size_t(kRate) / 2; ++i)
+                in[start + i] += 0.4f * std::sin(2 * M_PI * hz * i / kRate);
+        }
+        std::vector<float> out = in;
+        platform::PeakLimiter limiter(kRate, -1.0);
+        limiter.process(out.data(), out.size());
+
+        QVERIFY(truePeakDb(out) <= -1.0);
+        const std::size_t late = platform::PeakLimiter::latency();
+        QVERIFY(late <= std::size_t(kRate) * 3 / 1000);
+        float largestStepIn = 0;
+        float largestStepOut = 0;
+        for (std::size_t i = 1; i < in.size(); ++i) {
+            largestStepIn = std::max(largestStepIn, std::fabs(in[i] - in[i - 1]));
+            largestStepOut = std::max(largestStepOut, std::fabs(out[i] - out[i - 1]));
+        }
+        QVERIFY(largestStepOut <= largestStepIn);
+        // Before the pile-up and half a second after it the tone passes untouched.
+        for (std::size_t i : {std::size_t(kRate) / 4, std::size_t(kRate) * 5 / 2})
+            QVERIFY(std::fabs(out[i + late] - in[i]) < 1e-3f);
+    }
+
+    void mashStaysAboutAsLoudAsOneSoundAndNeverClips()
+    {
+        platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
+        // A sound set's eight players, the loudest sounds in them.
+        const char* const names[] = {"realGiantbell", "Submarine", "QuillomoSound20", "Ping",
+                                     "Basso",         "Blow",      "Glass",           "realBoing"};
+        std::vector<std::vector<float>> voices;
+        std::vector<double> alone;
+        for (const char* name : names) {
+            voices.push_back(clip(name));
+            std::vector<float> once = voices.back();
+            once.resize(kRate * 3, 0.0f);
+            const std::vector<float> played = mixed(once);
+            alone.push_back(loudestSecond(played));
+            QVERIFY2(loudestSecond(once) - alone.back() <= 2.5, name);
+        }
+        std::sort(alone.begin(), alone.end());
+        const double oneSound = alone[alone.size() / 2];
+
+        for (int perSecond : {10, 50}) {
+            // Each press starts one of the players afresh, cutting off what it played before.
+            std::vector<float> sum(kRate * 6, 0.0f);
+            std::vector<std::size_t> startedAt(voices.size(), sum.size());
+            std::mt19937 random(perSecond);
+            for (std::size_t t = 0; t < sum.size(); ++t) {
+                if (t < std::size_t(kRate) * 5 && t % (kRate / perSecond) == 0)
+                    startedAt[random() % voices.size()] = t;
+                for (std::size_t v = 0; v < voices.size(); ++v) {
+                    if (t >= startedAt[v] && t - startedAt[v] < voices[v].size())
+                        sum[t] += voices[v][t - startedAt[v]];
+                }
+            }
+            QVERIFY(loudestSecond(sum) - oneSound > 6);
+            const std::vector<float> out = mixed(sum);
+            QVERIFY(truePeakDb(out) <= -1.0);
+            // Twelve decibels over one sound unlevelled; a few at most once levelled.
+            QVERIFY2(loudestSecond(out) - oneSound <= 4.5,
+                     qPrintable(QString::number(loudestSecond(out) - oneSound)));
+        }
     }
 
     void textHelpers()

@@ -22,6 +22,7 @@
 #include <QSet>
 #include <QThread>
 #include <QTimer>
+#include <ebur128.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -172,6 +173,24 @@ void heard(const QByteArray& raw, const QStringList& presses)
     }
 }
 
+// The loudness (LUFS) of the loudest second, read every tenth of a second.
+double loudestSecond(const QByteArray& raw)
+{
+    constexpr int kRate = 44100;
+    ebur128_state* meter = ebur128_init(1, kRate, EBUR128_MODE_S);
+    const auto* pcm = reinterpret_cast<const qint16*>(raw.constData());
+    const int count = raw.size() / 2;
+    double loudest = -HUGE_VAL;
+    for (int at = 0; at + kRate / 10 <= count; at += kRate / 10) {
+        ebur128_add_frames_short(meter, pcm + at, kRate / 10);
+        double lufs = -HUGE_VAL;
+        if (at + kRate / 10 >= kRate && ebur128_loudness_window(meter, 1000, &lufs) == EBUR128_SUCCESS)
+            loudest = std::max(loudest, lufs);
+    }
+    ebur128_destroy(&meter);
+    return loudest;
+}
+
 std::vector<double> readWav(const QString& path)
 {
     QFile file(path);
@@ -286,7 +305,7 @@ int main(int argc, char* argv[])
     if (args.size() < 3 || !file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr,
                      "usage: probe "
-                     "differ|foreign|colour|onsets|heard|match|peak|gap|length|reach|answer ...\n");
+                     "differ|foreign|colour|onsets|heard|match|peak|loudest|gap|length|reach|answer ...\n");
         return 2;
     }
     const QByteArray raw = file.readAll();
@@ -309,6 +328,10 @@ int main(int argc, char* argv[])
         for (int i = 0; i < raw.size() / 2; ++i)
             peak = std::max(peak, std::abs(int(pcm[i])));
         std::printf("%d\n", peak);
+        return 0;
+    }
+    if (args[1] == "loudest") {
+        std::printf("%.1f\n", loudestSecond(raw));
         return 0;
     }
     if (args.size() >= 5 && args[1] == "gap") {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The start screen's music is heard; every press is heard in time, each one on its own so no
-# sound still ringing can hide the next; a burst of presses has no dropout; after the sound
-# server is killed and comes back, presses are heard again.
+# sound still ringing can hide the next; a burst of presses has no dropout; a storm never
+# clips; after the sound server is killed and comes back, presses are heard again.
 source "$(dirname "$0")/lib.sh"
 SOUNDS=$(dirname "$TOY")/../share/tumbletot/sounds
 # The play window plays its six default sounds in turn.
@@ -81,5 +81,24 @@ press_apart back 6
 note "sound server killed and restarted: 6 presses heard again 5 s after it was back"
 grep -q "playing without sound until it is back" "$WORK/toy.err" ||
     fail "the toy did not say the sound had gone"
+
+# A storm: keys ten a second, then clicks fifty a second. However many sounds overlap, the mix
+# never reaches full scale and is not much louder than one sound alone.
+record_start storm
+for i in $(seq 30); do
+    xdotool key "${letters:i % 26:1}"
+    sleep 0.1
+done
+xdotool mousemove 300 300 click --repeat 100 --delay 20 1
+wait_recorded storm $(($(recorded_ms storm) + 1500))
+record_stop
+peak=$("$PROBE" peak "$WORK/storm.raw")
+[ "$peak" -lt 32000 ] || fail "the storm reached full scale (peak $peak)"
+one=$("$PROBE" loudest "$WORK/apart.raw")
+storm=$("$PROBE" loudest "$WORK/storm.raw")
+awk -v a="$storm" -v b="$one" 'BEGIN { exit !(a - b <= 6) }' ||
+    fail "the storm's loudest second was $storm LUFS against $one for one sound"
+note "storm of 30 keys and 100 clicks: peak $peak of 32767, loudest second $storm LUFS (one sound alone: $one)"
+
 quit_toy "at the end"
 echo "PASS: every press is heard, and again after the sound server comes back"
