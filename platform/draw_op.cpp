@@ -128,6 +128,8 @@ void paintOps(QPainter& painter, const std::vector<DrawOp>& ops)
             frame(painter, op);
             break;
         case DrawOp::Image:
+            // A picture whose pixels do not match the screen's is scaled smoothly.
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
             painter.drawImage(op.box.topLeft(), op.image);
             break;
         case DrawOp::Text: {

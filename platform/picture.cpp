@@ -2,6 +2,7 @@
 #include "platform/picture.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace platform {
 
@@ -9,7 +10,10 @@ std::unique_ptr<Picture> Picture::load(const std::string& folder, const std::str
 {
     const QString base = QString::fromStdString(folder + "/" + name);
     QImage image;
-    if (QFileInfo::exists(base + "@2x.png") && image.load(base + "@2x.png")) {
+    // The double-size picture only where the screen has the pixels for it; elsewhere it would
+    // cost twice the memory and be scaled down.
+    const bool sharp = qGuiApp && qGuiApp->devicePixelRatio() > 1.0;
+    if (sharp && QFileInfo::exists(base + "@2x.png") && image.load(base + "@2x.png")) {
         image.setDevicePixelRatio(2.0);
     } else if (!image.load(base + ".png")) {
         return nullptr;

@@ -10,7 +10,7 @@ namespace platform {
 // A picture from the application's resources.
 class Picture {
   public:
-    // Loads name.png from folder, or its double-size name@2x.png for sharp HiDPI drawing.
+    // Loads name.png from folder, or on a high-density screen its double-size name@2x.png.
     static std::unique_ptr<Picture> load(const std::string& folder, const std::string& name);
 
     int Width() const;

@@ -179,6 +179,43 @@ class TestMedia : public QObject {
         QVERIFY(Media::Ping());
     }
 
+    void picturesStandOutWholeAndSharp()
+    {
+        // On a screen of ratio 1 the single-size pictures, pixel for pixel.
+        platform::Picture* logo = Media::tumbletotlogo();
+        QVERIFY(logo);
+        QCOMPARE(logo->image().devicePixelRatio(), 1.0);
+        QCOMPARE(logo->image().width(), 112);
+        // The triangle in the middle of the logo is not the yellow of the panel behind it.
+        QVERIFY(logo->image().pixelColor(56, 80) != QColor(255, 255, 0));
+
+        // The maker's name ends before the picture does.
+        const QImage mark = Media::quillomologgagray188()->image();
+        for (int x = mark.width() - 3; x < mark.width(); ++x) {
+            for (int y = 0; y < mark.height(); ++y)
+                QCOMPARE(qAlpha(mark.pixel(x, y)), 0);
+        }
+
+        // The small icons are drawn on the pixel grid: hardly any blurred, in-between pixels.
+        for (int size : {16, 32}) {
+            const QImage icon(QStringLiteral(TUMBLETOT_TEST_ICON_DIR
+                                             "/%1x%1/apps/"
+                                             "io.github.tumbletot.Tumbletot.png")
+                                  .arg(size));
+            QCOMPARE(icon.width(), size);
+            const QList<QColor> inks{QColor(255, 109, 0), QColor(255, 255, 0), QColor(0, 0, 255),
+                                     QColor(Qt::black)};
+            int blurred = 0;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x) {
+                    const QColor c = icon.pixelColor(x, y);
+                    blurred += c.alpha() == 255 && !inks.contains(c);
+                }
+            }
+            QVERIFY2(blurred <= size * size / 6, qPrintable(QString::number(blurred)));
+        }
+    }
+
     void transparentLogoDropsItsWhite()
     {
         platform::Picture* logo = Media::tumbletotlogo();

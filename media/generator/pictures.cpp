@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +16,7 @@ const QColor kYellow(255, 255, 0);
 const QColor kGreen(0, 197, 0);
 const QColor kOrange(255, 109, 0);
 const QColor kGreyInk(0x70, 0x70, 0x70);
+constexpr int kSmallIconSize = 32;
 
 QImage canvas(int width, int height, int scale, QColor fill)
 {
@@ -38,7 +40,8 @@ QImage productLogo(int scale)
     p.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(kBlue);
     p.drawRect(QRectF(18, 99, 76, 48));
-    p.setBrush(kYellow);
+    // Green, not yellow: the start screen's panel behind the logo is yellow.
+    p.setBrush(kGreen);
     p.drawPolygon(QPolygonF({QPointF(22, 97), QPointF(56, 48), QPointF(90, 97)}));
     p.setBrush(kRed);
     p.drawEllipse(QRectF(35, 6, 42, 42));
@@ -56,13 +59,18 @@ QImage makerLogo(int scale)
     p.setBrush(kGreyInk);
     p.drawEllipse(QRectF(8, 12, 20, 20));
     p.drawRect(QRectF(20, 26, 18, 18));
+    // Whatever font the build machine has, the name fits whole, with room to spare.
+    const QString name = QStringLiteral("Tot Workshop");
+    const QRectF room(44, 8, 141, 40);
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(19);
     font.setBold(true);
+    int size = 19;
+    do {
+        font.setPixelSize(size--);
+    } while (size > 8 && QFontMetricsF(font).horizontalAdvance(name) > room.width());
     p.setFont(font);
     p.setPen(kGreyInk);
-    p.drawText(QRectF(44, 8, 145, 40), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("Tot Workshop"));
+    p.drawText(room, Qt::AlignVCenter | Qt::AlignLeft, name);
     return image;
 }
 
@@ -78,6 +86,25 @@ void paintIcon(QPainter& p)
     p.drawEllipse(QRectF(40, 40, 120, 120));
     p.setBrush(kBlue);
     p.drawRect(QRectF(112, 112, 100, 100));
+}
+
+// The icon redrawn for 16 and 32 pixels: fewer, wider parts, every edge on the pixel grid, so
+// it stays crisp instead of blurring when scaled down.
+void paintSmallIcon(QPainter& p, int size)
+{
+    const int unit = size / 16;
+    // A line of odd width is sharp only when it runs through the middle of a pixel.
+    const double grid = unit % 2 == 1 ? 0.5 : 0.0;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOrange);
+    p.drawRoundedRect(QRectF(0, 0, size, size), 3 * unit, 3 * unit);
+    p.setPen(QPen(Qt::black, unit, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(kYellow);
+    p.drawEllipse(QRectF(2 * unit + grid, 2 * unit + grid, 8 * unit, 8 * unit));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(kBlue);
+    p.drawRect(QRectF(7 * unit + grid, 7 * unit + grid, 6 * unit, 6 * unit));
 }
 
 const char* kIconSvg = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -115,8 +142,12 @@ bool writeIcons(const std::string& folder)
         QImage image(size, size, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter p(&image);
-        p.scale(size / 256.0, size / 256.0);
-        paintIcon(p);
+        if (size <= kSmallIconSize) {
+            paintSmallIcon(p, size);
+        } else {
+            p.scale(size / 256.0, size / 256.0);
+            paintIcon(p);
+        }
         p.end();
         ok &= save(image, sized + "/io.github.tumbletot.Tumbletot.png");
     }
