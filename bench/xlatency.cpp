@@ -2,6 +2,7 @@
 // Times what a person sees, from outside the program, with the X server's own events:
 //   xlatency keys N        N key presses (XTest) into the active window; each press's time to
 //                          the window's next drawing (Damage), in ms, one line each
+//   xlatency clicks N      the same with N clicks of the left button, over the whole screen
 //   xlatency start PROG    runs PROG; the time from exec to the first drawing in a new top-level
 //                          window, in ms (run it on a display without a window manager)
 
@@ -74,7 +75,7 @@ void drain(xcb_connection_t* c)
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xlatency keys N | xlatency start PROG [ARGS]\n");
+        std::fprintf(stderr, "usage: xlatency keys|clicks N | xlatency start PROG [ARGS]\n");
         return 2;
     }
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -87,8 +88,10 @@ int main(int argc, char* argv[])
     std::free(xcb_damage_query_version_reply(c, xcb_damage_query_version(c, 1, 1), nullptr));
     const std::uint8_t damageEvent = ext->first_event + XCB_DAMAGE_NOTIFY;
 
-    if (std::strcmp(argv[1], "keys") == 0) {
+    const bool clicks = std::strcmp(argv[1], "clicks") == 0;
+    if (std::strcmp(argv[1], "keys") == 0 || clicks) {
         const int presses = std::atoi(argv[2]);
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
         const xcb_window_t window = activeWindow(c, root);
         xcb_damage_damage_t damage = xcb_generate_id(c);
         xcb_damage_create(c, damage, window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
@@ -98,9 +101,23 @@ int main(int argc, char* argv[])
         xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
         constexpr std::uint8_t kKeyA = 38;
         for (int i = 0; i < presses; ++i) {
+            if (clicks) {
+                // A new place each time, so each click is a press of its own.
+                const auto x = std::int16_t((i * 397 + 101) % screen->width_in_pixels);
+                const auto y = std::int16_t((i * 211 + 67) % screen->height_in_pixels);
+                xcb_test_fake_input(c, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, root, x, y, 0);
+                xcb_flush(c);
+                std::this_thread::sleep_for(std::chrono::milliseconds(30));
+                drain(c);
+                xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
+                xcb_flush(c);
+            }
             const auto start = Clock::now();
-            xcb_test_fake_input(c, XCB_KEY_PRESS, kKeyA, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
-            xcb_test_fake_input(c, XCB_KEY_RELEASE, kKeyA, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+            const std::uint8_t press = clicks ? XCB_BUTTON_PRESS : XCB_KEY_PRESS;
+            const std::uint8_t release = clicks ? XCB_BUTTON_RELEASE : XCB_KEY_RELEASE;
+            const std::uint8_t detail = clicks ? 1 : kKeyA;
+            xcb_test_fake_input(c, press, detail, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+            xcb_test_fake_input(c, release, detail, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
             xcb_flush(c);
             if (waitForDamage(c, damageEvent, damage, 1000))
                 std::printf("%.2f\n", msSince(start));

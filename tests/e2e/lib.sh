@@ -101,20 +101,62 @@ start_manager() {
 # Names the manager's shortcuts that reached it.
 escaped_keys() { ls "$ESCAPED"; }
 
+# A sound server of its own with a null sink named toy: PulseAudio, or PipeWire with its
+# PulseAudio server when SOUND=pipewire (at 48 kHz, so the toy's sound is resampled).
+SOUND=${SOUND:-pulseaudio}
 start_sound() {
     mkdir -p "$WORK/pulse"
-    cat >"$WORK/pulse/default.pa" <<PA
+    export PULSE_SERVER="unix:$WORK/pulse/socket"
+    case "$SOUND" in
+    pulseaudio)
+        cat >"$WORK/pulse/default.pa" <<PA
 load-module module-null-sink sink_name=toy rate=44100 channels=1
 load-module module-native-protocol-unix socket=$WORK/pulse/socket auth-anonymous=1
 set-default-sink toy
 PA
-    HOME="$WORK/pulse" pulseaudio -n -F "$WORK/pulse/default.pa" --exit-idle-time=-1 \
-        --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
-    pulse_pid=$!
-    pids+=($pulse_pid)
-    export PULSE_SERVER="unix:$WORK/pulse/socket"
+        HOME="$WORK/pulse" pulseaudio -n -F "$WORK/pulse/default.pa" --exit-idle-time=-1 \
+            --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
+        pulse_pid=$!
+        pids+=($pulse_pid)
+        ;;
+    pipewire)
+        [ -n "${pipewire_pid:-}" ] || start_pipewire
+        XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" pipewire-pulse >>"$WORK/pulse.log" 2>&1 &
+        pulse_pid=$!
+        pids+=($pulse_pid)
+        ;;
+    esac
     for _ in $(seq 200); do pactl info >/dev/null 2>&1 && return; sleep 0.05; done
     fail "the sound server did not start"
+}
+
+# What one speaker gets: PipeWire's sink is stereo, and folding both channels into one would add
+# them up.
+one_channel() { [ "$SOUND" = pipewire ] && echo front-left || echo mono; }
+
+# PipeWire needs a session bus, a session manager, and the null sink made from its own config.
+start_pipewire() {
+    mkdir -p "$WORK/pipewire/pipewire/pipewire.conf.d" "$WORK/pipewire/pipewire/pipewire-pulse.conf.d"
+    cat >"$WORK/pipewire/pipewire/pipewire.conf.d/toy.conf" <<PW
+context.objects = [
+    { factory = adapter
+      args = { factory.name = support.null-audio-sink node.name = "toy" media.class = Audio/Sink
+               audio.position = [ FL FR ] object.linger = true monitor.channel-volumes = true } }
+]
+PW
+    cat >"$WORK/pipewire/pipewire/pipewire-pulse.conf.d/toy.conf" <<PW
+pulse.properties = { server.address = [ "unix:$WORK/pulse/socket" ] }
+PW
+    dbus-daemon --session --address="unix:path=$WORK/bus" --nofork --nopidfile >>"$WORK/dbus.log" 2>&1 &
+    pids+=($!)
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
+    for _ in $(seq 200); do [ -S "$WORK/bus" ] && break; sleep 0.05; done
+    XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" pipewire >>"$WORK/pipewire.log" 2>&1 &
+    pipewire_pid=$!
+    pids+=($pipewire_pid)
+    for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
+    XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" wireplumber >>"$WORK/pipewire.log" 2>&1 &
+    pids+=($!)
 }
 
 # As a crash or a restart by the desktop would: the server goes without a word.
@@ -124,8 +166,8 @@ stop_sound() {
 }
 
 record_start() {
-    parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 \
-        >"$WORK/$1.raw" 2>/dev/null &
+    parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --channel-map="$(one_channel)" \
+        --latency-msec=10 >"$WORK/$1.raw" 2>/dev/null &
     rec_pid=$!
     pids+=($rec_pid)
     wait_recorded "$1" 200

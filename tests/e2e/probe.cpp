@@ -22,10 +22,10 @@
 #include <QSet>
 #include <QThread>
 #include <QTimer>
-#include <ebur128.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <ebur128.h>
 #include <vector>
 
 namespace {
@@ -142,6 +142,36 @@ int longestGap(const QByteArray& raw, double fromMs, double toMs)
     return longest;
 }
 
+// For each press time (ms): the delay to the first 5 ms frame whose energy is 4 dB over that of
+// the 60 ms before the press, within 250 ms; -1 if none.
+void onsetDelays(const QByteArray& raw, const QStringList& presses)
+{
+    constexpr int kFrame = 44100 / 200;
+    constexpr double kRise = 2.5118864315;   // 4 dB
+    constexpr double kFloor = 100.0 * 100.0; // about -50 dBFS: a rise out of silence counts
+    const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
+    const int count = raw.size() / 2;
+    auto energy = [&](int from, int to) {
+        double sum = 0;
+        for (int i = std::max(0, from); i < std::min(count, to); ++i)
+            sum += double(samples[i]) * samples[i];
+        return sum / std::max(1, to - from);
+    };
+    for (const QString& press : presses) {
+        const int at = int(press.toDouble() * 44.1);
+        const double before = energy(at - 44100 * 60 / 1000, at);
+        double delay = -1;
+        for (int frame = at; frame + kFrame <= std::min(count, at + 44100 / 4); frame += kFrame) {
+            const double e = energy(frame, frame + kFrame);
+            if (e > before * kRise && e > kFloor) {
+                delay = (frame - at) / 44.1;
+                break;
+            }
+        }
+        std::printf("%.1f\n", delay);
+    }
+}
+
 // For each press time: the delay (ms) to the first clear rise of new sound within 250 ms, and
 // how strong the rise is against the recording's typical rise (a silent press stays low).
 void heard(const QByteArray& raw, const QStringList& presses)
@@ -184,7 +214,8 @@ double loudestSecond(const QByteArray& raw)
     for (int at = 0; at + kRate / 10 <= count; at += kRate / 10) {
         ebur128_add_frames_short(meter, pcm + at, kRate / 10);
         double lufs = -HUGE_VAL;
-        if (at + kRate / 10 >= kRate && ebur128_loudness_window(meter, 1000, &lufs) == EBUR128_SUCCESS)
+        if (at + kRate / 10 >= kRate &&
+            ebur128_loudness_window(meter, 1000, &lufs) == EBUR128_SUCCESS)
             loudest = std::max(loudest, lufs);
     }
     ebur128_destroy(&meter);
@@ -303,9 +334,9 @@ int main(int argc, char* argv[])
     // The rest read a recording: raw s16le mono at 44100 Hz.
     QFile file(args.value(2));
     if (args.size() < 3 || !file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr,
-                     "usage: probe "
-                     "differ|foreign|colour|onsets|heard|match|peak|loudest|gap|length|reach|answer ...\n");
+        std::fprintf(stderr, "usage: probe "
+                             "differ|foreign|colour|onsets|onset|heard|match|peak|loudest|gap|"
+                             "length|reach|answer ...\n");
         return 2;
     }
     const QByteArray raw = file.readAll();
@@ -328,6 +359,10 @@ int main(int argc, char* argv[])
         for (int i = 0; i < raw.size() / 2; ++i)
             peak = std::max(peak, std::abs(int(pcm[i])));
         std::printf("%d\n", peak);
+        return 0;
+    }
+    if (args.size() >= 4 && args[1] == "onset") {
+        onsetDelays(raw, args.mid(3));
         return 0;
     }
     if (args[1] == "loudest") {

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The floor to measure the toy against: a bare Qt program doing the same visible job. One
+// full-screen widget with a line of text; each key or click fills one random ellipse with a
+// 10 px outline on white, in place of the last one, and starts a short beep.
+
+#include <QApplication>
+#include <QAudioSink>
+#include <QKeyEvent>
+#include <QMediaDevices>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QWidget>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = 44100;
+constexpr int kOutline = 10;
+
+class Bare : public QWidget {
+  public:
+    Bare()
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        QAudioFormat format;
+        format.setSampleRate(kRate);
+        format.setChannelCount(1);
+        format.setSampleFormat(QAudioFormat::Int16);
+        for (int i = 0; i < kRate / 10; ++i)
+            beep_.push_back(std::int16_t(8000 * std::sin(2 * M_PI * 880 * i / kRate) *
+                                         (1.0 - double(i) / (kRate / 10))));
+        sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
+        stream_ = sink_->start();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter p(this);
+        p.fillRect(event->rect(), Qt::white);
+        p.drawText(20, 30, QStringLiteral("Press any key"));
+        if (shape_.isValid()) {
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(Qt::black, kOutline));
+            p.setBrush(colour_);
+            p.drawEllipse(shape_);
+        }
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!event->isAutoRepeat())
+            play();
+    }
+    void mousePressEvent(QMouseEvent*) override { play(); }
+
+  private:
+    void play()
+    {
+        auto* random = QRandomGenerator::global();
+        const QRect old = shape_.adjusted(-kOutline, -kOutline, kOutline, kOutline);
+        const int w = random->bounded(100, 400);
+        const int h = random->bounded(100, 400);
+        shape_ = QRect(random->bounded(std::max(1, width() - w)),
+                       random->bounded(std::max(1, height() - h)), w, h);
+        colour_ = QColor::fromHsv(random->bounded(360), 255, 255);
+        update(old);
+        update(shape_.adjusted(-kOutline, -kOutline, kOutline, kOutline));
+        if (stream_)
+            stream_->write(reinterpret_cast<const char*>(beep_.data()),
+                           qint64(beep_.size() * sizeof(std::int16_t)));
+    }
+
+    QRect shape_;
+    QColor colour_;
+    std::vector<std::int16_t> beep_;
+    QAudioSink* sink_;
+    QIODevice* stream_;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    Bare bare;
+    bare.setWindowTitle(QStringLiteral("bare"));
+    bare.showFullScreen();
+    return app.exec();
+}
