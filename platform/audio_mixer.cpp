@@ -19,14 +19,16 @@
 namespace platform {
 namespace {
 
-// The device's queue is topped up every few milliseconds. It holds this much sound: enough to
-// ride out a late top-up, short enough that a press is heard at once.
-constexpr int kFeedMs = 5;
+// The device's queue is topped up every few milliseconds, and at once when a voice starts.
+constexpr int kFeedMs = 2;
 constexpr int kFindDeviceAfterMs = 50;
 // While the sound server is away, the output is tried again this often. Qt's own link to the
 // server comes back within a few seconds of the server.
 constexpr int kRetryMs = 1000;
-constexpr int kQueueMs = 40;
+// The queue holds this much sound: enough to ride out a late top-up, short enough that a press
+// is heard at once. A server may grant a deeper queue (PipeWire's does); only this much of it
+// is ever filled.
+constexpr int kQueueMs = 10;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
 // No peak of the sum comes near full scale, even between samples, as small ears deserve.
@@ -84,8 +86,7 @@ void AudioMixer::shutdown()
     closedForGood() = true;
 }
 
-AudioMixer::AudioMixer()
-    : thread_(new QThread), retry_(new QTimer(this))
+AudioMixer::AudioMixer() : thread_(new QThread), retry_(new QTimer(this))
 {
     retry_->setSingleShot(true);
     retry_->setInterval(kRetryMs);
@@ -274,9 +275,12 @@ void AudioMixer::feed()
 {
     if (!stream_)
         return;
-    // The device's queue is kept full; it holds only kQueueMs, so a voice that starts now is
-    // heard after at most that much.
-    const std::size_t frames = std::size_t(sink_->bytesFree()) / sizeof(std::int16_t);
+    // A voice that starts now is heard after what is queued before it: at most kQueueMs.
+    const qsizetype free = sink_->bytesFree();
+    const qsizetype queued = sink_->bufferSize() - free;
+    const qsizetype wanted = sink_->format().bytesForDuration(kQueueMs * 1000) - queued;
+    const std::size_t frames =
+        std::size_t(std::clamp<qsizetype>(wanted, 0, free)) / sizeof(std::int16_t);
     if (frames == 0)
         return;
     block_.resize(frames);
