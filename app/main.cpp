@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/class2.h"
+#include "platform/process_end.h"
 
 int main(int argc, char* argv[])
 {
     if (!Class2::canStart())
         return 1;
     Class2 app(argc, argv);
-    return app.run();
+    platform::endProcess(app.run());
 }

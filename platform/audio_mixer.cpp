@@ -28,7 +28,7 @@ constexpr int kRetryMs = 1000;
 // The queue holds this much sound: enough to ride out a late top-up, short enough that a press
 // is heard at once. A server may grant a deeper queue (PipeWire's does); only this much of it
 // is ever filled.
-constexpr int kQueueMs = 10;
+constexpr int kQueueMs = 15;
 // After this long without any voice the device is paused, so an idle toy costs no processor.
 constexpr int kIdleMs = 1500;
 // No peak of the sum comes near full scale, even between samples, as small ears deserve.
@@ -285,8 +285,13 @@ void AudioMixer::feed()
         return;
     block_.resize(frames);
     mix(block_.data(), frames);
-    stream_->write(reinterpret_cast<const char*>(block_.data()),
-                   qint64(frames * sizeof(std::int16_t)));
+    const qint64 written = stream_->write(reinterpret_cast<const char*>(block_.data()),
+                                          qint64(frames * sizeof(std::int16_t)));
+    // A server that goes away in the middle of a write is not always reported as a stop.
+    if (written < 0 || sink_->error() == QAudio::IOError) {
+        stopOutput();
+        outputFailed("lost the sound output");
+    }
 }
 
 } // namespace platform
