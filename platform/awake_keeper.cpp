@@ -17,22 +17,36 @@ constexpr int kScreenSaverResetMs = 20000;
 const char* const kPowerKeys = "handle-power-key:handle-suspend-key:handle-hibernate-key";
 const char* const kWhy = "A child is playing";
 
+// The desktop is asked once the first frame is on screen: finding the session bus can take a
+// while, and a start must not wait for it.
+constexpr int kAskAfterMs = 50;
+
 AwakeKeeper*& instance()
 {
     static AwakeKeeper* keeper = nullptr;
     return keeper;
 }
 
+// Counts starts and stops, so a start that is still waiting when the toy stops comes to nothing.
+int& round()
+{
+    static int count = 0;
+    return count;
+}
+
 } // namespace
 
 void AwakeKeeper::start()
 {
-    if (!instance())
-        instance() = new AwakeKeeper;
+    QTimer::singleShot(kAskAfterMs, qApp, [started = ++round()] {
+        if (started == round() && !instance())
+            instance() = new AwakeKeeper;
+    });
 }
 
 void AwakeKeeper::stop()
 {
+    ++round();
     delete instance();
     instance() = nullptr;
 }
