@@ -40,7 +40,7 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=
     for tool in cmake g++ Xvfb openbox i3 xdotool xset xdpyinfo xprop xwininfo import sox \
         pulseaudio pactl parec desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
         lintian gdb setpriv useradd gzip ps sway swaymsg wtype grim jq dbus-daemon dbus-send \
-        xprintidle xmessage xdg-mime wayland-scanner; do
+        xprintidle xmessage xdg-mime wayland-scanner pipewire pipewire-pulse wireplumber; do
         command -v "$tool" >/dev/null || missing+=("$tool")
     done
     /usr/bin/python3 -c "import dbusmock" 2>/dev/null || missing+=(python3-dbusmock)
