@@ -8,7 +8,7 @@ packaging/install-deps.sh build run test
 jobs=$(nproc)
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTUMBLETOT_SANITIZE=ON -DTUMBLETOT_TESTS=ON -DTUMBLETOT_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-sanitize --output-on-failure
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLETOT_TESTS=ON -DTUMBLETOT_BENCH=ON
 cmake --build build -j"$jobs"

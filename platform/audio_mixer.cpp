@@ -276,11 +276,12 @@ void AudioMixer::feed()
     if (!stream_)
         return;
     // A voice that starts now is heard after what is queued before it: at most kQueueMs.
-    const qsizetype free = sink_->bytesFree();
+    // A sink whose server has just gone may answer anything here.
+    const qsizetype free = std::max<qsizetype>(0, sink_->bytesFree());
     const qsizetype queued = sink_->bufferSize() - free;
     const qsizetype wanted = sink_->format().bytesForDuration(kQueueMs * 1000) - queued;
     const std::size_t frames =
-        std::size_t(std::clamp<qsizetype>(wanted, 0, free)) / sizeof(std::int16_t);
+        std::size_t(std::max<qsizetype>(0, std::min(wanted, free))) / sizeof(std::int16_t);
     if (frames == 0)
         return;
     block_.resize(frames);
