@@ -3,6 +3,7 @@
 
 #include "toy_fixture.h"
 
+#include "media/generator/loudness.h"
 #include "platform/check_box.h"
 #include "platform/group_box.h"
 #include "platform/leveller.h"
@@ -32,29 +33,12 @@ constexpr int kRate = platform::Movie::SampleRate;
 
 double truePeakDb(const std::vector<float>& sound)
 {
-    ebur128_state* meter = ebur128_init(1, kRate, EBUR128_MODE_TRUE_PEAK);
-    ebur128_add_frames_float(meter, sound.data(), sound.size());
-    double peak = 0;
-    ebur128_true_peak(meter, 0, &peak);
-    ebur128_destroy(&meter);
-    return 20 * std::log10(peak);
+    return loudness::truePeakDb(synth::Buffer(sound.begin(), sound.end()));
 }
 
-// The loudness of the loudest second, read every tenth of a second.
 double loudestSecond(const std::vector<float>& sound)
 {
-    // Short-term mode keeps three seconds: enough for a one-second window.
-    ebur128_state* meter = ebur128_init(1, kRate, EBUR128_MODE_S);
-    double loudest = -HUGE_VAL;
-    for (std::size_t at = 0; at + kRate / 10 <= sound.size(); at += kRate / 10) {
-        ebur128_add_frames_float(meter, sound.data() + at, kRate / 10);
-        double lufs = -HUGE_VAL;
-        if (at + kRate / 10 >= std::size_t(kRate) &&
-            ebur128_loudness_window(meter, 1000, &lufs) == EBUR128_SUCCESS)
-            loudest = std::max(loudest, lufs);
-    }
-    ebur128_destroy(&meter);
-    return loudest;
+    return loudness::loudestSecond(synth::Buffer(sound.begin(), sound.end()));
 }
 
 std::vector<float> clip(const char* name)

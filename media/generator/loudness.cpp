@@ -76,6 +76,22 @@ double smallSpeaker(const synth::Buffer& clip)
     return integrated(synth::highPass(synth::highPass(clip, kSmallSpeakerHz), kSmallSpeakerHz));
 }
 
+double loudestSecond(const synth::Buffer& sound)
+{
+    // Short-term mode keeps three seconds: enough for a one-second window.
+    const Meter meter(ebur128_init(1, synth::kRate, EBUR128_MODE_S), closeMeter);
+    const std::size_t step = synth::kRate / 10;
+    double loudest = -HUGE_VAL;
+    for (std::size_t at = 0; meter && at + step <= sound.size(); at += step) {
+        ebur128_add_frames_double(meter.get(), sound.data() + at, step);
+        double lufs = -HUGE_VAL;
+        if (at + step >= std::size_t(synth::kRate) &&
+            ebur128_loudness_window(meter.get(), 1000, &lufs) == EBUR128_SUCCESS)
+            loudest = std::max(loudest, lufs);
+    }
+    return loudest;
+}
+
 double truePeakDb(const synth::Buffer& clip)
 {
     const Meter meter = measured(clip, EBUR128_MODE_TRUE_PEAK);

@@ -27,6 +27,8 @@ double peak(const synth::Buffer& clip);
 double integrated(const synth::Buffer& clip);
 // The same, through the small-speaker model: a Butterworth high-pass applied twice.
 double smallSpeaker(const synth::Buffer& clip);
+// The loudness (LUFS) of the loudest second, read every tenth of a second.
+double loudestSecond(const synth::Buffer& sound);
 // The highest peak in dBTP, between samples too (four times oversampled).
 double truePeakDb(const synth::Buffer& clip);
 // The part of a clip's energy above the given frequency, 0 to 1.

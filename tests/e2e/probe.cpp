@@ -12,6 +12,8 @@
 //   probe reach REC.raw MS          waits (up to 60 s) until a recording holds MS ms
 //   probe answer SOCKET SECONDS     a look-alike single-instance server that answers anyone
 
+#include "loudness.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -25,7 +27,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <ebur128.h>
 #include <vector>
 
 namespace {
@@ -203,25 +204,6 @@ void heard(const QByteArray& raw, const QStringList& presses)
     }
 }
 
-// The loudness (LUFS) of the loudest second, read every tenth of a second.
-double loudestSecond(const QByteArray& raw)
-{
-    constexpr int kRate = 44100;
-    ebur128_state* meter = ebur128_init(1, kRate, EBUR128_MODE_S);
-    const auto* pcm = reinterpret_cast<const qint16*>(raw.constData());
-    const int count = raw.size() / 2;
-    double loudest = -HUGE_VAL;
-    for (int at = 0; at + kRate / 10 <= count; at += kRate / 10) {
-        ebur128_add_frames_short(meter, pcm + at, kRate / 10);
-        double lufs = -HUGE_VAL;
-        if (at + kRate / 10 >= kRate &&
-            ebur128_loudness_window(meter, 1000, &lufs) == EBUR128_SUCCESS)
-            loudest = std::max(loudest, lufs);
-    }
-    ebur128_destroy(&meter);
-    return loudest;
-}
-
 std::vector<double> readWav(const QString& path)
 {
     QFile file(path);
@@ -366,7 +348,11 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (args[1] == "loudest") {
-        std::printf("%.1f\n", loudestSecond(raw));
+        const auto* pcm = reinterpret_cast<const qint16*>(raw.constData());
+        synth::Buffer sound;
+        for (int i = 0; i < raw.size() / 2; ++i)
+            sound.push_back(pcm[i] / 32768.0);
+        std::printf("%.1f\n", loudness::loudestSecond(sound));
         return 0;
     }
     if (args.size() >= 5 && args[1] == "gap") {
