@@ -42,6 +42,8 @@ platform::PrefsMenuItem& Class2::Prefs()
 
 void Class2::Event_Open()
 {
+    // The start music is read on the side while the first window is built.
+    Media::readAhead("allegro");
     // The simple set, until the play window loads its own.
     SoundSets::writeSimple();
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The floor to measure the toy against: a bare Qt program doing the same visible job. One
 // full-screen widget with a line of text; each key or click fills one random ellipse with a
-// 10 px outline on white, in place of the last one, and starts a short beep.
+// 10 px outline on white, in place of the last one, and starts a short beep. The ellipses are
+// 100 to 400 px, or with --screen-sized as large a share of the screen as the toy's shapes.
 
 #include <QApplication>
 #include <QAudioSink>
@@ -18,10 +19,13 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr int kOutline = 10;
+// The toy's shapes span a quarter of the screen plus up to 55 % more, each way.
+constexpr double kLeastShare = 0.25;
+constexpr double kSpanShare = 0.55;
 
 class Bare : public QWidget {
   public:
-    Bare()
+    explicit Bare(bool screenSized) : screenSized_(screenSized)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
         QAudioFormat format;
@@ -60,8 +64,12 @@ class Bare : public QWidget {
     {
         auto* random = QRandomGenerator::global();
         const QRect old = shape_.adjusted(-kOutline, -kOutline, kOutline, kOutline);
-        const int w = random->bounded(100, 400);
-        const int h = random->bounded(100, 400);
+        const int w = screenSized_
+                          ? int(width() * (kLeastShare + kSpanShare * random->generateDouble()))
+                          : random->bounded(100, 400);
+        const int h = screenSized_
+                          ? int(height() * (kLeastShare + kSpanShare * random->generateDouble()))
+                          : random->bounded(100, 400);
         shape_ = QRect(random->bounded(std::max(1, width() - w)),
                        random->bounded(std::max(1, height() - h)), w, h);
         colour_ = QColor::fromHsv(random->bounded(360), 255, 255);
@@ -72,6 +80,7 @@ class Bare : public QWidget {
                            qint64(beep_.size() * sizeof(std::int16_t)));
     }
 
+    bool screenSized_;
     QRect shape_;
     QColor colour_;
     std::vector<std::int16_t> beep_;
@@ -84,7 +93,7 @@ class Bare : public QWidget {
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    Bare bare;
+    Bare bare(app.arguments().contains(QStringLiteral("--screen-sized")));
     bare.setWindowTitle(QStringLiteral("bare"));
     bare.showFullScreen();
     return app.exec();

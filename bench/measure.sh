@@ -60,8 +60,11 @@ measure_frames() {
     [ -n "$dismiss" ] && xdotool key "$dismiss" && sleep 1
     result[$name,rss,$size]=$(rss_mb "$pid")
     result[$name,key,$size]=$("$XLATENCY" keys 60 | grep -v none | median)
-    result[$name,click,$size]=$("$XLATENCY" clicks 60 | grep -v none | median)
-    if [ "$size" = 1920x1080 ]; then
+    # The bare program with large shapes only shows what the frame costs by size.
+    if [ "$name" != scaled ]; then
+        result[$name,click,$size]=$("$XLATENCY" clicks 60 | grep -v none | median)
+    fi
+    if [ "$size" = 1920x1080 ] && [ "$name" != scaled ]; then
         result[$name,idle]=$(cpu_during "$pid" sleep 10)
         result[$name,held]=$(cpu_during "$pid" hold_key)
         result[$name,sound,$SOUND]=$(onsets)
@@ -91,6 +94,7 @@ for size in 1920x1080 3840x2160; do
     start_display
     measure_frames toy "$size" space "$TOY"
     measure_frames bare "$size" "" "$BARE"
+    measure_frames scaled "$size" "" "$BARE" --screen-sized
 done
 stop_sound
 SOUND=pipewire
@@ -108,6 +112,7 @@ row() { echo "| $1 | $2 | $3 | $(ratio "$3" "$2") |"; }
 for size in 1920x1080 3840x2160; do
     row "key → pixels, median of 60, $size (ms)" "${result[bare,key,$size]}" "${result[toy,key,$size]}"
     row "click → pixels, median of 60, $size (ms)" "${result[bare,click,$size]}" "${result[toy,click,$size]}"
+    row "key → pixels, bare with shapes as large as the toy's, $size (ms)" "${result[scaled,key,$size]}" "${result[toy,key,$size]}"
 done
 row "start → first paint, median of 10 (ms)" "${result[bare,start]}" "${result[toy,start]}"
 row "memory after start, 1920x1080 (MB)" "${result[bare,rss,1920x1080]}" "${result[toy,rss,1920x1080]}"

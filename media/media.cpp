@@ -6,13 +6,32 @@
 #include "platform/resource_store.h"
 
 #include <cstdio>
+#include <future>
 #include <map>
 #include <memory>
 #include <set>
 
 namespace {
 
+struct Reading {
+    std::unique_ptr<platform::Movie> movie;
+    std::string error;
+};
+
+std::string soundPath(const std::string& name)
+{
+    return platform::ResourceStore::folder() + "/sounds/" + name + ".wav";
+}
+
+Reading read(const std::string& path)
+{
+    Reading result;
+    result.movie = platform::Movie::load(path, result.error);
+    return result;
+}
+
 struct Cache {
+    std::map<std::string, std::future<Reading>> ahead;
     std::map<std::string, std::unique_ptr<platform::Movie>> sounds;
     std::map<std::string, std::unique_ptr<platform::Picture>> pictures;
     std::map<std::string, int> loads;
@@ -37,14 +56,28 @@ const platform::Movie* Media::sound(const char* name)
 {
     auto& slot = cache().sounds[name];
     if (!slot) {
-        ++cache().loads[name];
-        std::string error;
-        slot = platform::Movie::load(platform::ResourceStore::folder() + "/sounds/" + name + ".wav",
-                                     error);
+        const auto pending = cache().ahead.find(name);
+        Reading reading;
+        if (pending != cache().ahead.end()) {
+            reading = pending->second.get();
+            cache().ahead.erase(pending);
+        } else {
+            ++cache().loads[name];
+            reading = read(soundPath(name));
+        }
+        slot = std::move(reading.movie);
         if (!slot)
-            reportOnce(name, "sound missing, playing nothing for it: " + error);
+            reportOnce(name, "sound missing, playing nothing for it: " + reading.error);
     }
     return slot.get();
+}
+
+void Media::readAhead(const char* name)
+{
+    if (cache().sounds[name] || cache().ahead.count(name))
+        return;
+    ++cache().loads[name];
+    cache().ahead[name] = std::async(std::launch::async, read, soundPath(name));
 }
 
 platform::Picture* Media::picture(const char* name)
@@ -63,6 +96,7 @@ platform::Picture* Media::picture(const char* name)
 
 void Media::release()
 {
+    cache().ahead.clear();
     cache().sounds.clear();
     cache().pictures.clear();
 }

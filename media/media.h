@@ -35,6 +35,8 @@ class Media {
     static platform::Picture* tumbletotlogo();
     static platform::Picture* quillomologgagray188();
 
+    // Starts reading a sound on another thread; its first use takes it from there.
+    static void readAhead(const char* name);
     // Empties every cache slot; at exit.
     static void release();
     // How many times an asset has been read from disk, for checking the cache.

@@ -91,10 +91,19 @@ void MenuBar::attach(WindowFrame* frame)
         bar->attachTo(frame);
 }
 
+void MenuBar::fill(QMenuBar* bar)
+{
+    if (MenuBar* current = currentBar()) {
+        for (const auto& menu : current->menus_)
+            bar->addMenu(menu->menu());
+    }
+}
+
 void MenuBar::attachTo(WindowFrame* frame) const
 {
     for (const auto& menu : menus_) {
-        frame->menuBar()->addMenu(menu->menu());
+        if (QMenuBar* bar = frame->menuBar())
+            bar->addMenu(menu->menu());
         // A shortcut whose action lives only in a hidden menu bar never fires.
         for (const auto& item : menu->children())
             frame->addAction(item->action());

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-class QWidget;
+class QMenuBar;
 
 namespace platform {
 
@@ -27,6 +27,7 @@ class MenuBar : public QObject {
     static MenuBar* current();
     static void setCurrent(MenuBar* bar);
     static void attach(WindowFrame* frame);
+    static void fill(QMenuBar* bar);
     // Disables what does not enable itself, then lets the front window enable its items.
     static void enablePass();
     static void dispatch(MenuItem& item);

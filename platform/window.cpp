@@ -130,6 +130,8 @@ void Window::Show()
 {
     if (closed_)
         return;
+    if (frame_->makeMenuBar())
+        setBounds({Left(), Top(), Width(), Height()});
     if (fullScreen_) {
         Stage::present(this);
     } else {
@@ -254,14 +256,14 @@ void Window::setTitle(const std::string& title)
 
 bool Window::MenuBarVisible() const
 {
-    return !frame_->menuBar()->isHidden();
+    return frame_->menuBarShown();
 }
 
 void Window::setMenuBarVisible(bool visible)
 {
     const int width = Width();
     const int height = Height();
-    frame_->menuBar()->setVisible(visible);
+    frame_->setMenuBarShown(visible);
     setBounds({Left(), Top(), width, height});
 }
 

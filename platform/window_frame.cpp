@@ -11,21 +11,38 @@
 namespace platform {
 
 WindowFrame::WindowFrame(Window* window)
-    : window_(window), surface_(new WindowSurface(window, this)), menuBar_(new QMenuBar(this))
+    : window_(window), surface_(new WindowSurface(window, this))
 {
     MenuBar::attach(this);
 }
 
+void WindowFrame::setMenuBarShown(bool shown)
+{
+    menuBarShown_ = shown;
+    if (menuBar_)
+        menuBar_->setVisible(shown);
+}
+
+bool WindowFrame::makeMenuBar()
+{
+    if (menuBar_ || !menuBarShown_)
+        return false;
+    menuBar_ = new QMenuBar(this);
+    MenuBar::fill(menuBar_);
+    return true;
+}
+
 int WindowFrame::menuBarHeight() const
 {
-    return menuBar_->isHidden() ? 0 : menuBar_->sizeHint().height();
+    return menuBar_ && menuBarShown_ ? menuBar_->sizeHint().height() : 0;
 }
 
 void WindowFrame::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const int bar = menuBarHeight();
-    menuBar_->setGeometry(0, 0, width(), bar);
+    if (menuBar_)
+        menuBar_->setGeometry(0, 0, width(), bar);
     surface_->setGeometry(0, bar, width(), height() - bar);
 }
 

@@ -19,7 +19,11 @@ class WindowFrame : public QWidget {
 
     Window* window() const { return window_; }
     WindowSurface* surface() const { return surface_; }
+    // The bar is made when a window showing it is first shown: most windows never show one.
     QMenuBar* menuBar() const { return menuBar_; }
+    bool menuBarShown() const { return menuBarShown_; }
+    void setMenuBarShown(bool shown);
+    bool makeMenuBar();
     int menuBarHeight() const;
 
   protected:
@@ -30,7 +34,8 @@ class WindowFrame : public QWidget {
   private:
     Window* window_;
     WindowSurface* surface_;
-    QMenuBar* menuBar_;
+    QMenuBar* menuBar_ = nullptr;
+    bool menuBarShown_ = true;
 };
 
 } // namespace platform
