@@ -3,8 +3,10 @@
 
 #include "app/menu1.h"
 #include "media/media.h"
+#include "platform/ui/window_directory.h"
 #include "settings/module1.h"
-#include "sound/sound_sets.h"
+#include "settings/preferences_window.h"
+#include "sound/sound_board.h"
 #include "startscreen/start_screen.h"
 
 namespace {
@@ -22,6 +24,16 @@ Class2::Class2(int& argc, char** argv) : platform::Application(argc, argv)
     instance() = this;
     Module1::B_Sound.fill(nullptr);
     setMenuBar(&Menu1::shared());
+    introduceWindows();
+}
+
+void Class2::introduceWindows()
+{
+    // The play window reaches the windows above it by name.
+    platform::WindowDirectory::add("Window2",
+                                   []() -> platform::Window& { return Window2::shared(); });
+    platform::WindowDirectory::add("Window3",
+                                   []() -> platform::Window& { return Window3::shared(); });
 }
 
 Class2::~Class2()
@@ -45,7 +57,7 @@ void Class2::Event_Open()
     // The start music is read on the side while the first window is built.
     Media::readAhead("allegro");
     // The simple set, until the play window loads its own.
-    SoundSets::writeSimple();
+    SoundBoard::writeSimple();
 }
 
 void Class2::openDefaultWindow()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/application.h"
+#include "platform/ui/application.h"
 
 namespace platform {
 class PrefsMenuItem;
@@ -15,6 +15,8 @@ class Class2 : public platform::Application {
 
     static Class2& App();
     static platform::PrefsMenuItem& Prefs();
+    // Makes the start screen and the preferences reachable from the play window below them.
+    static void introduceWindows();
 
   protected:
     void Event_Open() override;

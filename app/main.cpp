@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/class2.h"
-#include "platform/process_end.h"
+#include "platform/runtime/process_end.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menu1.h"
 
-#include "platform/menu_item.h"
-#include "platform/prefs_menu_item.h"
-#include "platform/quit_menu_item.h"
+#include "platform/ui/menu_item.h"
+#include "platform/ui/prefs_menu_item.h"
+#include "platform/ui/quit_menu_item.h"
 
 #include <memory>
 

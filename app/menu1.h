@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/menu_bar.h"
+#include "platform/ui/menu_bar.h"
 
 namespace platform {
 class PrefsMenuItem;

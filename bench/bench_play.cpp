@@ -2,9 +2,9 @@
 // One play action, from the key event to the painted frame, at two screen sizes.
 // Run with QT_QPA_PLATFORM=offscreen:configfile=<screen json>; the screen's size is in the name.
 
-#include "platform/keyboard.h"
-#include "platform/sound_output.h"
-#include "platform/window.h"
+#include "platform/audio/sound_output.h"
+#include "platform/input/keyboard.h"
+#include "platform/ui/window.h"
 #include "play/play_window.h"
 
 #include <QApplication>

@@ -1,32 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "drawing/ink.h"
+#include "drawing/background.h"
+
 #include "drawing/random_draw.h"
-#include "platform/static_text.h"
-#include "play/play_window.h"
 #include "settings/module1.h"
 
-void Window1::setBackColor()
+namespace {
+
+constexpr std::int32_t kWhite = 5;
+// The four light backgrounds, then white.
+constexpr std::int32_t kGentleCases = 5;
+constexpr std::int32_t kAllCases = 12;
+// Beginners see only white, red and black: cases 5 to 7.
+constexpr std::int32_t kBeginnersCases = 3;
+constexpr std::int32_t kFirstBeginnersCase = 5;
+
+} // namespace
+
+std::int32_t Background::chooseCase(std::int32_t lastCase) const
 {
     std::int32_t n = 0;
     if (Module1::backMode == "white")
-        n = 5;
+        n = kWhite;
     else if (Module1::backMode == "changing" || Module1::backMode == "different")
-        n = randomDraw(5, 1);
+        n = randomDraw(kGentleCases, 1);
     if (Module1::playMode == "backgroundOnly") {
-        n = randomDraw(12, 1);
-        if (n == lastBackCase)
-            n = randomDraw(12, 1);
+        n = randomDraw(kAllCases, 1);
+        // One more draw when it repeats, kept even if it repeats again.
+        if (n == lastCase)
+            n = randomDraw(kAllCases, 1);
     }
     if (Module1::beginnersMode == "on" && Module1::backMode != "white")
-        n = randomDraw(3, 5);
-    lastBackCase = n;
-    const platform::Color cases[] = {col_LYellow, col_LBlue, col_LPink,  col_LGreen,
-                                     col_White,   col_Red,   col_Black,  col_Orange,
-                                     col_Pink,    col_Blue,  col_Yellow, col_Green};
-    if (n >= 1 && n <= 12) {
-        BackColor(cases[n - 1]);
-        screenCol = cases[n - 1];
-        // The parent's help line stays readable on the darkest backgrounds too.
-        StaticText1->setTextColor(readableInk(screenCol));
-    }
+        n = randomDraw(kBeginnersCases, kFirstBeginnersCase);
+    return n;
 }

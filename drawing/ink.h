@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/color.h"
+#include "platform/ui/color.h"
 
 // The colour of text on a background: black wherever black can be read (a contrast ratio of at
 // least 4.5 : 1, as for body text on the web), white where the background is too dark for it.

@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "drawing/palette.h"
+
 #include "drawing/random_draw.h"
-#include "play/play_window.h"
 #include "settings/module1.h"
 
-void Window1::setPalette()
+namespace {
+
+constexpr std::int32_t kFills = 8;
+constexpr std::int32_t kBeginnersColours = 3;
+constexpr std::int32_t kLines = 3;
+
+} // namespace
+
+void Palette::setColours()
 {
     col_Black = platform::RGB(0, 0, 0);
     col_Blue = platform::RGB(0, 0, 255);
@@ -19,27 +28,32 @@ void Window1::setPalette()
     col_LYellow = platform::RGB(255, 255, 211);
 }
 
-void Window1::chooseFillColor()
+platform::Color Palette::fillColor(platform::Color background) const
 {
+    // Beginners' three come first in the list, so one draw rule serves both.
+    const platform::Color candidates[kFills] = {col_Black, col_Red,    col_White,  col_Green,
+                                                col_Blue,  col_Yellow, col_Orange, col_Pink};
     for (;;) {
-        const std::int32_t n =
-            Module1::beginnersMode == "off" ? randomDraw(8, 1) : randomDraw(3, 1);
-        const platform::Color candidates[] = {col_Black, col_Red,    col_White,  col_Green,
-                                              col_Blue,  col_Yellow, col_Orange, col_Pink};
-        const platform::Color candidate = candidates[n - 1];
-        if (candidate != screenCol) {
-            ranCol = candidate;
-            return;
-        }
+        const std::int32_t n = Module1::beginnersMode == "off" ? randomDraw(kFills, 1)
+                                                               : randomDraw(kBeginnersColours, 1);
+        if (candidates[n - 1] != background)
+            return candidates[n - 1];
     }
 }
 
-void Window1::get_Line_Col()
+platform::Color Palette::lineColor(platform::Color background, platform::Color fill) const
 {
-    lineCol = col_Black;
-    std::int32_t n = Module1::beginnersMode == "on" ? randomDraw(3, 1) : 1;
-    const platform::Color candidates[] = {col_Black, col_White, col_Red};
-    while (candidates[n - 1] == screenCol || candidates[n - 1] == ranCol)
-        n = randomDraw(3, 1);
-    lineCol = candidates[n - 1];
+    const platform::Color candidates[kLines] = {col_Black, col_White, col_Red};
+    std::int32_t n = Module1::beginnersMode == "on" ? randomDraw(kLines, 1) : 1;
+    while (candidates[n - 1] == background || candidates[n - 1] == fill)
+        n = randomDraw(kLines, 1);
+    return candidates[n - 1];
+}
+
+platform::Color Palette::backgroundColor(std::int32_t n) const
+{
+    const platform::Color cases[] = {col_LYellow, col_LBlue, col_LPink,  col_LGreen,
+                                     col_White,   col_Red,   col_Black,  col_Orange,
+                                     col_Pink,    col_Blue,  col_Yellow, col_Green};
+    return cases[n - 1];
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/random.h"
+#include "platform/runtime/random.h"
 
 #include <cstdint>
 

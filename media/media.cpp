@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "media/media.h"
 
-#include "platform/movie.h"
-#include "platform/picture.h"
-#include "platform/resource_store.h"
+#include "platform/audio/movie.h"
+#include "platform/runtime/resource_store.h"
+#include "platform/ui/picture.h"
 
 #include <cstdio>
 #include <future>

@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/play_window.h"
 
-#include "app/menu1.h"
-#include "platform/canvas.h"
-#include "platform/movie_player.h"
-#include "platform/prefs_menu_item.h"
-#include "platform/runtime.h"
-#include "platform/shared_window.h"
-#include "platform/static_text.h"
-#include "platform/timer.h"
-#include "settings/preferences_window.h"
-#include "startscreen/start_screen.h"
+#include "drawing/ink.h"
+#include "drawing/random_draw.h"
+#include "platform/input/keyboard.h"
+#include "platform/runtime/runtime.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/menu_bar.h"
+#include "platform/ui/menu_item.h"
+#include "platform/ui/movie_player.h"
+#include "platform/ui/shared_window.h"
+#include "platform/ui/static_text.h"
+#include "platform/ui/timer.h"
+#include "platform/ui/window_directory.h"
+#include "settings/module1.h"
 
 namespace {
 
@@ -19,6 +23,13 @@ constexpr platform::Rect kCanvasBox{8, 7, 284, 284};
 constexpr platform::Rect kHelpBox{3, 279, 394, 20};
 constexpr int kTimer1Period = 1000;
 constexpr int kTimer2Period = 1500;
+constexpr int kMillisecondsPerSecond = 1000;
+// The key code the scan finds when no key is down any more (a key let go at once).
+constexpr std::int32_t kNoKeyHeld = 13;
+// The code of the Command key (left Super on a PC): held, it swallows the press.
+constexpr std::int32_t kSwallowedKey = 133;
+constexpr std::int32_t kHighestKeyCode = 255;
+constexpr std::int32_t kShapes = 6;
 
 const platform::TextStyle kHelpStyle{"System", 12, false, platform::RGB(0, 0, 0)};
 
@@ -36,12 +47,9 @@ bool Window1::isOpen()
 
 Window1::Window1() : platform::Window(kDesignBox, "Untitled")
 {
-    setFullScreen(true);
-    setMenuBarVisible(false);
-    // The desktop's close box does not end play; only the parent's Quit does.
-    setCloseBoxCloses(false);
-    // A child's Alt+Tab or Super key must not take it out of the toy.
-    setHoldsKeyboard(true);
+    // The desktop's close box does not end play, and a child's Alt+Tab or Super key must not
+    // take it out of the toy; only the parent's Quit does.
+    setUpForPlay();
 
     Canvas1 = add<platform::Canvas>("Canvas1", kCanvasBox);
     Canvas1->setAnchors(platform::AnchorAll);
@@ -50,8 +58,10 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
     platform::MoviePlayer** players[] = {&MoviePlayer1, &MoviePlayer2, &MoviePlayer3,
                                          &MoviePlayer4, &MoviePlayer5, &MoviePlayer6,
                                          &MoviePlayer7, &MoviePlayer8};
-    for (int n = 1; n <= 8; ++n)
+    for (int n = 1; n <= SoundBoard::kPlayers; ++n)
         *players[n - 1] = add<platform::MoviePlayer>("MoviePlayer" + std::to_string(n), false);
+    sounds_ = SoundBoard({MoviePlayer1, MoviePlayer2, MoviePlayer3, MoviePlayer4, MoviePlayer5,
+                          MoviePlayer6, MoviePlayer7, MoviePlayer8});
     StaticText1 = add<platform::StaticText>(
         "StaticText1", kHelpBox,
         "Press \u2318 + Shift + P for Preferences or \u2318 + Shift + Q to Quit", kHelpStyle);
@@ -64,9 +74,9 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
     StaticText1->Open = [this] { StaticText1_Open(); };
 }
 
-platform::MoviePlayer& Window1::player(int n) const
+platform::MoviePlayer& Window1::player(std::int32_t n) const
 {
-    return *control<platform::MoviePlayer>("MoviePlayer" + std::to_string(n));
+    return sounds_.player(n);
 }
 
 void Window1::Canvas1_Paint(platform::Graphics&) {}
@@ -90,23 +100,22 @@ void Window1::AddMenuHandlers()
 
 void Window1::Event_EnableMenuItems()
 {
-    Prefs().setEnable(true);
+    if (platform::MenuItem* prefs = platform::MenuBar::find("Prefs"))
+        prefs->setEnable(true);
 }
 
 bool Window1::Prefs_Action()
 {
-    Window2::shared().Show();
+    if (platform::Window* preferences = platform::WindowDirectory::shared("Window2"))
+        preferences->Show();
     return false;
-}
-
-platform::PrefsMenuItem& Window1::Prefs()
-{
-    return Menu1::shared().Prefs();
 }
 
 void Window1::Event_Open()
 {
-    Window3::shared().MoviePlayer1->Stop();
+    platform::Window* startScreen = platform::WindowDirectory::shared("Window3");
+    if (startScreen)
+        startScreen->control<platform::MoviePlayer>("MoviePlayer1")->Stop();
     Screen_width = platform::Screen(0).Width;
     Screen_height = platform::Screen(0).Height;
     setBounds({0, 0, Screen_width, Screen_height});
@@ -115,8 +124,215 @@ void Window1::Event_Open()
     Timer2->setMode(platform::Timer::ModeOff);
     // The settings are not put back to their defaults here: they hold them from the start,
     // and a parent's choices made on the first start screen must survive.
-    lineCol = col_Black;
-    Window3::shared().Show();
+    lineCol = palette.col_Black;
+    if (startScreen)
+        startScreen->Show();
     setBackColor();
     defaultsettings();
+}
+
+bool Window1::Event_KeyDown(const std::string&)
+{
+    Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
+    Timer2->setMode(platform::Timer::ModeOff);
+    std::int32_t code = kNoKeyHeld;
+    for (std::int32_t candidate = 0; candidate <= kHighestKeyCode; ++candidate) {
+        if (platform::Keyboard::AsyncKeyDown(candidate)) {
+            code = candidate;
+            break;
+        }
+        platform::RuntimeBackgroundTask();
+    }
+    if (code == kSwallowedKey)
+        return true;
+    key_Pressed(code);
+    return false;
+}
+
+bool Window1::Event_MouseDown(int, int)
+{
+    Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
+    Timer2->setMode(platform::Timer::ModeOff);
+    mouse_Pressed();
+    return false;
+}
+
+void Window1::Event_MouseUp(int, int) {}
+
+void Window1::mouse_Pressed()
+{
+    if (Module1::backMode == "changing")
+        setBackColor();
+    if (Module1::playMode == "backgroundOnly") {
+        playSound();
+        setBackColor();
+    } else {
+        play_Rotation();
+        draw_Random();
+    }
+}
+
+void Window1::key_Pressed(std::int32_t code)
+{
+    mouse_Pressed();
+    key_ReleaseCheck(code);
+}
+
+void Window1::key_ReleaseCheck(std::int32_t code)
+{
+    // Presses that arrive while a key is held get their action, but only the first key waits:
+    // a child mashing keys while holding one must not pile up waits inside waits.
+    if (waitingForRelease_)
+        return;
+    waitingForRelease_ = true;
+    bool held = true;
+    while (held && !platform::Keyboard::AsyncControlKey() && !isClosed()) {
+        held = platform::Keyboard::AsyncKeyDown(code);
+        // Sleeps until the next event (the release among them) instead of spinning.
+        if (held)
+            platform::RuntimeWaitForEvents();
+    }
+    waitingForRelease_ = false;
+}
+
+void Window1::Timer1_Action()
+{
+    Timer2->setMode(platform::Timer::ModeMultiple);
+}
+
+void Window1::Timer2_Action()
+{
+    mouse_Pressed();
+}
+
+void Window1::applyAutoPlay()
+{
+    if (Module1::autoMode == "off") {
+        Timer1->setMode(platform::Timer::ModeOff);
+        // Switching auto-play off stops the automatic play too, not only its countdown.
+        Timer2->setMode(platform::Timer::ModeOff);
+    } else {
+        Timer1->setMode(platform::Timer::ModeMultiple);
+        Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
+    }
+}
+
+void Window1::setPalette()
+{
+    palette.setColours();
+}
+
+void Window1::chooseFillColor()
+{
+    ranCol = palette.fillColor(screenCol);
+}
+
+void Window1::get_Line_Col()
+{
+    lineCol = palette.lineColor(screenCol, ranCol);
+}
+
+void Window1::get_Pos_n_Col(std::int32_t squareBox)
+{
+    const ShapeBox box = placement_.place(Canvas1->Width(), Canvas1->Height(), squareBox == 1);
+    x_start = box.x;
+    y_start = box.y;
+    x_width = box.width;
+    y_height = box.height;
+    chooseFillColor();
+    get_Line_Col();
+}
+
+void Window1::setBackColor()
+{
+    const std::int32_t n = background_.chooseCase(lastBackCase);
+    lastBackCase = n;
+    if (n >= 1 && n <= 12) {
+        BackColor(palette.backgroundColor(n));
+        screenCol = palette.backgroundColor(n);
+        // The parent's help line stays readable on the darkest backgrounds too.
+        StaticText1->setTextColor(readableInk(screenCol));
+    }
+}
+
+void Window1::draw_Square()
+{
+    draw_Shape(1, ShapeRenderer::Shape::Box);
+}
+
+void Window1::draw_Rectangle()
+{
+    draw_Shape(0, ShapeRenderer::Shape::Box);
+}
+
+void Window1::draw_Circle()
+{
+    draw_Shape(1, ShapeRenderer::Shape::Ellipse);
+}
+
+void Window1::draw_Oval()
+{
+    draw_Shape(0, ShapeRenderer::Shape::Ellipse);
+}
+
+void Window1::draw_Triangle()
+{
+    draw_Shape(1, ShapeRenderer::Shape::Triangle);
+}
+
+void Window1::draw_Romb()
+{
+    draw_Shape(1, ShapeRenderer::Shape::Rhombus);
+}
+
+void Window1::draw_Shape(std::int32_t squareBox, ShapeRenderer::Shape shape)
+{
+    platform::Graphics& g = Canvas1->graphics();
+    g.setUseOldRenderer(true);
+    get_Pos_n_Col(squareBox);
+    Canvas1->Refresh(true);
+    renderer_.draw(g, shape, {x_start, y_start, x_width, y_height}, ranCol, lineCol);
+}
+
+void Window1::draw_Random()
+{
+    switch (randomDraw(kShapes, 1)) {
+    case 1:
+        draw_Circle();
+        break;
+    case 2:
+        draw_Oval();
+        break;
+    case 3:
+        draw_Square();
+        break;
+    case 4:
+        draw_Rectangle();
+        break;
+    case 5:
+        draw_Triangle();
+        break;
+    default:
+        draw_Romb();
+    }
+}
+
+void Window1::defaultsettings()
+{
+    sounds_.loadDefault();
+}
+
+void Window1::applySoundComplexity()
+{
+    sounds_.loadChosen();
+}
+
+void Window1::play_Rotation()
+{
+    playing = sounds_.playNext(playing);
+}
+
+void Window1::playSound()
+{
+    sounds_.playAny();
 }

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/color.h"
-#include "platform/window.h"
+#include "drawing/background.h"
+#include "drawing/palette.h"
+#include "drawing/placement.h"
+#include "drawing/shape_renderer.h"
+#include "platform/ui/color.h"
+#include "platform/ui/window.h"
+#include "sound/sound_board.h"
 
 #include <cstdint>
 #include <string>
@@ -11,14 +16,18 @@ namespace platform {
 class Canvas;
 class Graphics;
 class MoviePlayer;
-class PrefsMenuItem;
 class StaticText;
 class Timer;
 } // namespace platform
 
 // The full-screen play window: every key press and click becomes a sound and a shape.
-// Its methods live with the subsystems that own them: input and timers here, the colours,
-// places, shapes and backgrounds in drawing/, the sounds in sound/.
+// The colours, places, shapes and backgrounds are worked out by the components of drawing/,
+// the sounds by the sound board; the methods here hand them the window's state.
+//
+// Its two timers, both off until the parent switches auto-play on:
+//   Timer1  the countdown of delayTime seconds, restarted by every press; when it runs out it
+//           starts Timer2.
+//   Timer2  plays as a press would, every 1.5 s, until the next real press stops it.
 class Window1 : public platform::Window {
   public:
     static Window1& shared();
@@ -46,18 +55,8 @@ class Window1 : public platform::Window {
     std::int32_t x_start = 0;
     std::int32_t y_height = 0;
 
-    platform::Color col_Green{};
-    platform::Color col_Red{};
-    platform::Color col_Yellow{};
-    platform::Color col_Blue{};
-    platform::Color col_Pink{};
-    platform::Color col_Orange{};
-    platform::Color col_Black{};
-    platform::Color col_White{};
-    platform::Color col_LPink{};
-    platform::Color col_LYellow{};
-    platform::Color col_LBlue{};
-    platform::Color col_LGreen{};
+    // The twelve colours, col_Green to col_LGreen.
+    Palette palette;
 
     platform::Color ranCol{};
     std::int32_t lastBackCase = 0;
@@ -71,7 +70,6 @@ class Window1 : public platform::Window {
     void Timer2_Action();
     void StaticText1_Open();
     bool Prefs_Action();
-    platform::PrefsMenuItem& Prefs();
 
     void mouse_Pressed();
     void key_Pressed(std::int32_t code);
@@ -89,8 +87,11 @@ class Window1 : public platform::Window {
 
     void playSound();
     void defaultsettings();
-    // Player n, found by its name "MoviePlayer" followed by n.
-    platform::MoviePlayer& player(int n) const;
+    platform::MoviePlayer& player(std::int32_t n) const;
+
+    // The preferences' closing step: auto-play as the settings say, then the chosen sound set.
+    void applyAutoPlay();
+    void applySoundComplexity();
 
     bool Event_KeyDown(const std::string& key) override;
     bool Event_MouseDown(int x, int y) override;
@@ -106,9 +107,12 @@ class Window1 : public platform::Window {
     void chooseFillColor();
     void play_Rotation();
     void draw_Random();
-    enum class Shape { Box, Ellipse, Triangle, Rhombus };
-    // One shape: placement and colours, a wiped canvas, the fill, a 10-pixel outline over it.
-    void draw_Shape(std::int32_t squareBox, Shape shape);
+    // One shape: placement and colours, a wiped canvas, then the shape.
+    void draw_Shape(std::int32_t squareBox, ShapeRenderer::Shape shape);
 
+    Placement placement_;
+    ShapeRenderer renderer_;
+    Background background_;
+    SoundBoard sounds_;
     bool waitingForRelease_ = false;
 };

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/preferences_window.h"
 
-#include "platform/application.h"
-#include "platform/check_box.h"
-#include "platform/group_box.h"
-#include "platform/push_button.h"
-#include "platform/radio_button.h"
-#include "platform/resource_store.h"
-#include "platform/runtime.h"
-#include "platform/shared_window.h"
-#include "platform/slider.h"
-#include "platform/static_text.h"
-#include "platform/timer.h"
+#include "platform/runtime/resource_store.h"
+#include "platform/runtime/runtime.h"
+#include "platform/ui/application.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/push_button.h"
+#include "platform/ui/radio_button.h"
+#include "platform/ui/shared_window.h"
+#include "platform/ui/show_url.h"
+#include "platform/ui/slider.h"
+#include "platform/ui/static_text.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
-#include "sound/sound_sets.h"
 
 #include <functional>
 
@@ -26,7 +25,6 @@ constexpr int kSliderMaximum = 100;
 constexpr int kSliderLineStep = 1;
 constexpr int kSliderPageStep = 20;
 constexpr int kSliderDesignValue = 20;
-constexpr int kMillisecondsPerSecond = 1000;
 
 const platform::TextStyle kText{"System", 12, false, platform::RGB(0, 0, 0)};
 const platform::TextStyle kCaption{"System", 12, true, platform::RGB(0, 0, 0)};
@@ -230,15 +228,10 @@ void Window2::Event_Close()
     // Quitting before play ever began: applying would open windows in the middle of the quit.
     if (platform::Application::quitting() && !Window1::isOpen())
         return;
-    if (Module1::autoMode == "off") {
-        Window1::shared().Timer1->setMode(platform::Timer::ModeOff);
-        // Switching auto-play off stops the automatic play too, not only its countdown.
-        Window1::shared().Timer2->setMode(platform::Timer::ModeOff);
-    } else {
+    if (Module1::autoMode != "off")
         Module1::autoMode = "on";
-        Window1::shared().Timer1->setMode(platform::Timer::ModeMultiple);
-        Window1::shared().Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
-    }
-    SoundSets::applySoundComplexity();
-    Window1::shared().setBackColor();
+    Window1& play = Window1::shared();
+    play.applyAutoPlay();
+    play.applySoundComplexity();
+    play.setBackColor();
 }

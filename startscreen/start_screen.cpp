@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "startscreen/start_screen.h"
 
-#include "app/menu1.h"
 #include "media/media.h"
-#include "platform/canvas.h"
-#include "platform/graphics.h"
-#include "platform/movie_player.h"
-#include "platform/picture.h"
-#include "platform/prefs_menu_item.h"
-#include "platform/rectangle.h"
-#include "platform/runtime.h"
-#include "platform/shared_window.h"
-#include "platform/static_text.h"
-#include "platform/timer.h"
-#include "platform/wayland_hold.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/graphics.h"
+#include "platform/ui/menu_bar.h"
+#include "platform/ui/menu_item.h"
+#include "platform/ui/movie_player.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/rectangle.h"
+#include "platform/runtime/runtime.h"
+#include "platform/ui/shared_window.h"
+#include "platform/ui/static_text.h"
+#include "platform/ui/timer.h"
+#include "platform/input/wayland_hold.h"
 #include "play/play_window.h"
 #include "settings/preferences_window.h"
 
@@ -63,11 +63,8 @@ bool Window3::isOpen()
 
 Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
 {
-    setFullScreen(true);
-    setMenuBarVisible(false);
-    setCloseBoxCloses(false);
     // A child's Alt+Tab or Super key must not take it out of the toy.
-    setHoldsKeyboard(true);
+    setUpForPlay();
     BackColor(kOrange);
 
     Rectangle1 = add<platform::Rectangle>("Rectangle1", platform::Rect{153, 89, 483, 352}, kYellow,
@@ -168,7 +165,8 @@ void Window3::AddMenuHandlers()
 
 void Window3::Event_EnableMenuItems()
 {
-    Menu1::shared().Prefs().setEnable(true);
+    if (platform::MenuItem* prefs = platform::MenuBar::find("Prefs"))
+        prefs->setEnable(true);
 }
 
 bool Window3::Prefs_Action()

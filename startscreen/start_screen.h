@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/window.h"
+#include "platform/ui/window.h"
 
 #include <cstdint>
 #include <string>

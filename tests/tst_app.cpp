@@ -6,12 +6,12 @@
 #include "app/class2.h"
 #include "app/menu1.h"
 #include "media/media.h"
-#include "platform/canvas.h"
-#include "platform/draw_op.h"
-#include "platform/menu_item.h"
-#include "platform/movie_player.h"
-#include "platform/prefs_menu_item.h"
-#include "platform/runtime.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/draw_op.h"
+#include "platform/ui/menu_item.h"
+#include "platform/ui/movie_player.h"
+#include "platform/ui/prefs_menu_item.h"
+#include "platform/runtime/runtime.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
@@ -39,22 +39,6 @@ class TestApp : public QObject {
 
   private Q_SLOTS:
     void init() { toy.reset(); }
-
-    void menuBarHoldsFileAndEdit()
-    {
-        Menu1& bar = Menu1::shared();
-        platform::MenuItem* file = bar.Child("UntitledMenu2");
-        QCOMPARE(file->Text(), std::string("File"));
-        QCOMPARE(file->Child("Prefs")->KeyboardShortcut(), std::string("Cmd+Shift+P"));
-        QCOMPARE(file->Child("FileQuit")->Text(), std::string("Quit"));
-        QVERIFY(file->Child("FileQuit")->AutoEnable());
-        QCOMPARE(file->Child("Prefs")->action()->shortcut(),
-                 QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-        platform::MenuItem* edit = bar.Child("UntitledMenu0");
-        QCOMPARE(int(edit->children().size()), 6);
-        QCOMPARE(edit->Child("EditPaste")->KeyboardShortcut(), std::string("Cmd+V"));
-        QCOMPARE(&Class2::Prefs(), &bar.Prefs());
-    }
 
     void preferencesShortcutWorksOnTheFullScreenPlayWindow()
     {

@@ -4,13 +4,15 @@
 #include "toy_fixture.h"
 
 #include "drawing/ink.h"
-#include "platform/canvas.h"
-#include "platform/draw_op.h"
-#include "platform/static_text.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/draw_op.h"
+#include "platform/ui/static_text.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 
+#include <QPainterPath>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -29,6 +31,46 @@ void scriptBox(ScriptedRandom& r, int width, int height, int left = 0, int top =
 QColor pixel(const QImage& image, int x, int y)
 {
     return image.pixelColor(x, y);
+}
+
+// What a ray from a shape's middle crosses, pixel by pixel: its fill, then its outline, then the
+// background, with at most a smoothed pixel or two between them.
+struct Crossing {
+    int lineFrom = -1;
+    int lineTo = -1;
+    bool fillAfterLine = false;
+    bool backgroundBeforeLine = false;
+};
+
+Crossing cross(const QImage& shot, QPointF from, double angle, QColor fill, QColor line)
+{
+    Crossing c;
+    const QPointF step(std::cos(angle), std::sin(angle));
+    for (int t = 0;; ++t) {
+        const QPoint at = (from + step * t).toPoint();
+        if (!shot.rect().contains(at))
+            return c;
+        const QColor seen = shot.pixelColor(at);
+        if (seen == line) {
+            if (c.lineFrom < 0)
+                c.lineFrom = t;
+            c.lineTo = t;
+        } else if (seen == fill && c.lineFrom >= 0 && t > c.lineTo + 2) {
+            c.fillAfterLine = true;
+        } else if (seen == Qt::white && c.lineFrom < 0) {
+            c.backgroundBeforeLine = true;
+        }
+    }
+}
+
+// How far a ray from inside leaves the ideal shape.
+double edgeAlong(const QPainterPath& shape, QPointF from, double angle)
+{
+    const QPointF step(std::cos(angle), std::sin(angle));
+    double t = 0;
+    while (shape.contains(from + step * (t + 0.25)))
+        t += 0.25;
+    return t;
 }
 
 } // namespace
@@ -140,10 +182,11 @@ class TestDrawing : public QObject {
             platform::Color fill;
             platform::Color line;
         } cases[] = {
-            {w.col_White, 0.0, w.col_Black, w.col_Red}, // line draw black, white: rejected
-            {w.col_White, 0.4, w.col_Red, w.col_Black},
-            {w.col_Black, 0.9, w.col_White, w.col_Red},
-            {w.col_Red, 0.0, w.col_Black, w.col_White},
+            {w.palette.col_White, 0.0, w.palette.col_Black,
+             w.palette.col_Red}, // line draw black, white: rejected
+            {w.palette.col_White, 0.4, w.palette.col_Red, w.palette.col_Black},
+            {w.palette.col_Black, 0.9, w.palette.col_White, w.palette.col_Red},
+            {w.palette.col_Red, 0.0, w.palette.col_Black, w.palette.col_White},
         };
         for (const auto& c : cases) {
             w.screenCol = c.back;
@@ -161,17 +204,17 @@ class TestDrawing : public QObject {
     {
         Window1& w = openPlay();
         Module1::beginnersMode = "off";
-        w.screenCol = w.col_Green;
+        w.screenCol = w.palette.col_Green;
         toy.random->push({0.5, 0.5, 0.5, 0.5});
         toy.random->push({ScriptedRandom::giving(4, 8, 1), ScriptedRandom::giving(1, 8, 1)});
         // Black is safe from the background but taken by the fill: the line draws again.
         toy.random->push(ScriptedRandom::giving(2, 3, 1));
         w.get_Pos_n_Col(0);
-        QCOMPARE(w.ranCol, w.col_Black);
-        QCOMPARE(w.lineCol, w.col_White);
+        QCOMPARE(w.ranCol, w.palette.col_Black);
+        QCOMPARE(w.lineCol, w.palette.col_White);
         toy.random->push(ScriptedRandom::giving(3, 3, 1));
         w.get_Line_Col();
-        QCOMPARE(w.lineCol, w.col_Red);
+        QCOMPARE(w.lineCol, w.palette.col_Red);
         QCOMPARE(toy.random->overdrawn(), 0);
     }
 
@@ -179,13 +222,31 @@ class TestDrawing : public QObject {
     {
         Window1& w = openPlay();
         Module1::beginnersMode = "off";
-        w.screenCol = w.col_LBlue;
+        w.screenCol = w.palette.col_LBlue;
         for (int n = 2; n <= 8; ++n) {
             toy.random->push({0.5, 0.5, 0.5, 0.5, ScriptedRandom::giving(n, 8, 1)});
             w.get_Pos_n_Col(0);
-            QCOMPARE(w.lineCol, w.col_Black);
+            QCOMPARE(w.lineCol, w.palette.col_Black);
         }
         QCOMPARE(toy.random->overdrawn(), 0);
+    }
+
+    void paletteAndItsTwelveBackgrounds()
+    {
+        Window1& w = openPlay();
+        const Palette& p = w.palette;
+        const platform::Color colours[] = {p.col_LYellow, p.col_LBlue, p.col_LPink,  p.col_LGreen,
+                                           p.col_White,   p.col_Red,   p.col_Black,  p.col_Orange,
+                                           p.col_Pink,    p.col_Blue,  p.col_Yellow, p.col_Green};
+        const platform::Color values[] = {
+            platform::RGB(255, 255, 211), platform::RGB(221, 221, 255), platform::RGB(255, 209, 210),
+            platform::RGB(199, 255, 199), platform::RGB(255, 255, 255), platform::RGB(255, 0, 0),
+            platform::RGB(0, 0, 0),       platform::RGB(255, 109, 0),   platform::RGB(255, 0, 244),
+            platform::RGB(0, 0, 255),     platform::RGB(255, 255, 0),   platform::RGB(0, 197, 0)};
+        for (int n = 1; n <= 12; ++n) {
+            QCOMPARE(colours[n - 1], values[n - 1]);
+            QCOMPARE(p.backgroundColor(n), values[n - 1]);
+        }
     }
 
     void backgroundCases()
@@ -193,24 +254,24 @@ class TestDrawing : public QObject {
         Window1& w = openPlay();
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 5);
-        QCOMPARE(w.screenCol, w.col_White);
+        QCOMPARE(w.screenCol, w.palette.col_White);
         QCOMPARE(toy.random->drawn(), 0);
 
         Module1::backMode = "different";
         Module1::beginnersMode = "off";
         toy.random->push(ScriptedRandom::giving(2, 5, 1));
         w.setBackColor();
-        QCOMPARE(w.screenCol, w.col_LBlue);
-        QCOMPARE(w.BackColor(), w.col_LBlue);
+        QCOMPARE(w.screenCol, w.palette.col_LBlue);
+        QCOMPARE(w.BackColor(), w.palette.col_LBlue);
 
         Module1::beginnersMode = "on"; // overrides, after its own draw was made
         toy.random->push({ScriptedRandom::giving(2, 5, 1), ScriptedRandom::giving(7, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 7);
-        QCOMPARE(w.screenCol, w.col_Black);
+        QCOMPARE(w.screenCol, w.palette.col_Black);
         QCOMPARE(toy.random->remaining(), std::size_t(0));
         // The parent's help line cannot stay black on black.
-        QCOMPARE(w.StaticText1->TextColor(), w.col_White);
+        QCOMPARE(w.StaticText1->TextColor(), w.palette.col_White);
     }
 
     void helpLineIsBlackWhereverBlackCanBeRead()
@@ -243,17 +304,17 @@ class TestDrawing : public QObject {
         QCOMPARE(w.lastBackCase, 9); // the second draw is kept even when it repeats
         toy.random->push({ScriptedRandom::giving(12, 12, 1)});
         w.setBackColor();
-        QCOMPARE(w.screenCol, w.col_Green);
+        QCOMPARE(w.screenCol, w.palette.col_Green);
 
         Module1::beginnersMode = "on"; // "white" keeps the beginners rule away
         toy.random->push({ScriptedRandom::giving(10, 12, 1)});
         w.setBackColor();
-        QCOMPARE(w.screenCol, w.col_Blue);
+        QCOMPARE(w.screenCol, w.palette.col_Blue);
 
         Module1::backMode = "changing";
         toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
         w.setBackColor();
-        QCOMPARE(w.screenCol, w.col_Red);
+        QCOMPARE(w.screenCol, w.palette.col_Red);
     }
 
     void polygonsFollowTheBox()
@@ -274,6 +335,69 @@ class TestDrawing : public QObject {
         QCOMPARE(int(drawn.size()), 2); // the triangle is gone
         QCOMPARE(drawn[1].points,
                  QPolygon({QPoint(100, 150), QPoint(200, 50), QPoint(301, 150), QPoint(200, 251)}));
+    }
+
+    void everyShapeIsFilledInsideAWholeOutlineAtItsPlace()
+    {
+        enum Outline { Box, Ellipse, Triangle, Rhombus };
+        struct Case {
+            const char* name;
+            void (Window1::*draw)();
+            Outline outline;
+            int width;
+        };
+        // Centred, from a 600 x 300 box or its square 300 x 300.
+        const Case cases[] = {{"square", &Window1::draw_Square, Box, 300},
+                              {"rectangle", &Window1::draw_Rectangle, Box, 600},
+                              {"circle", &Window1::draw_Circle, Ellipse, 300},
+                              {"oval", &Window1::draw_Oval, Ellipse, 600},
+                              {"triangle", &Window1::draw_Triangle, Triangle, 300},
+                              {"rhombus", &Window1::draw_Romb, Rhombus, 300}};
+        for (const Case& c : cases) {
+            Window1& w = openPlay();
+            scriptBox(*toy.random, 600, 300);
+            toy.random->push({0.0, 0.9}); // fill black, line red
+            (w.*c.draw)();
+            const QImage shot = w.Canvas1->widget()->grab().toImage();
+            const QRectF box((W - c.width) / 2, 150, c.width, 300);
+            const double middleX = int(box.left() + box.width() / 2);
+            const double middleY = int(box.top() + box.height() / 2);
+            QPainterPath ideal;
+            QPointF inside = box.center();
+            switch (c.outline) {
+            case Box:
+                ideal.addRect(box);
+                break;
+            case Ellipse:
+                ideal.addEllipse(box);
+                break;
+            case Triangle:
+                ideal.addPolygon({{box.bottomLeft(), {middleX, box.top()}, box.bottomRight()}});
+                inside.ry() = box.top() + box.height() * 2 / 3;
+                break;
+            case Rhombus:
+                ideal.addPolygon({{{box.left(), middleY},
+                                   {middleX, box.top()},
+                                   {box.right(), middleY},
+                                   {middleX, box.bottom()}}});
+                break;
+            }
+            for (int k = 0; k < 16; ++k) {
+                const double angle = k * M_PI / 8;
+                const Crossing seen = cross(shot, inside, angle, Qt::black, Qt::red);
+                const double edge = edgeAlong(ideal, inside, angle);
+                const QByteArray where = QByteArray(c.name) + " at " + QByteArray::number(k * 22.5);
+                QVERIFY2(seen.lineFrom > 0, where);
+                QVERIFY2(!seen.backgroundBeforeLine, where);
+                QVERIFY2(!seen.fillAfterLine, where);
+                QVERIFY2(std::abs(seen.lineTo - edge) <= 2, where);
+                // Ten pixels across less its smoothed edges, more where the ray meets it aslant.
+                const int across = seen.lineTo - seen.lineFrom + 1;
+                QVERIFY2(across >= 8, where);
+                if (k % 4 == 0 && (c.outline == Box || c.outline == Ellipse))
+                    QVERIFY2(across <= 11, where);
+            }
+        }
     }
 
     void squareIsFilledThenOutlinedAndAloneOnTheCanvas()

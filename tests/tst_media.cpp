@@ -6,9 +6,9 @@
 #include "media/generator/loudness.h"
 #include "media/generator/score.h"
 #include "media/media.h"
-#include "platform/movie.h"
-#include "platform/picture.h"
-#include "platform/resource_store.h"
+#include "platform/audio/movie.h"
+#include "platform/ui/picture.h"
+#include "platform/runtime/resource_store.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

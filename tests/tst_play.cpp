@@ -3,11 +3,11 @@
 
 #include "toy_fixture.h"
 
-#include "platform/canvas.h"
-#include "platform/draw_op.h"
-#include "platform/movie_player.h"
-#include "platform/static_text.h"
-#include "platform/timer.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/draw_op.h"
+#include "platform/ui/movie_player.h"
+#include "platform/ui/static_text.h"
+#include "platform/ui/timer.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
@@ -82,8 +82,8 @@ class TestPlay : public QObject {
         QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.playing, 0);
-        QCOMPARE(w.lineCol, w.col_Black);
-        QCOMPARE(w.col_Orange, platform::RGB(255, 109, 0));
+        QCOMPARE(w.lineCol, w.palette.col_Black);
+        QCOMPARE(w.palette.col_Orange, platform::RGB(255, 109, 0));
         // The start screen made while opening is silent and stays behind.
         QVERIFY(Window3::isOpen());
         QVERIFY(!toy.sound->playing(Window3::shared().MoviePlayer1));
@@ -193,7 +193,7 @@ class TestPlay : public QObject {
         QCOMPARE(toy.random->remaining(), std::size_t(0));
         QCOMPARE(playedPlayer(0), 4);
         QCOMPARE(w.lastBackCase, 10);
-        QCOMPARE(w.BackColor(), w.col_Blue);
+        QCOMPARE(w.BackColor(), w.palette.col_Blue);
         QCOMPARE(w.playing, 0); // the random sound leaves the rotation alone
         QVERIFY(w.Canvas1->drawn().empty());
     }
@@ -207,8 +207,8 @@ class TestPlay : public QObject {
         toy.random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
         scriptShape(*toy.random);
         w.mouse_Pressed();
-        QCOMPARE(w.screenCol, w.col_LPink);
-        QCOMPARE(w.ranCol, w.col_Black); // chosen against the new background
+        QCOMPARE(w.screenCol, w.palette.col_LPink);
+        QCOMPARE(w.ranCol, w.palette.col_Black); // chosen against the new background
         QCOMPARE(toy.random->remaining(), std::size_t(0));
     }
 

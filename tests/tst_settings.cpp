@@ -4,15 +4,15 @@
 #include "toy_fixture.h"
 
 #include "media/media.h"
-#include "platform/application.h"
-#include "platform/check_box.h"
-#include "platform/group_box.h"
-#include "platform/movie_player.h"
-#include "platform/push_button.h"
-#include "platform/radio_button.h"
-#include "platform/slider.h"
-#include "platform/static_text.h"
-#include "platform/timer.h"
+#include "platform/ui/application.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/movie_player.h"
+#include "platform/ui/push_button.h"
+#include "platform/ui/radio_button.h"
+#include "platform/ui/slider.h"
+#include "platform/ui/static_text.h"
+#include "platform/ui/timer.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
@@ -175,7 +175,7 @@ class TestSettings : public QObject {
         QCOMPARE(play.MoviePlayer1->movie(), Media::Basso());
         QCOMPARE(play.MoviePlayer6->movie(), Media::Submarine());
         QCOMPARE(Module1::soundNumber, 6);
-        QCOMPARE(play.screenCol, play.col_LGreen);
+        QCOMPARE(play.screenCol, play.palette.col_LGreen);
     }
 
     void closeBoxDoesWhatPlayDoes()

@@ -4,10 +4,10 @@
 #include "toy_fixture.h"
 
 #include "media/media.h"
-#include "platform/movie_player.h"
+#include "platform/ui/movie_player.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
-#include "sound/sound_sets.h"
+#include "sound/sound_board.h"
 
 #include <QtTest>
 
@@ -75,27 +75,44 @@ class TestSound : public QObject {
     void eachSetFillsItsSlots()
     {
         openPlay();
-        SoundSets::writeSimple();
-        QCOMPARE(Module1::B_Sound[1], Media::Basso());
-        QCOMPARE(Module1::B_Sound[4], Media::Basso()); // one shared movie in two slots
-        QCOMPARE(Module1::B_Sound[6], Media::Submarine());
-        SoundSets::writeRecognizable();
-        QCOMPARE(Module1::B_Sound[1], Media::realBoing());
-        QCOMPARE(Module1::B_Sound[5], Media::realZips());
-        QCOMPARE(Module1::B_Sound[6], Media::QuillomoSound13());
+        using Sound = const platform::Movie* (*)();
+        const auto slots = [](std::initializer_list<Sound> sounds) {
+            int k = 1;
+            for (Sound sound : sounds) {
+                if (Module1::B_Sound[std::size_t(k)] != sound())
+                    return k;
+                ++k;
+            }
+            return 0;
+        };
+        SoundBoard::writeComplex();
+        QCOMPARE(slots({Media::QuillomoSound20, Media::QuillomoSound24, Media::QuillomoSound15,
+                        Media::QuillomoSound16, Media::QuillomoSound9, Media::QuillomoSound14,
+                        Media::QuillomoSound21, Media::QuillomoSound13}),
+                 0);
+        // One shared movie in two slots; slots 7 and 8 keep the complex set's.
+        SoundBoard::writeSimple();
+        QCOMPARE(slots({Media::Basso, Media::Ping, Media::Glass, Media::Basso, Media::Blow,
+                        Media::Submarine, Media::QuillomoSound21, Media::QuillomoSound13}),
+                 0);
+        SoundBoard::writeRecognizable();
+        QCOMPARE(slots({Media::realBoing, Media::realBubbles, Media::realGiantbell,
+                        Media::realRubberDuckToy, Media::realZips, Media::QuillomoSound13}),
+                 0);
         QVERIFY(!Module1::B_Sound[0] && !Module1::B_Sound[9] && !Module1::B_Sound[10]);
+        QVERIFY(Module1::B_Sound[1] != nullptr);
     }
 
     void fromEightToSixAndBack()
     {
         Window1& w = openPlay();
         Module1::soundComplexity = "complex";
-        SoundSets::applySoundComplexity();
+        Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 8);
         QCOMPARE(w.MoviePlayer8->movie(), Media::QuillomoSound13());
         w.playing = 7;
         Module1::soundComplexity = "simple";
-        SoundSets::applySoundComplexity();
+        Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(w.MoviePlayer1->movie(), Media::Basso());
         QCOMPARE(w.MoviePlayer7->movie(), Media::QuillomoSound21()); // kept, but out of use
@@ -105,7 +122,7 @@ class TestSound : public QObject {
 
         w.playing = 6;
         Module1::soundComplexity = "complex";
-        SoundSets::applySoundComplexity();
+        Window1::shared().applySoundComplexity();
         scriptShapes(1);
         w.mouse_Pressed();
         QCOMPARE(w.playing, 7);
@@ -116,7 +133,7 @@ class TestSound : public QObject {
     {
         Window1& w = openPlay();
         Module1::soundComplexity = "loud";
-        SoundSets::applySoundComplexity();
+        Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(w.MoviePlayer1->movie(), Media::QuillomoSound20());
     }

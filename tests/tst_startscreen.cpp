@@ -4,11 +4,11 @@
 #include "toy_fixture.h"
 
 #include "media/media.h"
-#include "platform/canvas.h"
-#include "platform/draw_op.h"
-#include "platform/movie_player.h"
-#include "platform/rectangle.h"
-#include "platform/static_text.h"
+#include "platform/ui/canvas.h"
+#include "platform/ui/draw_op.h"
+#include "platform/ui/movie_player.h"
+#include "platform/ui/rectangle.h"
+#include "platform/ui/static_text.h"
 #include "startscreen/start_screen.h"
 
 #include <QtTest>
@@ -66,6 +66,11 @@ class TestStartScreen : public QObject {
         toy.clock->advance(1);
         QCOMPARE(int(creditsDrawn(w).size()), 1);
         QVERIFY(creditsDrawn(w)[0].startsWith(QStringLiteral("Tumbletot")));
+        // Near-black ink, from the left edge, wrapped at 300 pixels.
+        const platform::DrawOp& line = w.Canvas2->drawn()[0];
+        QCOMPARE(line.color, QColor(20, 20, 20));
+        QCOMPARE(line.box.left(), 1);
+        QCOMPARE(line.wrapWidth, 300);
         QCOMPARE(w.Canvas2->drawn()[0].box.top(), 25);
         toy.clock->advance(1000); // ten ticks, ten pixels up
         QCOMPARE(w.Canvas2->drawn()[0].box.top(), 15);

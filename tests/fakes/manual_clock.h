@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/timer_scheduler.h"
+#include "platform/runtime/timer_scheduler.h"
 
 #include <map>
 

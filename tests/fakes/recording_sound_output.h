@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/sound_output.h"
+#include "platform/audio/sound_output.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/keyboard.h"
+#include "platform/input/keyboard.h"
 
 #include <QTimer>
 #include <map>

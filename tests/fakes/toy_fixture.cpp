@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toy_fixture.h"
 
+#include "app/class2.h"
 #include "app/menu1.h"
 #include "media/media.h"
-#include "platform/application.h"
-#include "platform/resource_store.h"
-#include "platform/stage.h"
-#include "platform/window.h"
+#include "platform/ui/application.h"
+#include "platform/runtime/resource_store.h"
+#include "platform/ui/stage.h"
+#include "platform/ui/window.h"
 #include "settings/module1.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@ ToyFixture::ToyFixture()
 {
     platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
     platform::MenuBar::setCurrent(&Menu1::shared());
+    Class2::introduceWindows();
     reset();
 }
 

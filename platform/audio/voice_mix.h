@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace platform {
+
+class Leveller;
+class Movie;
+class PeakLimiter;
+
+// The voices that sound at once, one per player, mixed into one stream: levelled so that many
+// are about as loud as one, and kept under a true-peak ceiling. Players start and stop voices
+// from any thread; the stream is taken from the sound thread.
+class VoiceMix {
+  public:
+    VoiceMix();
+    ~VoiceMix();
+
+    // A player's new voice replaces its old one.
+    void play(const void* owner, const Movie* movie, bool loop);
+    void stop(const void* owner);
+    bool playing(const void* owner) const;
+    bool silent() const;
+
+    // The next frames of the stream; a voice that reaches its end is gone.
+    void mix(std::int16_t* out, std::size_t frames);
+    // A fresh output starts from silence: nothing of what was levelled before carries over.
+    void startAfresh();
+
+  private:
+    // With mutex_ held.
+    void dropVoicesOf(const void* owner);
+
+    struct Voice {
+        const void* owner;
+        const Movie* movie;
+        std::size_t position;
+        bool loop;
+    };
+    mutable std::mutex mutex_;
+    std::vector<Voice> voices_;
+    std::vector<float> accumulator_;
+    std::unique_ptr<Leveller> leveller_;
+    std::unique_ptr<PeakLimiter> limiter_;
+};
+
+} // namespace platform

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/runtime/awake_keeper.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusUnixFileDescriptor>
+#include <QTimer>
+
+namespace platform {
+namespace {
+
+// Idle time counted by the display starts again this often; lockers wait minutes.
+constexpr int kScreenSaverResetMs = 20000;
+const char* const kPowerKeys = "handle-power-key:handle-suspend-key:handle-hibernate-key";
+const char* const kWhy = "A child is playing";
+
+// The desktop is asked once the first frame is on screen: finding the session bus can take a
+// while, and a start must not wait for it.
+constexpr int kAskAfterMs = 50;
+
+AwakeKeeper*& instance()
+{
+    static AwakeKeeper* keeper = nullptr;
+    return keeper;
+}
+
+// Counts starts and stops, so a start that is still waiting when the toy stops comes to nothing.
+int& round()
+{
+    static int count = 0;
+    return count;
+}
+
+} // namespace
+
+void AwakeKeeper::start()
+{
+    QTimer::singleShot(kAskAfterMs, qApp, [started = ++round()] {
+        if (started == round() && !instance())
+            instance() = new AwakeKeeper;
+    });
+}
+
+void AwakeKeeper::stop()
+{
+    ++round();
+    delete instance();
+    instance() = nullptr;
+}
+
+AwakeKeeper::AwakeKeeper() : screenSaver_(new QTimer(this))
+{
+    holdScreenSaverOff();
+    screenSaver_->setInterval(kScreenSaverResetMs);
+    connect(screenSaver_, &QTimer::timeout, this, [] { holdScreenSaverOff(); });
+    screenSaver_->start();
+    askScreenSaver();
+    askLogind();
+}
+
+AwakeKeeper::~AwakeKeeper()
+{
+    if (screenSaverCookie_ != 0) {
+        QDBusMessage release = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.ScreenSaver"),
+            QStringLiteral("/org/freedesktop/ScreenSaver"),
+            QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("UnInhibit"));
+        release << screenSaverCookie_;
+        QDBusConnection::sessionBus().call(release, QDBus::NoBlock);
+    }
+    // Closing the descriptor lets logind have the keys back.
+    powerKeys_.reset();
+}
+
+void AwakeKeeper::askScreenSaver()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.ScreenSaver"),
+        QStringLiteral("/org/freedesktop/ScreenSaver"),
+        QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("Inhibit"));
+    ask << QCoreApplication::applicationName() << QString::fromLatin1(kWhy);
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<uint> reply = *w;
+        if (reply.isValid())
+            screenSaverCookie_ = reply.value();
+        w->deleteLater();
+    });
+}
+
+void AwakeKeeper::askLogind()
+{
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage ask = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
+        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("Inhibit"));
+    ask << QString::fromLatin1(kPowerKeys) << QCoreApplication::applicationName()
+        << QString::fromLatin1(kWhy) << QStringLiteral("block");
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
+        const QDBusPendingReply<QDBusUnixFileDescriptor> reply = *w;
+        if (reply.isValid())
+            powerKeys_ = std::make_unique<QDBusUnixFileDescriptor>(reply.value());
+        w->deleteLater();
+    });
+}
+
+} // namespace platform

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/runtime/runtime.h"
+
+namespace platform {
+
+bool menuKeyIsCommand()
+{
+    return false;
+}
+
+bool isChordModifierKey(int code)
+{
+    // X11 and Wayland key codes: Control left and right, Shift left and right.
+    return code == 37 || code == 105 || code == 50 || code == 62;
+}
+
+} // namespace platform

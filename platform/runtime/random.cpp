@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/runtime/random.h"
+
+#include <random>
+
+namespace platform {
+namespace {
+
+class SystemRandom : public RandomSource {
+  public:
+    double next() override { return dist_(engine_); }
+
+  private:
+    std::mt19937_64 engine_{std::random_device{}()};
+    std::uniform_real_distribution<double> dist_{0.0, 1.0};
+};
+
+std::unique_ptr<RandomSource>& current()
+{
+    static std::unique_ptr<RandomSource> source = std::make_unique<SystemRandom>();
+    return source;
+}
+
+} // namespace
+
+double Rnd()
+{
+    return current()->next();
+}
+
+void setRandomSource(std::unique_ptr<RandomSource> source)
+{
+    current() = source ? std::move(source) : std::make_unique<SystemRandom>();
+}
+
+} // namespace platform

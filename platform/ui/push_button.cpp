@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ui/push_button.h"
+
+#include "platform/ui/window.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+namespace platform {
+
+PushButton::PushButton(Window& owner, std::string name, Rect box, const std::string& caption,
+                       const TextStyle& style, bool isDefault)
+    : Control(owner, std::move(name), box,
+              new QPushButton(QString::fromStdString(caption), owner.surface())),
+      button_(static_cast<QPushButton*>(widget()))
+{
+    style.applyTo(button_);
+    QObject::connect(button_, &QPushButton::clicked, [this] { Push(); });
+    if (isDefault) {
+        button_->setDefault(true);
+        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
+            auto* shortcut = new QShortcut(QKeySequence(key), owner.frame());
+            QObject::connect(shortcut, &QShortcut::activated, button_, &QPushButton::click);
+        }
+    }
+}
+
+void PushButton::Push()
+{
+    if (Action)
+        Action();
+}
+
+} // namespace platform
