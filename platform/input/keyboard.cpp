@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/input/keyboard.h"
 
+#include "platform/runtime/replaceable.h"
+
 namespace platform {
 namespace {
 
-std::unique_ptr<KeyboardState>& slot()
+Replaceable<KeyboardState>& slot()
 {
-    static std::unique_ptr<KeyboardState> state;
+    static Replaceable<KeyboardState> state(&makeSystemKeyboard);
     return state;
 }
 
@@ -14,10 +16,7 @@ std::unique_ptr<KeyboardState>& slot()
 
 KeyboardState& Keyboard::state()
 {
-    auto& s = slot();
-    if (!s)
-        s = makeSystemKeyboard();
-    return *s;
+    return slot().get();
 }
 
 bool Keyboard::AsyncKeyDown(int code)
@@ -34,7 +33,7 @@ bool Keyboard::AsyncControlKey()
 
 void Keyboard::install(std::unique_ptr<KeyboardState> state)
 {
-    slot() = std::move(state);
+    slot().install(std::move(state));
 }
 
 } // namespace platform

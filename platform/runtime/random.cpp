@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/runtime/random.h"
 
+#include "platform/runtime/replaceable.h"
+
 #include <random>
 
 namespace platform {
@@ -15,9 +17,14 @@ class SystemRandom : public RandomSource {
     std::uniform_real_distribution<double> dist_{0.0, 1.0};
 };
 
-std::unique_ptr<RandomSource>& current()
+std::unique_ptr<RandomSource> makeSystemRandom()
 {
-    static std::unique_ptr<RandomSource> source = std::make_unique<SystemRandom>();
+    return std::make_unique<SystemRandom>();
+}
+
+Replaceable<RandomSource>& current()
+{
+    static Replaceable<RandomSource> source(&makeSystemRandom);
     return source;
 }
 
@@ -25,12 +32,12 @@ std::unique_ptr<RandomSource>& current()
 
 double Rnd()
 {
-    return current()->next();
+    return current().get().next();
 }
 
 void setRandomSource(std::unique_ptr<RandomSource> source)
 {
-    current() = source ? std::move(source) : std::make_unique<SystemRandom>();
+    current().install(std::move(source));
 }
 
 } // namespace platform

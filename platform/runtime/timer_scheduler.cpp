@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/runtime/timer_scheduler.h"
 
+#include "platform/runtime/replaceable.h"
+
 #include <QTimer>
 #include <map>
 
@@ -43,9 +45,14 @@ class EventLoopScheduler : public TimerScheduler {
     Id last_ = 0;
 };
 
-std::unique_ptr<TimerScheduler>& slot()
+std::unique_ptr<TimerScheduler> makeEventLoopScheduler()
 {
-    static std::unique_ptr<TimerScheduler> scheduler = std::make_unique<EventLoopScheduler>();
+    return std::make_unique<EventLoopScheduler>();
+}
+
+Replaceable<TimerScheduler>& slot()
+{
+    static Replaceable<TimerScheduler> scheduler(&makeEventLoopScheduler);
     return scheduler;
 }
 
@@ -53,12 +60,12 @@ std::unique_ptr<TimerScheduler>& slot()
 
 TimerScheduler& TimerScheduler::current()
 {
-    return *slot();
+    return slot().get();
 }
 
 void TimerScheduler::install(std::unique_ptr<TimerScheduler> scheduler)
 {
-    slot() = scheduler ? std::move(scheduler) : std::make_unique<EventLoopScheduler>();
+    slot().install(std::move(scheduler));
 }
 
 } // namespace platform
