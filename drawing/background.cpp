@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drawing/background.h"
 
+#include "drawing/palette.h"
 #include "drawing/random_draw.h"
 #include "settings/module1.h"
 
@@ -9,7 +10,7 @@ namespace {
 constexpr std::int32_t kWhite = 5;
 // The four light backgrounds, then white.
 constexpr std::int32_t kGentleCases = 5;
-constexpr std::int32_t kAllCases = 12;
+constexpr std::int32_t kAllCases = Palette::kBackgrounds;
 // Beginners see only white, red and black: cases 5 to 7.
 constexpr std::int32_t kBeginnersCases = 3;
 constexpr std::int32_t kFirstBeginnersCase = 5;

@@ -52,8 +52,8 @@ platform::Color Palette::lineColor(platform::Color background, platform::Color f
 
 platform::Color Palette::backgroundColor(std::int32_t n) const
 {
-    const platform::Color cases[] = {col_LYellow, col_LBlue, col_LPink,  col_LGreen,
-                                     col_White,   col_Red,   col_Black,  col_Orange,
-                                     col_Pink,    col_Blue,  col_Yellow, col_Green};
+    const platform::Color cases[kBackgrounds] = {col_LYellow, col_LBlue, col_LPink,  col_LGreen,
+                                                 col_White,   col_Red,   col_Black,  col_Orange,
+                                                 col_Pink,    col_Blue,  col_Yellow, col_Green};
     return cases[n - 1];
 }

@@ -9,6 +9,8 @@
 // shape never vanishes into the background or into its own outline.
 class Palette {
   public:
+    static constexpr std::int32_t kBackgrounds = 12;
+
     // The colours start black, as the window's fields do, and take their values on opening.
     void setColours();
 

@@ -247,7 +247,7 @@ void Window1::setBackColor()
 {
     const std::int32_t n = background_.chooseCase(lastBackCase);
     lastBackCase = n;
-    if (n >= 1 && n <= 12) {
+    if (n >= 1 && n <= Palette::kBackgrounds) {
         BackColor(palette.backgroundColor(n));
         screenCol = palette.backgroundColor(n);
         // The parent's help line stays readable on the darkest backgrounds too.
