@@ -113,8 +113,7 @@ bool Window1::Prefs_Action()
 
 void Window1::Event_Open()
 {
-    platform::Window* startScreen = platform::WindowDirectory::shared("Window3");
-    if (startScreen)
+    if (platform::Window* startScreen = platform::WindowDirectory::shared("Window3"))
         startScreen->control<platform::MoviePlayer>("MoviePlayer1")->Stop();
     Screen_width = platform::Screen(0).Width;
     Screen_height = platform::Screen(0).Height;
@@ -125,7 +124,7 @@ void Window1::Event_Open()
     // The settings are not put back to their defaults here: they hold them from the start,
     // and a parent's choices made on the first start screen must survive.
     lineCol = palette.col_Black;
-    if (startScreen)
+    if (platform::Window* startScreen = platform::WindowDirectory::shared("Window3"))
         startScreen->Show();
     setBackColor();
     defaultsettings();

@@ -2,6 +2,8 @@
 #include "startscreen/start_screen.h"
 
 #include "media/media.h"
+#include "platform/input/wayland_hold.h"
+#include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/menu_bar.h"
@@ -9,11 +11,9 @@
 #include "platform/ui/movie_player.h"
 #include "platform/ui/picture.h"
 #include "platform/ui/rectangle.h"
-#include "platform/runtime/runtime.h"
 #include "platform/ui/shared_window.h"
 #include "platform/ui/static_text.h"
 #include "platform/ui/timer.h"
-#include "platform/input/wayland_hold.h"
 #include "play/play_window.h"
 #include "settings/preferences_window.h"
 

@@ -239,10 +239,12 @@ class TestDrawing : public QObject {
                                            p.col_White,   p.col_Red,   p.col_Black,  p.col_Orange,
                                            p.col_Pink,    p.col_Blue,  p.col_Yellow, p.col_Green};
         const platform::Color values[] = {
-            platform::RGB(255, 255, 211), platform::RGB(221, 221, 255), platform::RGB(255, 209, 210),
-            platform::RGB(199, 255, 199), platform::RGB(255, 255, 255), platform::RGB(255, 0, 0),
-            platform::RGB(0, 0, 0),       platform::RGB(255, 109, 0),   platform::RGB(255, 0, 244),
-            platform::RGB(0, 0, 255),     platform::RGB(255, 255, 0),   platform::RGB(0, 197, 0)};
+            platform::RGB(255, 255, 211), platform::RGB(221, 221, 255),
+            platform::RGB(255, 209, 210), platform::RGB(199, 255, 199),
+            platform::RGB(255, 255, 255), platform::RGB(255, 0, 0),
+            platform::RGB(0, 0, 0),       platform::RGB(255, 109, 0),
+            platform::RGB(255, 0, 244),   platform::RGB(0, 0, 255),
+            platform::RGB(255, 255, 0),   platform::RGB(0, 197, 0)};
         for (int n = 1; n <= 12; ++n) {
             QCOMPARE(colours[n - 1], values[n - 1]);
             QCOMPARE(p.backgroundColor(n), values[n - 1]);

@@ -7,8 +7,8 @@
 #include "media/generator/score.h"
 #include "media/media.h"
 #include "platform/audio/movie.h"
-#include "platform/ui/picture.h"
 #include "platform/runtime/resource_store.h"
+#include "platform/ui/picture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -4,15 +4,15 @@
 #include "toy_fixture.h"
 
 #include "media/generator/loudness.h"
-#include "platform/ui/check_box.h"
-#include "platform/ui/group_box.h"
 #include "platform/audio/leveller.h"
 #include "platform/audio/movie.h"
 #include "platform/audio/peak_limiter.h"
 #include "platform/audio/voice_mix.h"
-#include "platform/ui/radio_button.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/runtime/runtime.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/group_box.h"
+#include "platform/ui/radio_button.h"
 #include "platform/ui/shared_window.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/stage.h"
@@ -308,7 +308,8 @@ class TestPlatform : public QObject {
     void voicesStartOverlapStopAndEnd()
     {
         const auto tone = [](int frames, std::int16_t value) {
-            return platform::Movie::fromSamples(std::vector<std::int16_t>(std::size_t(frames), value));
+            return platform::Movie::fromSamples(
+                std::vector<std::int16_t>(std::size_t(frames), value));
         };
         const auto up = tone(4410, 8000);
         const auto down = tone(4410, -8000);

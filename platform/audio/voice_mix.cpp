@@ -89,7 +89,8 @@ void VoiceMix::mix(std::int16_t* out, std::size_t frames)
     leveller_->process(accumulator_.data(), frames);
     limiter_->process(accumulator_.data(), frames);
     for (std::size_t i = 0; i < frames; ++i)
-        out[i] = std::int16_t(std::lround(std::clamp(accumulator_[i], -1.0f, 1.0f) * kLargestSample));
+        out[i] =
+            std::int16_t(std::lround(std::clamp(accumulator_[i], -1.0f, 1.0f) * kLargestSample));
 }
 
 } // namespace platform
