@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -132,6 +133,12 @@ class ProbeWindow : public platform::Window {
 
 using Probe = platform::SharedWindow<ProbeWindow>;
 
+// A window that opens without its menu bar.
+class BarlessWindow : public platform::Window {
+  public:
+    BarlessWindow() : platform::Window({0, 0, 200, 100}, "barless") { setMenuBarVisible(false); }
+};
+
 class FullScreenProbeWindow : public ProbeWindow {
   public:
     FullScreenProbeWindow() { setFullScreen(true); }
@@ -216,6 +223,23 @@ class TestPlatform : public QObject {
         QVERIFY(!w.radios[0]->Value());
         w.radios[2]->setValue(true);
         QCOMPARE(w.log, std::string("radio2 "));
+    }
+
+    void menuBarIsMadeWhenAWindowFirstShowsOne()
+    {
+        BarlessWindow& barless = platform::SharedWindow<BarlessWindow>::get();
+        QVERIFY(!barless.frame()->findChild<QMenuBar*>());
+        QCOMPARE(barless.surface()->y(), 0);
+        barless.setMenuBarVisible(true);
+        const auto* bar = barless.frame()->findChild<QMenuBar*>();
+        QVERIFY(bar && bar->isVisible());
+        QCOMPARE(bar->actions().size(), 2); // the application's File and Edit
+        QCOMPARE(barless.surface()->y(), bar->sizeHint().height());
+        QCOMPARE(barless.Height(), 100);
+        barless.setMenuBarVisible(false);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(barless.surface()->y(), 0);
+        barless.Close();
     }
 
     void sharedWindowOpensOnceAndAfreshAfterClosing()

@@ -21,6 +21,8 @@ void WindowFrame::setMenuBarShown(bool shown)
     menuBarShown_ = shown;
     if (menuBar_)
         menuBar_->setVisible(shown);
+    else if (isVisible())
+        makeMenuBar();
 }
 
 bool WindowFrame::makeMenuBar()
@@ -29,6 +31,9 @@ bool WindowFrame::makeMenuBar()
         return false;
     menuBar_ = new QMenuBar(this);
     MenuBar::fill(menuBar_);
+    // Made after its frame was shown, a child widget stays hidden until told.
+    if (isVisible())
+        menuBar_->show();
     return true;
 }
 
