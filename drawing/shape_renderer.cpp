@@ -30,27 +30,26 @@ void ShapeRenderer::draw(platform::Graphics& g, Shape shape, const ShapeBox& box
 {
     const std::vector<std::int32_t> points = corners(shape, box);
     g.setForeColor(fill);
-    switch (shape) {
-    case Shape::Box:
-        g.FillRect(box.x, box.y, box.width, box.height);
-        break;
-    case Shape::Ellipse:
-        g.FillOval(box.x, box.y, box.width, box.height);
-        break;
-    default:
-        g.FillPolygon(points);
-    }
+    trace(g, shape, box, points, true);
     g.setForeColor(line);
     g.setPenHeight(kOutline);
     g.setPenWidth(kOutline);
+    trace(g, shape, box, points, false);
+}
+
+void ShapeRenderer::trace(platform::Graphics& g, Shape shape, const ShapeBox& box,
+                          const std::vector<std::int32_t>& points, bool filled)
+{
     switch (shape) {
     case Shape::Box:
-        g.DrawRect(box.x, box.y, box.width, box.height);
+        filled ? g.FillRect(box.x, box.y, box.width, box.height)
+               : g.DrawRect(box.x, box.y, box.width, box.height);
         break;
     case Shape::Ellipse:
-        g.DrawOval(box.x, box.y, box.width, box.height);
+        filled ? g.FillOval(box.x, box.y, box.width, box.height)
+               : g.DrawOval(box.x, box.y, box.width, box.height);
         break;
     default:
-        g.DrawPolygon(points);
+        filled ? g.FillPolygon(points) : g.DrawPolygon(points);
     }
 }

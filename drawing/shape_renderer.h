@@ -23,4 +23,7 @@ class ShapeRenderer {
     // The corners of a triangle or rhombus, as the graphics take them: element 0 unused, then
     // x, y pairs.
     static std::vector<std::int32_t> corners(Shape shape, const ShapeBox& box);
+    // The shape filled with the fore colour, or outlined with it and the pen.
+    static void trace(platform::Graphics& g, Shape shape, const ShapeBox& box,
+                      const std::vector<std::int32_t>& points, bool filled);
 };

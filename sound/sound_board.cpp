@@ -6,11 +6,21 @@
 #include "platform/ui/movie_player.h"
 #include "settings/module1.h"
 
+#include <initializer_list>
+
 namespace {
 
 // The simple and recognizable sets fill six slots; the complex set eight.
 constexpr std::int32_t kSmallSet = 6;
 constexpr std::int32_t kLargeSet = 8;
+
+// A set into the sound table from slot 1 on; the slots after it keep what they held.
+void write(std::initializer_list<const platform::Movie*> sounds)
+{
+    std::size_t slot = 1;
+    for (const platform::Movie* sound : sounds)
+        Module1::B_Sound[slot++] = sound;
+}
 
 } // namespace
 
@@ -18,34 +28,21 @@ SoundBoard::SoundBoard(const Players& players) : players_(players) {}
 
 void SoundBoard::writeSimple()
 {
-    Module1::B_Sound[1] = Media::Basso();
-    Module1::B_Sound[2] = Media::Ping();
-    Module1::B_Sound[3] = Media::Glass();
-    Module1::B_Sound[4] = Media::Basso();
-    Module1::B_Sound[5] = Media::Blow();
-    Module1::B_Sound[6] = Media::Submarine();
+    write({Media::Basso(), Media::Ping(), Media::Glass(), Media::Basso(), Media::Blow(),
+           Media::Submarine()});
 }
 
 void SoundBoard::writeComplex()
 {
-    Module1::B_Sound[1] = Media::QuillomoSound20();
-    Module1::B_Sound[2] = Media::QuillomoSound24();
-    Module1::B_Sound[3] = Media::QuillomoSound15();
-    Module1::B_Sound[4] = Media::QuillomoSound16();
-    Module1::B_Sound[5] = Media::QuillomoSound9();
-    Module1::B_Sound[6] = Media::QuillomoSound14();
-    Module1::B_Sound[7] = Media::QuillomoSound21();
-    Module1::B_Sound[8] = Media::QuillomoSound13();
+    write({Media::QuillomoSound20(), Media::QuillomoSound24(), Media::QuillomoSound15(),
+           Media::QuillomoSound16(), Media::QuillomoSound9(), Media::QuillomoSound14(),
+           Media::QuillomoSound21(), Media::QuillomoSound13()});
 }
 
 void SoundBoard::writeRecognizable()
 {
-    Module1::B_Sound[1] = Media::realBoing();
-    Module1::B_Sound[2] = Media::realBubbles();
-    Module1::B_Sound[3] = Media::realGiantbell();
-    Module1::B_Sound[4] = Media::realRubberDuckToy();
-    Module1::B_Sound[5] = Media::realZips();
-    Module1::B_Sound[6] = Media::QuillomoSound13();
+    write({Media::realBoing(), Media::realBubbles(), Media::realGiantbell(),
+           Media::realRubberDuckToy(), Media::realZips(), Media::QuillomoSound13()});
 }
 
 void SoundBoard::loadDefault()
