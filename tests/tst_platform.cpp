@@ -23,6 +23,7 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -298,6 +299,20 @@ class TestPlatform : public QObject {
         w.wantRelease = true;
         QTest::mouseClick(w.surface(), Qt::LeftButton, {}, QPoint(150, 80));
         QCOMPARE(w.log, std::string("down down up "));
+    }
+
+    void aMessageOverAWindowKeepsTheFocus()
+    {
+        ProbeWindow& w = Probe::get();
+        QMessageBox message(QMessageBox::Information, "probe", "over it", QMessageBox::Ok,
+                            w.frame());
+        message.setWindowModality(Qt::ApplicationModal);
+        message.show();
+        message.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &message);
+        // Past the window's own first tries to take the focus.
+        QTest::qWait(700);
+        QCOMPARE(QApplication::activeWindow(), &message);
     }
 
     void stagesCoverEveryScreenAndFollowThem()

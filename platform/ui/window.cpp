@@ -8,6 +8,7 @@
 #include "platform/ui/window_frame.h"
 #include "platform/ui/window_surface.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -150,6 +151,7 @@ void Window::Show()
         }
         frame_->show();
     }
+    activeSinceShown_ = false;
     frame_->raise();
     frame_->activateWindow();
     surface_->setFocus(Qt::OtherFocusReason);
@@ -160,9 +162,13 @@ void Window::Show()
 
 void Window::activateAgainSoon(int tries)
 {
-    // A window manager still starting, or busy mapping, may let a request go by.
+    // A window manager still starting, or busy mapping, may let a request go by. Once the window
+    // has had the focus, or a message of ours sits over it, whatever took the focus since keeps
+    // it: a key meant for that message must not land here.
     QTimer::singleShot(kActivationRetryMs, frame_, [this, tries] {
-        if (front() != this || frame_->isActiveWindow())
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (front() != this || activeSinceShown_ || frame_->isActiveWindow() ||
+            (modal && modal != frame_))
             return;
         frame_->activateWindow();
         if (tries > 1)
@@ -363,6 +369,7 @@ void Window::activated()
         top->frame_->activateWindow();
         return;
     }
+    activeSinceShown_ = true;
     toFront(this);
     holdInputForFront(this, holdsKeyboard_);
 }

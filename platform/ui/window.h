@@ -116,6 +116,7 @@ class Window {
     bool centered_ = false;
     bool mouseWanted_ = false;
     bool holdsKeyboard_ = false;
+    bool activeSinceShown_ = false;
 };
 
 } // namespace platform
