@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QWidget>
 #include <cmath>
 #include <vector>
@@ -95,6 +96,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     Bare bare(app.arguments().contains(QStringLiteral("--screen-sized")));
     bare.setWindowTitle(QStringLiteral("bare"));
+    // Without a window manager nobody makes it full screen: it sizes itself, as the toy does.
+    if (const QScreen* screen = bare.screen())
+        bare.setGeometry(screen->geometry());
     bare.showFullScreen();
     return app.exec();
 }

@@ -3,7 +3,7 @@
 //   xlatency keys N        N key presses (XTest) into the active window; each press's time to
 //                          the window's next drawing (Damage), in ms, one line each
 //   xlatency clicks N      the same with N clicks of the left button, over the whole screen
-//   xlatency start PROG    runs PROG; the time from exec to the first drawing in a new top-level
+//   xlatency start PROG    runs PROG; the time from exec to its first drawing in a new top-level
 //                          window, in ms (run it on a display without a window manager)
 
 #include <chrono>
@@ -143,6 +143,7 @@ int main(int argc, char* argv[])
             _exit(127);
         }
         xcb_damage_damage_t damage = XCB_NONE;
+        bool reportedOnCreation = false;
         double painted = -1;
         while (msSince(start) < 10000 && painted < 0) {
             xcb_generic_event_t* event = xcb_poll_for_event(c);
@@ -155,6 +156,12 @@ int main(int argc, char* argv[])
                 const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
                 damage = xcb_generate_id(c);
                 xcb_damage_create(c, damage, map->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+                xcb_flush(c);
+            } else if (type == damageEvent && !reportedOnCreation) {
+                // A new Damage at once reports the whole window, drawn or not: that is the map,
+                // not a frame. The program's own first drawing is the next report.
+                reportedOnCreation = true;
+                xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
                 xcb_flush(c);
             } else if (type == damageEvent) {
                 painted = msSince(start);

@@ -1,145 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/input/wayland_hold.h"
 
-#include "qwayland-idle-inhibit-unstable-v1.h"
-#include "qwayland-keyboard-shortcuts-inhibit-unstable-v1.h"
+#include "platform/input/wayland_hold_entry.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
-#include <QHash>
-#include <QPointer>
+#include <QLibrary>
 #include <QTimer>
-#include <QWaylandClientExtensionTemplate>
-#include <QWindow>
 #include <cstdio>
-#include <qpa/qplatformnativeinterface.h>
 
 namespace platform {
 namespace {
 
-// How long the compositor has to announce the protocols before the toy says it cannot hold.
-constexpr int kBindWaitMs = 2000;
-
-class ShortcutsManager : public QWaylandClientExtensionTemplate<ShortcutsManager>,
-                         public QtWayland::zwp_keyboard_shortcuts_inhibit_manager_v1 {
-  public:
-    ShortcutsManager() : QWaylandClientExtensionTemplate(1) {}
-};
-
-class IdleManager : public QWaylandClientExtensionTemplate<IdleManager>,
-                    public QtWayland::zwp_idle_inhibit_manager_v1 {
-  public:
-    IdleManager() : QWaylandClientExtensionTemplate(1) {}
-};
-
-// One inhibitor per window, made for the surface the window has now: Qt makes a new surface
-// each time a window is shown again.
-template <class Inhibitor> struct Held {
-    QPointer<QWindow> window;
-    bool wanted = false;
-    wl_surface* surface = nullptr;
-    Inhibitor* inhibitor = nullptr;
-};
-
-struct State {
-    ShortcutsManager* shortcuts = nullptr;
-    IdleManager* idle = nullptr;
-    QHash<QWindow*, Held<zwp_keyboard_shortcuts_inhibitor_v1>> keys;
-    QHash<QWindow*, Held<zwp_idle_inhibitor_v1>> awake;
-    void (*tell)() = nullptr;
-    bool cannot = false;
-};
-
-State& state()
+// Beside the program as the data is: <prefix>/lib/games/tumbletot, in the build tree as installed.
+QString modulePath()
 {
-    static State s;
-    return s;
+    const QDir bin(QCoreApplication::applicationDirPath());
+    return QDir::cleanPath(
+        bin.filePath(QStringLiteral("../lib/games/tumbletot/tumbletot-wayland")));
 }
 
-wl_surface* surfaceOf(QWindow* window)
+// Loaded on first use, in a Wayland session only; nullptr when it cannot be.
+const WaylandHoldEntry* entry()
 {
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    return native && window->handle()
-               ? static_cast<wl_surface*>(native->nativeResourceForWindow("surface", window))
-               : nullptr;
-}
-
-wl_seat* seat()
-{
-    QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
-    return native ? static_cast<wl_seat*>(native->nativeResourceForIntegration("wl_seat"))
-                  : nullptr;
-}
-
-// Brings every window's inhibitor in line with what is wanted and the surface it has now;
-// true when all that is wanted is in place.
-template <class Inhibitor, class Make, class Destroy>
-bool apply(QHash<QWindow*, Held<Inhibitor>>& all, bool active, Make make, Destroy destroy)
-{
-    bool done = true;
-    for (auto it = all.begin(); it != all.end();) {
-        Held<Inhibitor>& held = it.value();
-        wl_surface* surface = held.window ? surfaceOf(held.window) : nullptr;
-        if (held.inhibitor && (!held.wanted || held.surface != surface)) {
-            destroy(held.inhibitor);
-            held.inhibitor = nullptr;
+    static const WaylandHoldEntry* loaded = [] {
+        QLibrary module(modulePath());
+        using Get = const WaylandHoldEntry* (*)();
+        const auto get =
+            module.load() ? reinterpret_cast<Get>(module.resolve(kWaylandHoldEntry)) : nullptr;
+        if (!get) {
+            std::fprintf(stderr,
+                         "tumbletot: %s; the toy cannot ask this desktop to hold its keys\n",
+                         qPrintable(module.errorString()));
         }
-        if (!held.window) {
-            it = all.erase(it);
-            continue;
-        }
-        if (held.wanted && !held.inhibitor) {
-            if (active && surface) {
-                held.inhibitor = make(surface);
-                held.surface = surface;
-            }
-            done &= held.inhibitor != nullptr;
-        }
-        ++it;
-    }
-    return done;
-}
-
-bool applyKeys()
-{
-    State& s = state();
-    return apply(
-        s.keys, s.shortcuts->isActive() && seat(),
-        [&s](wl_surface* surface) { return s.shortcuts->inhibit_shortcuts(surface, seat()); },
-        zwp_keyboard_shortcuts_inhibitor_v1_destroy);
-}
-
-bool applyAwake()
-{
-    State& s = state();
-    return apply(
-        s.awake, s.idle->isActive(),
-        [&s](wl_surface* surface) { return s.idle->create_inhibitor(surface); },
-        zwp_idle_inhibitor_v1_destroy);
-}
-
-void bind()
-{
-    State& s = state();
-    if (s.shortcuts)
-        return;
-    s.shortcuts = new ShortcutsManager;
-    s.idle = new IdleManager;
-    s.shortcuts->setParent(qGuiApp);
-    s.idle->setParent(qGuiApp);
-    QObject::connect(s.shortcuts, &QWaylandClientExtension::activeChanged, qGuiApp,
-                     [] { applyKeys(); });
-    QObject::connect(s.idle, &QWaylandClientExtension::activeChanged, qGuiApp,
-                     [] { applyAwake(); });
-    QTimer::singleShot(kBindWaitMs, qGuiApp, [] {
-        State& s = state();
-        if (s.shortcuts->isActive())
-            return;
-        s.cannot = true;
-        std::fprintf(stderr, "tumbletot: this compositor keeps its own shortcuts; the toy cannot "
-                             "hold every key here\n");
-        if (s.tell)
-            s.tell();
-    });
+        return get ? get() : nullptr;
+    }();
+    return loaded;
 }
 
 } // namespace
@@ -151,31 +48,24 @@ bool WaylandHold::inUse()
 
 bool WaylandHold::holdKeys(QWindow* window, bool hold)
 {
-    if (!inUse())
-        return true;
-    bind();
-    auto& held = state().keys[window];
-    held.window = window;
-    held.wanted = hold;
-    return applyKeys();
+    // Without the module there is nothing more to ask for.
+    return !inUse() || !entry() || entry()->holdKeys(window, hold);
 }
 
 void WaylandHold::keepAwake(QWindow* window)
 {
-    if (!inUse())
-        return;
-    bind();
-    auto& held = state().awake[window];
-    held.window = window;
-    held.wanted = true;
-    applyAwake();
+    if (inUse() && entry())
+        entry()->keepAwake(window);
 }
 
 void WaylandHold::whenKeysCannotBeHeld(void (*tell)())
 {
-    state().tell = tell;
-    if (state().cannot)
-        tell();
+    if (!inUse())
+        return;
+    if (entry())
+        entry()->whenKeysCannotBeHeld(tell);
+    else
+        QTimer::singleShot(0, qApp, tell); // the caller may still be being made
 }
 
 } // namespace platform
