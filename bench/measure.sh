@@ -65,6 +65,8 @@ measure_frames() {
         result[$name,click,$size]=$("$XLATENCY" clicks 60 | grep -v none | median)
     fi
     if [ "$size" = 1920x1080 ] && [ "$name" != scaled ]; then
+        # Idle: once the clicks' sounds have ended and the sound output has paused.
+        sleep 3
         result[$name,idle]=$(cpu_during "$pid" sleep 10)
         result[$name,held]=$(cpu_during "$pid" hold_key)
         result[$name,sound,$SOUND]=$(onsets)

@@ -9,6 +9,10 @@ status=0
 DISPLAY=:79 "$TOY" 2>"$WORK/deaddisplay.err" || status=$?
 [ "$status" = 1 ] && [ "$(cat "$WORK/deaddisplay.err")" = "tumbletot: cannot open display :79" ] ||
     fail "with a display that does not answer: status $status, $(cat "$WORK/deaddisplay.err")"
+status=0
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=wayland-79 "$TOY" 2>"$WORK/deadwayland.err" || status=$?
+[ "$status" = 1 ] && [ "$(cat "$WORK/deadwayland.err")" = "tumbletot: cannot open display wayland-79" ] ||
+    fail "with a Wayland display that does not answer: status $status, $(cat "$WORK/deadwayland.err")"
 start_display
 # Look-alikes of the single-instance meeting point, answering anyone: one where any user could
 # make it, and one in the runtime folder owned by someone else. Neither may keep the toy away.
