@@ -55,13 +55,14 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
     Canvas1->setAnchors(platform::AnchorAll);
     Timer1 = add<platform::Timer>("Timer1", platform::Timer::ModeOff, kTimer1Period);
     Timer2 = add<platform::Timer>("Timer2", platform::Timer::ModeOff, kTimer2Period);
-    platform::MoviePlayer** players[] = {&MoviePlayer1, &MoviePlayer2, &MoviePlayer3,
-                                         &MoviePlayer4, &MoviePlayer5, &MoviePlayer6,
-                                         &MoviePlayer7, &MoviePlayer8};
-    for (int n = 1; n <= SoundBoard::kPlayers; ++n)
-        *players[n - 1] = add<platform::MoviePlayer>("MoviePlayer" + std::to_string(n), false);
-    sounds_ = SoundBoard({MoviePlayer1, MoviePlayer2, MoviePlayer3, MoviePlayer4, MoviePlayer5,
-                          MoviePlayer6, MoviePlayer7, MoviePlayer8});
+    platform::MoviePlayer** named[] = {&MoviePlayer1, &MoviePlayer2, &MoviePlayer3, &MoviePlayer4,
+                                       &MoviePlayer5, &MoviePlayer6, &MoviePlayer7, &MoviePlayer8};
+    SoundBoard::Players players{};
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        players[i] = add<platform::MoviePlayer>("MoviePlayer" + std::to_string(i + 1), false);
+        *named[i] = players[i];
+    }
+    sounds_ = SoundBoard(players);
     StaticText1 = add<platform::StaticText>(
         "StaticText1", kHelpBox,
         "Press \u2318 + Shift + P for Preferences or \u2318 + Shift + Q to Quit", kHelpStyle);
@@ -247,8 +248,8 @@ void Window1::setBackColor()
     const std::int32_t n = background_.chooseCase(lastBackCase);
     lastBackCase = n;
     if (n >= 1 && n <= Palette::kBackgrounds) {
-        BackColor(palette.backgroundColor(n));
         screenCol = palette.backgroundColor(n);
+        BackColor(screenCol);
         // The parent's help line stays readable on the darkest backgrounds too.
         StaticText1->setTextColor(readableInk(screenCol));
     }

@@ -109,10 +109,11 @@ void MenuBar::fill(QMenuBar* bar)
 
 void MenuBar::attachTo(WindowFrame* frame) const
 {
+    // A frame makes its bar when first shown, and fills it then.
+    if (QMenuBar* bar = frame->menuBar())
+        fill(bar);
+    // A shortcut whose action lives only in a hidden menu bar never fires.
     for (const auto& menu : menus_) {
-        if (QMenuBar* bar = frame->menuBar())
-            bar->addMenu(menu->menu());
-        // A shortcut whose action lives only in a hidden menu bar never fires.
         for (const auto& item : menu->children())
             frame->addAction(item->action());
     }
