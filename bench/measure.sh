@@ -48,7 +48,7 @@ onsets() {
         "$PROBE" reach "$file" $((presses[-1] + 1200))
     done
     kill $rec; wait $rec 2>/dev/null || true
-    "$PROBE" onset "$file" "${presses[@]}" | awk '$1 >= 0' | median
+    "$BUILD/bin/onset" "$file" "${presses[@]}" | awk '$1 >= 0' | median
 }
 
 declare -A result

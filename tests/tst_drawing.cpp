@@ -19,18 +19,16 @@ namespace {
 constexpr int W = 1000;
 constexpr int H = 600;
 
-// Draws that make get_Pos_n_Col produce this box on the 1000 x 600 canvas.
-void scriptBox(ScriptedRandom& r, int width, int height, int left = 0, int top = 0)
+// Draws that make get_Pos_n_Col produce this box on a canvas of the given size, and then a
+// black fill with a red line.
+void scriptBox(ScriptedRandom& r, int width, int height, int left = 0, int top = 0,
+               QSize canvas = {W, H})
 {
-    r.push(ScriptedRandom::giving(width, W * 0.55, W * 0.25));
-    r.push(ScriptedRandom::giving(height, H * 0.55, H * 0.25));
-    r.push((left + 0.5) / (W - width));
-    r.push((top + 0.5) / (H - height));
-}
-
-QColor pixel(const QImage& image, int x, int y)
-{
-    return image.pixelColor(x, y);
+    r.push(ScriptedRandom::giving(width, canvas.width() * 0.55, canvas.width() * 0.25));
+    r.push(ScriptedRandom::giving(height, canvas.height() * 0.55, canvas.height() * 0.25));
+    r.push((left + 0.5) / (canvas.width() - width));
+    r.push((top + 0.5) / (canvas.height() - height));
+    r.push({0.0, 0.9});
 }
 
 // What a ray from a shape's middle crosses, pixel by pixel: its fill, then its outline, then the
@@ -96,43 +94,40 @@ class TestDrawing : public QObject {
         QCOMPARE(w.Canvas1->Height(), H);
     }
 
-    void centredBoxes()
+    void boxesArePlacedByTheDrawsAndTruncated()
     {
         Window1& w = openPlay();
-        scriptBox(*toy.random, 400, 300, 17, 33);
-        toy.random->push({0.0, 0.9}); // fill black, line red
-        w.get_Pos_n_Col(0);
-        QCOMPARE(w.x_start, 300);
-        QCOMPARE(w.y_start, 150);
-        QCOMPARE(w.x_width, 400);
-        QCOMPARE(w.y_height, 300);
-        QCOMPARE(toy.random->drawn(), 6); // four placement draws even when centred
-        QCOMPARE(toy.random->overdrawn(), 0);
-
-        scriptBox(*toy.random, 260, 450);
-        toy.random->push({0.0, 0.9});
-        w.get_Pos_n_Col(1);
-        QCOMPARE(w.x_width, 450);
-        QCOMPARE(w.x_start, 275);
-        QCOMPARE(w.y_start, 75);
-    }
-
-    void squareBoxIsClampedToTheRightEdge()
-    {
-        Window1& w = openPlay();
-        Module1::appearMode = "random";
-        scriptBox(*toy.random, 260, 450, 700, 20);
-        toy.random->push({0.0, 0.9});
-        w.get_Pos_n_Col(1);
-        QCOMPARE(w.x_width, 450);
-        QCOMPARE(w.x_start, 550);
-        QCOMPARE(w.y_start, 20);
-
-        // Ending exactly at the edge writes the same value back.
-        scriptBox(*toy.random, 260, 450, 550, 0);
-        toy.random->push({0.0, 0.9});
-        w.get_Pos_n_Col(1);
-        QCOMPARE(w.x_start, 550);
+        const struct {
+            const char* appear;
+            QSize canvas;
+            QRect drawn; // the box the draws ask for
+            bool square;
+            QRect placed;
+        } cases[] = {
+            {"centered", {W, H}, {17, 33, 400, 300}, false, {300, 150, 400, 300}},
+            {"centered", {W, H}, {0, 0, 260, 450}, true, {275, 75, 450, 450}},
+            // A square is clamped to the right edge; ending exactly at it writes the same back.
+            {"random", {W, H}, {700, 20, 260, 450}, true, {550, 20, 450, 450}},
+            {"random", {W, H}, {550, 0, 260, 450}, true, {550, 0, 450, 450}},
+            // Halves are cut off, not rounded.
+            {"centered", {1001, H}, {0, 0, 400, 315}, false, {300, 142, 400, 315}},
+            // On a portrait canvas a square runs off the left, in either mode.
+            {"centered", {300, 600}, {0, 62, 157, 476}, true, {-176, 62, 476, 476}},
+            {"random", {300, 600}, {71, 62, 157, 476}, true, {-176, 62, 476, 476}},
+        };
+        for (const auto& c : cases) {
+            Module1::appearMode = c.appear;
+            w.Canvas1->setBounds({8, 7, c.canvas.width(), c.canvas.height()});
+            toy.random->reset();
+            scriptBox(*toy.random, c.drawn.width(), c.drawn.height(), c.drawn.left(), c.drawn.top(),
+                      c.canvas);
+            w.get_Pos_n_Col(c.square ? 1 : 0);
+            QCOMPARE(QRect(w.x_start, w.y_start, w.x_width, w.y_height), c.placed);
+            // Four placement draws even when centred, so the colours that follow stay in step.
+            QCOMPARE(toy.random->remaining(), std::size_t(0));
+            QCOMPARE(toy.random->overdrawn(), 0);
+            QCOMPARE(w.ranCol, w.palette.col_Black);
+        }
     }
 
     void randomBoxesStayInsideTheCanvas()
@@ -146,31 +141,6 @@ class TestDrawing : public QObject {
             QVERIFY(w.y_start >= 0 && w.y_start + w.y_height <= H);
             QVERIFY(w.x_width >= int(0.25 * W) && w.x_width <= int(0.8 * W));
         }
-    }
-
-    void portraitCanvasRunsSquaresOffTheLeft()
-    {
-        Window1& w = openPlay();
-        w.Canvas1->setBounds({8, 7, 300, 600});
-        for (const char* mode : {"centered", "random"}) {
-            Module1::appearMode = mode;
-            toy.random->push({0.5, 0.99, 0.5, 0.5, 0.0, 0.9});
-            w.get_Pos_n_Col(1);
-            QVERIFY(w.x_width > 300);
-            QCOMPARE(w.x_start, 300 - w.x_width);
-            QVERIFY(w.x_start < 0);
-        }
-    }
-
-    void oddSizesTruncateInsteadOfRounding()
-    {
-        Window1& w = openPlay();
-        w.Canvas1->setBounds({8, 7, 1001, 600});
-        toy.random->push(
-            {ScriptedRandom::giving(400, 1001 * 0.55, 1001 * 0.25), 0.5, 0.5, 0.5, 0.0, 0.9});
-        w.get_Pos_n_Col(0);
-        QCOMPARE(w.x_width, 400);
-        QCOMPARE(w.x_start, 300);
     }
 
     void beginnersColoursAreBlackRedAndWhiteEachOnce()
@@ -325,14 +295,12 @@ class TestDrawing : public QObject {
         Module1::appearMode = "random";
         w.Canvas1->setBounds({8, 7, 1000, 600});
         scriptBox(*toy.random, 250, 200, 100, 50); // square side = height = 200
-        toy.random->push({0.0, 0.9});
         w.draw_Triangle();
         const auto& drawn = w.Canvas1->drawn();
         QCOMPARE(int(drawn.size()), 2);
         QCOMPARE(drawn[0].points, QPolygon({QPoint(100, 250), QPoint(200, 50), QPoint(300, 250)}));
 
         scriptBox(*toy.random, 250, 201, 100, 50);
-        toy.random->push({0.0, 0.9});
         w.draw_Romb();
         QCOMPARE(int(drawn.size()), 2); // the triangle is gone
         QCOMPARE(drawn[1].points,
@@ -358,7 +326,6 @@ class TestDrawing : public QObject {
         for (const Case& c : cases) {
             Window1& w = openPlay();
             scriptBox(*toy.random, 600, 300);
-            toy.random->push({0.0, 0.9}); // fill black, line red
             (w.*c.draw)();
             const QImage shot = w.Canvas1->widget()->grab().toImage();
             const QRectF box((W - c.width) / 2, 150, c.width, 300);
@@ -400,31 +367,6 @@ class TestDrawing : public QObject {
                     QVERIFY2(across <= 11, where);
             }
         }
-    }
-
-    void squareIsFilledThenOutlinedAndAloneOnTheCanvas()
-    {
-        Window1& w = openPlay();
-        scriptBox(*toy.random, 260, 450);
-        toy.random->push({0.4, 0.0}); // fill red; line black
-        w.draw_Square();
-        QImage shot = w.Canvas1->widget()->grab().toImage();
-        // Box (275, 75, 450, 450): outline 10 pixels inside its edge.
-        QCOMPARE(pixel(shot, 275 + 225, 75 + 225), QColor(255, 0, 0));
-        QCOMPARE(pixel(shot, 275 + 4, 300), QColor(0, 0, 0));
-        QCOMPARE(pixel(shot, 275 + 449, 300), QColor(0, 0, 0));
-        QCOMPARE(pixel(shot, 275 + 12, 300), QColor(255, 0, 0));
-        QCOMPARE(pixel(shot, 270, 300), QColor(255, 255, 255));
-        QCOMPARE(pixel(shot, 275 + 455, 300), QColor(255, 255, 255));
-
-        scriptBox(*toy.random, 600, 300, 0, 0); // oval: centred (200, 150, 600, 300)
-        toy.random->push({0.0, 0.9});
-        w.draw_Oval();
-        shot = w.Canvas1->widget()->grab().toImage();
-        QCOMPARE(pixel(shot, 500, 300), QColor(0, 0, 0));           // fill black
-        QCOMPARE(pixel(shot, 204, 300), QColor(255, 0, 0));         // line red at the left end
-        QCOMPARE(pixel(shot, 275 + 4, 100), QColor(255, 255, 255)); // the square's outline is gone
-        QCOMPARE(pixel(shot, 195, 300), QColor(255, 255, 255));
     }
 };
 

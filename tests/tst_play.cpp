@@ -108,24 +108,21 @@ class TestPlay : public QObject {
     void lowestHeldCodeIsTheKeyAndItsReleaseEndsTheWait()
     {
         Window1& w = openPlay();
-        scriptShape(*toy.random);
-        toy.keyboard->hold(60);
-        toy.keyboard->hold(40, 5);
-        toy.keyboard->resetQueries();
-        w.Event_KeyDown("x");
-        // Scan 0..40, then polls of code 40 alone until it is let go.
-        QCOMPARE(toy.keyboard->queries(), 41 + 5);
-        QCOMPARE(int(toy.sound->played.size()), 1);
-    }
-
-    void noKeyHeldMeansCode13()
-    {
-        Window1& w = openPlay();
-        scriptShape(*toy.random);
-        toy.keyboard->resetQueries();
-        w.Event_KeyDown("x");
-        QCOMPARE(toy.keyboard->queries(), 256 + 1); // the full scan, then one poll of 13
-        QCOMPARE(int(toy.sound->played.size()), 1);
+        // Held: scan 0..40, then polls of code 40 alone until it is let go. None held: the full
+        // scan, then one poll of code 13.
+        for (bool held : {true, false}) {
+            scriptShape(*toy.random);
+            toy.keyboard->releaseAll();
+            if (held) {
+                toy.keyboard->hold(60);
+                toy.keyboard->hold(40, 5);
+            }
+            toy.keyboard->resetQueries();
+            toy.sound->played.clear();
+            w.Event_KeyDown("x");
+            QCOMPARE(toy.keyboard->queries(), held ? 41 + 5 : 256 + 1);
+            QCOMPARE(int(toy.sound->played.size()), 1);
+        }
     }
 
     void code133IsSwallowedButStillStopsAutoPlay()
@@ -214,39 +211,26 @@ class TestPlay : public QObject {
 
     void autoPlayStartsAfterTheDelayAndTicksEveryOneAndAHalfSeconds()
     {
-        Window1& w = Window1::shared();
-        Module1::autoMode = "on";
-        Module1::delayTime = 20;
-        Window2::shared().Close(); // applies auto-play
-        const std::size_t before = toy.sound->played.size();
-        toy.clock->advance(21499);
-        QCOMPARE(toy.sound->played.size(), before);
-        toy.clock->advance(1);
-        QCOMPARE(toy.sound->played.size(), before + 1);
-        toy.clock->advance(1500);
-        toy.clock->advance(1500);
-        QCOMPARE(toy.sound->played.size(), before + 3); // at 23 and 24.5 seconds
-        // A click stops it at once and the wait starts again.
-        w.Event_MouseDown(1, 1);
-        const std::size_t afterClick = toy.sound->played.size();
-        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
-        toy.clock->advance(21000);
-        QCOMPARE(toy.sound->played.size(), afterClick);
-    }
-
-    void oneSecondDelayStillTicksEveryOneAndAHalf()
-    {
-        Window1::shared();
-        Module1::autoMode = "on";
-        Module1::delayTime = 1;
-        Window2::shared().Close();
-        const std::size_t before = toy.sound->played.size();
-        toy.clock->advance(2499);
-        QCOMPARE(toy.sound->played.size(), before);
-        toy.clock->advance(1);
-        QCOMPARE(toy.sound->played.size(), before + 1);
-        toy.clock->advance(3000);
-        QCOMPARE(toy.sound->played.size(), before + 3);
+        for (int delay : {20, 1}) {
+            toy.reset();
+            Window1& w = Window1::shared();
+            Module1::autoMode = "on";
+            Module1::delayTime = delay;
+            Window2::shared().Close(); // applies auto-play
+            const std::size_t before = toy.sound->played.size();
+            toy.clock->advance(delay * 1000 + 1499);
+            QCOMPARE(toy.sound->played.size(), before);
+            toy.clock->advance(1);
+            QCOMPARE(toy.sound->played.size(), before + 1);
+            toy.clock->advance(3000);
+            QCOMPARE(toy.sound->played.size(), before + 3);
+            // A click stops it at once and the wait starts again.
+            w.Event_MouseDown(1, 1);
+            const std::size_t afterClick = toy.sound->played.size();
+            QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
+            toy.clock->advance(delay * 1000 + 1000);
+            QCOMPARE(toy.sound->played.size(), afterClick);
+        }
     }
 
     void closingPreferencesWithAutoPlayOffStopsTheTicksToo()

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 
 dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" >/dev/null 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do [ -s "$WORK/bus" ] && break; sleep 0.05; done
+wait_until 100 test -s "$WORK/bus" || fail "no private bus"
 bus=$(head -n1 "$WORK/bus")
 export DBUS_SESSION_BUS_ADDRESS=$bus DBUS_SYSTEM_BUS_ADDRESS=$bus
 /usr/bin/python3 -m dbusmock --template logind >"$WORK/logind.log" 2>&1 &
@@ -17,11 +17,10 @@ pids+=($!)
     org.freedesktop.ScreenSaver >"$WORK/screensaver.log" 2>&1 &
 pids+=($!)
 call() { dbus-send --bus="$bus" --print-reply --dest="$1" "${@:2}" 2>/dev/null; }
-for _ in $(seq 200); do
-    call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager.ListInhibitors >/dev/null &&
-        call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls >/dev/null && break
-    sleep 0.05
-done
+inhibitors() { call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager.ListInhibitors; }
+saver_calls() { call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls; }
+stand_ins_up() { inhibitors >/dev/null && saver_calls >/dev/null; }
+wait_until 200 stand_ins_up || fail "the stand-ins for logind and the screen saver did not start"
 for method in "Inhibit ss u ret = 7" "UnInhibit u '' ret = None"; do
     read -r name in out code <<<"$method"
     [ "$out" = "''" ] && out=""
@@ -30,16 +29,10 @@ for method in "Inhibit ss u ret = 7" "UnInhibit u '' ret = None"; do
         fail "the stand-in screen saver did not start"
 done
 
-inhibitors() { call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager.ListInhibitors; }
-saver_calls() { call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls; }
-
 start_display
 start_toy
-for _ in $(seq 200); do
-    inhibitors | grep -q "handle-power-key:handle-suspend-key:handle-hibernate-key" && break
-    sleep 0.05
-done
-inhibitors | grep -q "handle-power-key:handle-suspend-key:handle-hibernate-key" ||
+holds_keys() { grep -q "handle-power-key:handle-suspend-key:handle-hibernate-key" <<<"$(inhibitors)"; }
+wait_until 200 holds_keys ||
     fail "logind holds no keys for the toy: $(inhibitors)"
 inhibitors | grep -q '"block"' || fail "the power keys are not blocked: $(inhibitors)"
 saver_calls | grep -q '"Inhibit"' || fail "the screen saver was not asked to wait: $(saver_calls)"
@@ -57,11 +50,8 @@ done
 note "the display's idle time starts again after $idle ms without input"
 
 quit_toy "with the services"
-for _ in $(seq 100); do
-    inhibitors | grep -q "handle-power-key" || break
-    sleep 0.05
-done
-inhibitors | grep -q "handle-power-key" && fail "the power keys are still held after quit"
+lets_go() { ! grep -q "handle-power-key" <<<"$(inhibitors)"; }
+wait_until 100 lets_go || fail "the power keys are still held after quit"
 saver_calls | grep -q '"UnInhibit"' || fail "the screen saver was not let go: $(saver_calls)"
 note "on quit, the keys and the screen saver are let go"
 

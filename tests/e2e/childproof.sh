@@ -43,7 +43,8 @@ wait_active Untitled
 covers_the_screen "play"
 note "$WM: one full-screen window; the start screen kept behind play is not mapped"
 
-for keys in super+Return alt+Tab alt+F4 super+d ctrl+alt+Right super+e alt+F2 super+Tab; do
+for keys in super+Return alt+Tab alt+F4 super+d ctrl+alt+Right ctrl+alt+Left super+e alt+F2 \
+    super+Tab super ctrl+Escape; do
     xdotool key "$keys"
     sleep 0.3
     still_in "$keys" Untitled

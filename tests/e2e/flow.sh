@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The whole window flow with sound, a child who tries the desktop's escape keys, and quitting
-# from every state.
+# The whole window flow with sound, the parent's chords kept from a palm, and quitting from
+# every state.
 source "$(dirname "$0")/lib.sh"
 start_display
 start_sound
@@ -12,7 +12,7 @@ wait_active "Tumbletot"
 covers_screen || fail "the start screen does not cover the screen"
 sleep 2.5
 record_stop
-[ "$(loudest music)" -gt 1000 ] || fail "no music on the start screen"
+[ "$(peak_of music)" -gt 1000 ] || fail "no music on the start screen"
 [ -z "$(grep -i missing "$WORK/toy.err" || true)" ] || fail "assets missing: $(grep -i missing "$WORK/toy.err")"
 note "start screen in front, full screen, music heard, every asset found"
 
@@ -22,18 +22,9 @@ sleep 0.3
 record_start quiet
 sleep 1
 record_stop
-[ "$(loudest quiet)" -lt 100 ] || fail "the music goes on, or the dismissing key made a sound"
+[ "$(peak_of quiet)" -lt 100 ] || fail "the music goes on, or the dismissing key made a sound"
 [ "$(colour_at "$(shot play)" 400 300)" = ffffff ] || fail "the dismissing key drew a shape"
 note "a key starts play; the music stops and the key itself draws nothing"
-
-for keys in alt+Tab super Super_L alt+F4 ctrl+alt+Right ctrl+alt+Left ctrl+Escape alt+F2; do
-    xdotool key "$keys"
-    sleep 0.3
-    [ "$(active_name)" = "Untitled" ] || fail "$keys took the child out of the toy: $(active_name) in front"
-    covers_screen || fail "$keys ended full screen"
-    kill -0 "$toy_pid" 2>/dev/null || fail "$keys closed the toy"
-done
-note "Alt+Tab, Super, Alt+F4 and the desktop's other keys stay in the toy"
 
 # A palm: Ctrl and Shift held with other keys, one of them down before the Q or the P.
 xdotool keydown a keydown ctrl keydown shift key q key p keyup shift keyup ctrl keyup a

@@ -32,6 +32,22 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "  $*"; }
+# Runs a command every 50 ms until it succeeds, at most TRIES times.
+wait_until() {
+    local tries=$1
+    shift
+    for _ in $(seq "$tries"); do "$@" && return; sleep 0.05; done
+    return 1
+}
+
+# The desktop's own shortcuts that tiling managers and sway bind in the tests, each touching a
+# file: a file that appears is a key that escaped.
+DESKTOP_KEYS=(Mod4+Return Mod1+Tab Mod1+F4 Mod4+d Control+Mod1+Right Mod4+e)
+ESCAPED="$WORK/escaped"
+bind_desktop_keys() {
+    for key in "${DESKTOP_KEYS[@]}"; do echo "bindsym $key exec touch $ESCAPED/$key"; done
+}
+escaped_keys() { ls "$ESCAPED"; }
 
 # A display of its own, never one a test before it has just let go of, with a window manager on
 # it: openbox (stacking) unless WM=i3 (tiling).
@@ -72,8 +88,6 @@ start_display() {
     fail "no X server with a window manager could be started"
 }
 
-# The manager's own shortcuts touch a file each: a file that appears is a key that escaped.
-ESCAPED="$WORK/escaped"
 start_manager() {
     mkdir -p "$ESCAPED"
     case "$WM" in
@@ -87,19 +101,11 @@ start_manager() {
         openbox --sm-disable --config-file "$WORK/openbox.xml" >>"$WORK/wm.log" 2>&1 &
         ;;
     i3)
-        {
-            echo "# i3 config file (v4)"
-            for key in Mod4+Return Mod1+Tab Mod1+F4 Mod4+d Control+Mod1+Right Mod4+e; do
-                echo "bindsym $key exec touch $ESCAPED/$key"
-            done
-        } >"$WORK/i3.conf"
+        { echo "# i3 config file (v4)"; bind_desktop_keys; } >"$WORK/i3.conf"
         i3 -c "$WORK/i3.conf" >>"$WORK/wm.log" 2>&1 &
         ;;
     esac
 }
-
-# Names the manager's shortcuts that reached it.
-escaped_keys() { ls "$ESCAPED"; }
 
 # A sound server of its own with a null sink named toy: PulseAudio, or PipeWire with its
 # PulseAudio server when SOUND=pipewire (at 48 kHz, so the toy's sound is resampled).
@@ -126,8 +132,7 @@ PA
         pids+=($pulse_pid)
         ;;
     esac
-    for _ in $(seq 200); do pactl info >/dev/null 2>&1 && return; sleep 0.05; done
-    fail "the sound server did not start"
+    wait_until 200 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 }
 
 # What one speaker gets: PipeWire's sink is stereo, and folding both channels into one would add
@@ -150,11 +155,11 @@ PW
     dbus-daemon --session --address="unix:path=$WORK/bus" --nofork --nopidfile >>"$WORK/dbus.log" 2>&1 &
     pids+=($!)
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
-    for _ in $(seq 200); do [ -S "$WORK/bus" ] && break; sleep 0.05; done
+    wait_until 200 test -S "$WORK/bus" || fail "no session bus for PipeWire"
     XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" pipewire >>"$WORK/pipewire.log" 2>&1 &
     pipewire_pid=$!
     pids+=($pipewire_pid)
-    for _ in $(seq 200); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
+    wait_until 200 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
     XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" wireplumber >>"$WORK/pipewire.log" 2>&1 &
     pids+=($!)
 }
@@ -189,19 +194,14 @@ start_toy() {
 toy_window() { xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null | tail -n1; }
 
 # Waits until a window of the toy is the active one.
+toy_is_active() {
+    local active
+    active=$(xdotool getactivewindow 2>/dev/null) &&
+        grep -qx "$active" <<<"$(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null)"
+}
 wait_for_window() {
-    local wins active
-    for _ in $(seq 400); do
-        wins=$(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null || true)
-        active=$(xdotool getactivewindow 2>/dev/null || true)
-        if [ -n "$active" ] && grep -qx "$active" <<<"$wins"; then
-            sleep 0.3
-            return
-        fi
-        sleep 0.05
-    done
-    describe_desktop
-    fail "no window of the toy became active"
+    wait_until 400 toy_is_active || { describe_desktop; fail "no window of the toy became active"; }
+    sleep 0.3
 }
 
 # What the desktop holds and where the toy is, for a failure's report.
@@ -219,6 +219,8 @@ describe_desktop() {
 
 shot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
 differ() { "$PROBE" differ "$1" "$2"; }
+# The screen differs from screenshot $1; the new screenshot is $WORK/$2.png.
+changed_from() { [ "$(differ "$1" "$(shot "$2")")" -gt 0 ]; }
 colour_at() { "$PROBE" colour "$1" "$2" "$3"; }
 
 # The window in front covers the whole screen.
@@ -233,16 +235,11 @@ covers_screen() {
 active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
 
 # Waits until the active window has the given title.
-wait_active() {
-    for _ in $(seq 60); do
-        [ "$(active_name)" = "$1" ] && return
-        sleep 0.05
-    done
-    fail "expected \"$1\" in front, found \"$(active_name)\""
-}
+named_active() { [ "$(active_name)" = "$1" ]; }
+wait_active() { wait_until 60 named_active "$1" || fail "expected \"$1\" in front, found \"$(active_name)\""; }
 
 # The loudest sample of a recording, 0 to 32767.
-loudest() { "$PROBE" peak "$WORK/$1.raw"; }
+peak_of() { "$PROBE" peak "$WORK/$1.raw"; }
 
 # Waits for the toy to end; "exited" is then its exit status, or "running" after the seconds
 # given (a sanitized build gets longer).

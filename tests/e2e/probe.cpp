@@ -3,8 +3,6 @@
 //   probe differ A.png B.png        pixels that differ
 //   probe foreign IMG.png RRGGBB... share (0..1) of pixels in none of the given colours
 //   probe colour IMG.png X Y        the colour at a point, as RRGGBB
-//   probe onsets REC.raw            times (ms) where a new sound starts, s16le mono 44100 Hz
-//   probe heard REC.raw T1 T2...    per press time (ms): delay to its sound, and its strength
 //   probe match REC.raw DIR T:CLIP… per press: delay (ms) to where CLIP begins, and how well
 //   probe gap REC.raw FROM TO       the longest silence (ms) between two times
 //   probe peak REC.raw              the loudest sample
@@ -53,77 +51,6 @@ double foreign(const QImage& image, const QSet<QRgb>& allowed)
     return double(outside) / (double(image.width()) * image.height());
 }
 
-// Onsets by spectral flux: each new sound adds energy at frequencies that were quiet, even
-// when earlier sounds still ring. Frames of 1024 samples every 5 ms; a peak of the flux, well
-// above its surroundings, at least 100 ms after the one before.
-constexpr int kSize = 512;
-constexpr int kHop = 110;
-
-double frameMs(int frame)
-{
-    return (frame * kHop + kSize) * 1000.0 / 44100.0;
-}
-
-std::vector<double> spectralFlux(const QByteArray& raw)
-{
-    constexpr int kBins = 128; // up to 11 kHz
-    const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
-    const int count = raw.size() / 2;
-    std::vector<double> window(kSize);
-    for (int i = 0; i < kSize; ++i)
-        window[i] = 0.5 - 0.5 * std::cos(2 * M_PI * i / kSize);
-    std::vector<std::vector<double>> cosines(kBins, std::vector<double>(kSize));
-    std::vector<std::vector<double>> sines(kBins, std::vector<double>(kSize));
-    for (int k = 0; k < kBins; ++k) {
-        for (int i = 0; i < kSize; ++i) {
-            cosines[k][i] = std::cos(2 * M_PI * (k + 1) * i / kSize) * window[i];
-            sines[k][i] = std::sin(2 * M_PI * (k + 1) * i / kSize) * window[i];
-        }
-    }
-    std::vector<double> flux;
-    std::vector<double> previous(kBins, 0.0);
-    for (int start = 0; start + kSize <= count; start += kHop) {
-        double sum = 0;
-        for (int k = 0; k < kBins; ++k) {
-            double re = 0;
-            double im = 0;
-            for (int i = 0; i < kSize; ++i) {
-                re += samples[start + i] * cosines[k][i];
-                im += samples[start + i] * sines[k][i];
-            }
-            const double level = std::log1p(std::sqrt(re * re + im * im) / 32768.0);
-            sum += std::max(0.0, level - previous[k]);
-            previous[k] = level;
-        }
-        flux.push_back(sum);
-    }
-    return flux;
-}
-
-std::vector<double> onsets(const QByteArray& raw)
-{
-    const std::vector<double> flux = spectralFlux(raw);
-    std::vector<double> found;
-    double last = -1e9;
-    const int n = int(flux.size());
-    for (int i = 1; i + 1 < n; ++i) {
-        double local = 0;
-        int span = 0;
-        for (int j = std::max(0, i - 20); j < std::min(n, i + 20); ++j, ++span)
-            local += flux[j];
-        local /= span;
-        bool peak = true;
-        for (int j = std::max(0, i - 6); j <= std::min(n - 1, i + 6); ++j)
-            peak &= flux[j] <= flux[i];
-        const double ms = frameMs(i);
-        if (peak && flux[i] > 1.5 * local && flux[i] > 0.5 && ms - last > 100) {
-            found.push_back(ms);
-            last = ms;
-        }
-    }
-    return found;
-}
-
 // The longest stretch (ms) of near silence between two times, as a dropout would leave.
 int longestGap(const QByteArray& raw, double fromMs, double toMs)
 {
@@ -141,67 +68,6 @@ int longestGap(const QByteArray& raw, double fromMs, double toMs)
         longest = std::max(longest, run);
     }
     return longest;
-}
-
-// For each press time (ms): the delay to the first 5 ms frame whose energy is 4 dB over that of
-// the 60 ms before the press, within 250 ms; -1 if none.
-void onsetDelays(const QByteArray& raw, const QStringList& presses)
-{
-    constexpr int kFrame = 44100 / 200;
-    constexpr double kRise = 2.5118864315;   // 4 dB
-    constexpr double kFloor = 100.0 * 100.0; // about -50 dBFS: a rise out of silence counts
-    const auto* samples = reinterpret_cast<const qint16*>(raw.constData());
-    const int count = raw.size() / 2;
-    auto energy = [&](int from, int to) {
-        double sum = 0;
-        for (int i = std::max(0, from); i < std::min(count, to); ++i)
-            sum += double(samples[i]) * samples[i];
-        return sum / std::max(1, to - from);
-    };
-    for (const QString& press : presses) {
-        const int at = int(press.toDouble() * 44.1);
-        const double before = energy(at - 44100 * 60 / 1000, at);
-        double delay = -1;
-        for (int frame = at; frame + kFrame <= std::min(count, at + 44100 / 4); frame += kFrame) {
-            const double e = energy(frame, frame + kFrame);
-            if (e > before * kRise && e > kFloor) {
-                delay = (frame - at) / 44.1;
-                break;
-            }
-        }
-        std::printf("%.1f\n", delay);
-    }
-}
-
-// For each press time: the delay (ms) to the first clear rise of new sound within 250 ms, and
-// how strong the rise is against the recording's typical rise (a silent press stays low).
-void heard(const QByteArray& raw, const QStringList& presses)
-{
-    constexpr double kClearRise = 5.0;
-    const std::vector<double> flux = spectralFlux(raw);
-    std::vector<double> sorted = flux;
-    std::sort(sorted.begin(), sorted.end());
-    const double typical = sorted.empty() ? 1.0 : std::max(0.05, sorted[sorted.size() / 2]);
-    for (const QString& press : presses) {
-        const double at = press.toDouble();
-        double best = 0;
-        double bestMs = -1;
-        for (int i = 0; i < int(flux.size()); ++i) {
-            const double ms = frameMs(i);
-            if (ms < at - 20 || ms > at + 250)
-                continue;
-            if (flux[i] >= kClearRise * typical) {
-                best = flux[i];
-                bestMs = ms;
-                break;
-            }
-            if (flux[i] > best) {
-                best = flux[i];
-                bestMs = ms;
-            }
-        }
-        std::printf("%.0f %.1f\n", bestMs - at, best / typical);
-    }
 }
 
 std::vector<double> readWav(const QString& path)
@@ -317,20 +183,11 @@ int main(int argc, char* argv[])
     QFile file(args.value(2));
     if (args.size() < 3 || !file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "usage: probe "
-                             "differ|foreign|colour|onsets|onset|heard|match|peak|loudest|gap|"
+                             "differ|foreign|colour|match|peak|loudest|gap|"
                              "length|reach|answer ...\n");
         return 2;
     }
     const QByteArray raw = file.readAll();
-    if (args[1] == "onsets") {
-        for (double ms : onsets(raw))
-            std::printf("%.0f\n", ms);
-        return 0;
-    }
-    if (args.size() >= 4 && args[1] == "heard") {
-        heard(raw, args.mid(3));
-        return 0;
-    }
     if (args.size() >= 5 && args[1] == "match") {
         match(raw, args[3], args.mid(4));
         return 0;
@@ -341,10 +198,6 @@ int main(int argc, char* argv[])
         for (int i = 0; i < raw.size() / 2; ++i)
             peak = std::max(peak, std::abs(int(pcm[i])));
         std::printf("%d\n", peak);
-        return 0;
-    }
-    if (args.size() >= 4 && args[1] == "onset") {
-        onsetDelays(raw, args.mid(3));
         return 0;
     }
     if (args[1] == "loudest") {

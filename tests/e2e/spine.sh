@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The program opens full screen, and Ctrl+Shift+Q ends it at once with success.
+# Without a display the program says so and ends; look-alikes of its single-instance socket are
+# not trusted; a second copy hands over to the first; Ctrl+Shift+Q ends it with success.
 source "$(dirname "$0")/lib.sh"
 status=0
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$TOY" 2>"$WORK/nodisplay.err" || status=$?
@@ -24,19 +25,14 @@ pids+=($!)
 if [ "$(id -u)" = 0 ]; then
     "$PROBE" answer "$XDG_RUNTIME_DIR/tumbletot-$display_name" 30 &
     pids+=($!)
-    for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/tumbletot-$display_name" ] && break; sleep 0.05; done
+    wait_until 100 test -S "$XDG_RUNTIME_DIR/tumbletot-$display_name" || fail "no look-alike socket"
     chown nobody "$XDG_RUNTIME_DIR/tumbletot-$display_name"
 fi
-for _ in $(seq 100); do [ -S "/tmp/tumbletot-$(id -u)-$display_name" ] && break; sleep 0.05; done
+wait_until 100 test -S "/tmp/tumbletot-$(id -u)-$display_name" || fail "no look-alike socket"
 start_toy
 grep -q "already running" "$WORK/toy.err" && fail "a look-alike socket kept the toy from starting"
 "$TOY" 2>"$WORK/second.err" || fail "a second copy did not hand over quietly"
 grep -q "already running" "$WORK/second.err" || fail "a second copy opened another toy"
 [ "$(xdotool search --pid "$toy_pid" --onlyvisible | wc -l)" -ge 1 ] || fail "the first copy is gone"
-covers_screen || fail "the start screen does not cover the screen"
-xdotool key a
-sleep 0.5
-covers_screen || fail "the play window does not cover the screen"
-[ "$(colour_at "$(shot play)" 640 400)" = ffffff ] || fail "play does not start on white"
-quit_toy "from play"
-echo "PASS: no display and a dead display are told plainly; look-alike sockets are not trusted; full screen; one copy at a time; Ctrl+Shift+Q quits with status 0"
+quit_toy "from the start screen"
+echo "PASS: no display and a dead display are told plainly; look-alike sockets are not trusted; one copy at a time; Ctrl+Shift+Q quits with status 0"

@@ -37,9 +37,7 @@ as_user() {
     for i in $(seq 1 "$OUTPUTS"); do
         echo "output HEADLESS-$i mode ${width}x${height} position $(((i - 1) * width)) 0"
     done
-    for key in Mod4+Return Mod1+Tab Mod1+F4 Mod4+d Control+Mod1+Right Mod4+e; do
-        echo "bindsym $key exec touch $ESCAPED/$key"
-    done
+    bind_desktop_keys
 } >"$WORK/sway.conf"
 # Started without a shell in between, so the pid is sway's own.
 "${as[@]}" env -i HOME="$home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$RUN" WLR_BACKENDS=headless \
@@ -63,18 +61,15 @@ start_pointer() {
     as_user "$VPOINTER" <"$WORK/pointer.in" >"$WORK/pointer.out" 2>&1 &
     pids+=($!)
     exec 3>"$WORK/pointer.in"
-    for _ in $(seq 200); do grep -q ready "$WORK/pointer.out" && return; sleep 0.05; done
-    fail "no virtual pointer: $(cat "$WORK/pointer.out")"
+    wait_until 200 grep -q ready "$WORK/pointer.out" || fail "no virtual pointer: $(cat "$WORK/pointer.out")"
 }
+clicks() { grep -c clicked "$WORK/pointer.out" || true; }
 click() {
     local answered
-    answered=$(grep -c clicked "$WORK/pointer.out" || true)
+    answered=$(clicks)
     echo "click $1 $2 $((OUTPUTS * width)) $height" >&3
-    for _ in $(seq 200); do
-        [ "$(grep -c clicked "$WORK/pointer.out" || true)" -gt "$answered" ] && return
-        sleep 0.05
-    done
-    fail "the virtual pointer did not click: $(cat "$WORK/pointer.out")"
+    wait_until 200 test "$(clicks)" -gt "$answered" ||
+        fail "the virtual pointer did not click: $(cat "$WORK/pointer.out")"
 }
 
 # Per output: "output count fullscreen x y w h name" for the toy's windows on it.
@@ -84,19 +79,22 @@ placement() {
         "\(.name) \($w | length) \([$w[].fullscreen_mode] | min) \($w[0].rect.x) \($w[0].rect.y) \($w[0].rect.width) \($w[0].rect.height) \($w[0].name)"'
 }
 
-# Waits until every output shows one full-screen window of the toy, the first one named $1.
-wait_covered() {
+# Every output shows one full-screen window of the toy, the first one named $1.
+covered() {
     local expected="" i
     for i in $(seq 1 "$OUTPUTS"); do
         expected+="HEADLESS-$i 1 1 $(((i - 1) * width)) 0 $width $height"$'\n'
     done
-    for _ in $(seq 200); do
-        [ "$(placement | cut -d' ' -f1-7)" = "${expected%$'\n'}" ] &&
-            [ "$(placement | head -n1 | cut -d' ' -f8-)" = "$1" ] && return
-        sleep 0.05
-    done
-    fail "$2: the screens are not covered by the toy:"$'\n'"$(placement)"$'\n'"focused: $(focused)"
+    [ "$(placement | cut -d' ' -f1-7)" = "${expected%$'\n'}" ] &&
+        [ "$(placement | head -n1 | cut -d' ' -f8-)" = "$1" ]
 }
+wait_covered() {
+    wait_until 200 covered "$1" ||
+        fail "$2: the screens are not covered by the toy:"$'\n'"$(placement)"$'\n'"focused: $(focused)"
+}
+
+# How many of the toy's nodes in the tree match a jq condition.
+toy_nodes() { tree | jq --argjson pid "$toy_pid" "[.. | objects | select(.pid? == \$pid and ($1))] | length"; }
 
 focused() { tree | jq -c '[.. | objects | select(.focused? == true) | {name, type, pid}]'; }
 
@@ -111,12 +109,8 @@ wait_covered Tumbletot "the start screen"
 keys -k space
 wait_covered Untitled "play"
 note "sway, $OUTPUTS output(s): one full-screen window on each, the start screen behind unmapped"
-for _ in $(seq 100); do
-    [ "$(tree | jq --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid and .inhibit_idle == true)] | length')" = "$OUTPUTS" ] && break
-    sleep 0.05
-done
-[ "$(tree | jq --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid and .inhibit_idle == true)] | length')" = "$OUTPUTS" ] ||
-    fail "the compositor was not asked to stay awake on every output"
+awake_everywhere() { [ "$(toy_nodes '.inhibit_idle == true')" = "$OUTPUTS" ]; }
+wait_until 100 awake_everywhere || fail "the compositor was not asked to stay awake on every output"
 note "the compositor stays awake while the toy plays"
 
 for chord in "-M logo -k Return -m logo" "-M alt -k Tab -m alt" "-M alt -k F4 -m alt" \
@@ -146,13 +140,11 @@ done
 note "a click on output $OUTPUTS plays on the first (click $attempt)"
 
 keys -M ctrl -M shift -k p -m shift -m ctrl
-for _ in $(seq 200); do
-    tree | jq -e --argjson pid "$toy_pid" \
-        '[.. | objects | select(.pid? == $pid and .name == "Tumbletot Preferences" and .type == "floating_con")] | length == 1' \
-        >/dev/null && break
-    sleep 0.05
-done
-tree | jq -e --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid and .type == "floating_con")] | length == 1' >/dev/null ||
+preferences_float() {
+    [ "$(toy_nodes '.type == "floating_con"')" = 1 ] &&
+        [ "$(toy_nodes '.type == "floating_con" and .name == "Tumbletot Preferences"')" = 1 ]
+}
+wait_until 200 preferences_float ||
     fail "the preferences do not float over the toy: $(tree | jq -c --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid) | {name, type, fullscreen_mode}]')"
 keys -k Return
 wait_covered Untitled "after the preferences"

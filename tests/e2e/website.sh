@@ -42,12 +42,8 @@ MimeType=text/html;
 DESKTOP
 printf '[Default Applications]\ntext/html=test-browser.desktop\n' >"$desktop/config/mimeapps.list"
 xdotool mousemove --window "$WINDOW" 309 $((HEIGHT - 381 + 350)) click 1
-for _ in $(seq 200); do
-    browser=$(xdotool search --classname '^test-browser$' 2>/dev/null | head -n1 || true)
-    [ -n "$browser" ] && break
-    sleep 0.05
-done
-[ -n "$browser" ] || fail "the page did not open in the browser"
+browser_open() { browser=$(xdotool search --classname '^test-browser$' 2>/dev/null | head -n1) && [ -n "$browser" ]; }
+wait_until 200 browser_open || fail "the page did not open in the browser"
 xdotool windowactivate --sync "$browser" 2>/dev/null || true
 note "with a browser, the page opens"
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
