@@ -77,26 +77,19 @@ class TestDrawing : public QObject {
     Q_OBJECT
     ToyFixture toy;
 
-    Window1& openPlay()
-    {
-        Window1& w = Window1::shared();
-        toy.random->reset();
-        return w;
-    }
-
   private Q_SLOTS:
     void init() { toy.reset(); }
 
     void canvasIsTheScreenLessItsMargins()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         QCOMPARE(w.Canvas1->Width(), W);
         QCOMPARE(w.Canvas1->Height(), H);
     }
 
     void boxesArePlacedByTheDrawsAndTruncated()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         const struct {
             const char* appear;
             QSize canvas;
@@ -132,7 +125,7 @@ class TestDrawing : public QObject {
 
     void randomBoxesStayInsideTheCanvas()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::appearMode = "random";
         for (double r : {0.0, 0.3, 0.999999}) {
             toy.random->push({r, r, r, r, 0.0, 0.9});
@@ -145,7 +138,7 @@ class TestDrawing : public QObject {
 
     void beginnersColoursAreBlackRedAndWhiteEachOnce()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         const struct {
             platform::Color back;
             double fillDraw;
@@ -172,7 +165,7 @@ class TestDrawing : public QObject {
 
     void fillIsDrawnAgainWhenItMatchesTheBackground()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::beginnersMode = "off";
         w.screenCol = w.palette.col_Green;
         toy.random->push({0.5, 0.5, 0.5, 0.5});
@@ -190,7 +183,7 @@ class TestDrawing : public QObject {
 
     void outOfBeginnersTheLineIsBlackUnlessTaken()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::beginnersMode = "off";
         w.screenCol = w.palette.col_LBlue;
         for (int n = 2; n <= 8; ++n) {
@@ -203,7 +196,7 @@ class TestDrawing : public QObject {
 
     void paletteAndItsTwelveBackgrounds()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         const Palette& p = w.palette;
         const platform::Color colours[] = {p.col_LYellow, p.col_LBlue, p.col_LPink,  p.col_LGreen,
                                            p.col_White,   p.col_Red,   p.col_Black,  p.col_Orange,
@@ -223,7 +216,7 @@ class TestDrawing : public QObject {
 
     void backgroundCases()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 5);
         QCOMPARE(w.screenCol, w.palette.col_White);
@@ -248,7 +241,7 @@ class TestDrawing : public QObject {
 
     void helpLineIsBlackWhereverBlackCanBeRead()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         for (int n = 1; n <= 12; ++n) {
             Module1::playMode = "backgroundOnly";
             Module1::beginnersMode = "off";
@@ -266,7 +259,7 @@ class TestDrawing : public QObject {
 
     void backgroundOnlyRetriesOnceAndBeginnersStillRule()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::playMode = "backgroundOnly";
         Module1::beginnersMode = "off";
         Module1::backMode = "white";
@@ -291,7 +284,7 @@ class TestDrawing : public QObject {
 
     void polygonsFollowTheBox()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::appearMode = "random";
         w.Canvas1->setBounds({8, 7, 1000, 600});
         scriptBox(*toy.random, 250, 200, 100, 50); // square side = height = 200
@@ -324,7 +317,7 @@ class TestDrawing : public QObject {
                               {"triangle", &Window1::draw_Triangle, Triangle, 300},
                               {"rhombus", &Window1::draw_Romb, Rhombus, 300}};
         for (const Case& c : cases) {
-            Window1& w = openPlay();
+            Window1& w = toy.openPlay();
             scriptBox(*toy.random, 600, 300);
             (w.*c.draw)();
             const QImage shot = w.Canvas1->widget()->grab().toImage();

@@ -41,15 +41,6 @@ class TestPlay : public QObject {
         return 0;
     }
 
-    // The play window, with the start screen's music of its opening forgotten.
-    Window1& openPlay()
-    {
-        Window1& w = Window1::shared();
-        toy.sound->played.clear();
-        toy.random->reset();
-        return w;
-    }
-
   private Q_SLOTS:
     void init() { toy.reset(); }
 
@@ -92,7 +83,7 @@ class TestPlay : public QObject {
 
     void keyPressRestartsCountdownStopsAutoPlayAndDraws()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::delayTime = 20;
         w.Timer2->setMode(platform::Timer::ModeMultiple);
         scriptShape(*toy.random);
@@ -107,7 +98,7 @@ class TestPlay : public QObject {
 
     void lowestHeldCodeIsTheKeyAndItsReleaseEndsTheWait()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         // Held: scan 0..40, then polls of code 40 alone until it is let go. None held: the full
         // scan, then one poll of code 13.
         for (bool held : {true, false}) {
@@ -127,7 +118,7 @@ class TestPlay : public QObject {
 
     void code133IsSwallowedButStillStopsAutoPlay()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::delayTime = 5;
         w.Timer2->setMode(platform::Timer::ModeMultiple);
         toy.keyboard->hold(133, 2);
@@ -140,7 +131,7 @@ class TestPlay : public QObject {
 
     void controlEndsTheWaitAtOnce()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         scriptShape(*toy.random);
         toy.keyboard->hold(38); // never let go
         toy.keyboard->setControl(true);
@@ -150,7 +141,7 @@ class TestPlay : public QObject {
 
     void pressesDuringAWaitActButDoNotPileUpWaits()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         toy.random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
         toy.random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
         toy.keyboard->hold(38, 200);
@@ -166,7 +157,7 @@ class TestPlay : public QObject {
 
     void mouseDownActsAndReleaseDoesNothing()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::delayTime = 3;
         scriptShape(*toy.random);
         QVERIFY(!w.Event_MouseDown(10, 10));
@@ -178,7 +169,7 @@ class TestPlay : public QObject {
 
     void backgroundOnlyWithChangingChangesTwiceAroundTheSound()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::playMode = "backgroundOnly";
         Module1::backMode = "changing";
         Module1::beginnersMode = "off";
@@ -197,7 +188,7 @@ class TestPlay : public QObject {
 
     void changingBackgroundComesBeforeTheShape()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::backMode = "changing";
         Module1::beginnersMode = "off";
         toy.random->reset();

@@ -15,14 +15,6 @@ class TestSound : public QObject {
     Q_OBJECT
     ToyFixture toy;
 
-    Window1& openPlay()
-    {
-        Window1& w = Window1::shared();
-        toy.sound->played.clear();
-        toy.random->reset();
-        return w;
-    }
-
     std::vector<const platform::Movie*> heard() const
     {
         std::vector<const platform::Movie*> movies;
@@ -43,7 +35,7 @@ class TestSound : public QObject {
 
     void defaultLoadUsesSixOfTheComplexSet()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(Module1::B_Sound[7], Media::QuillomoSound21());
         QCOMPARE(Module1::B_Sound[8], Media::QuillomoSound13());
@@ -62,7 +54,7 @@ class TestSound : public QObject {
 
     void rotationIsSharedByKeysClicksAndTicks()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         scriptShapes(4);
         w.Event_KeyDown("a");
         w.Event_MouseDown(3, 3);
@@ -74,7 +66,7 @@ class TestSound : public QObject {
 
     void eachSetFillsItsSlots()
     {
-        openPlay();
+        toy.openPlay();
         using Sound = const platform::Movie* (*)();
         const auto slots = [](std::initializer_list<Sound> sounds) {
             int k = 1;
@@ -105,7 +97,7 @@ class TestSound : public QObject {
 
     void fromEightToSixAndBack()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::soundComplexity = "complex";
         Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 8);
@@ -131,7 +123,7 @@ class TestSound : public QObject {
 
     void unknownComplexityOnlyReloadsTheFirstSixPlayers()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::soundComplexity = "loud";
         Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 6);
@@ -140,7 +132,7 @@ class TestSound : public QObject {
 
     void randomSoundCoversOneToSoundNumber()
     {
-        Window1& w = openPlay();
+        Window1& w = toy.openPlay();
         Module1::soundNumber = 6;
         toy.random->push({0.0, 0.999999});
         w.playSound();

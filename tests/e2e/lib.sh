@@ -191,7 +191,12 @@ start_toy() {
     wait_for_window
 }
 
-toy_window() { xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null | tail -n1; }
+# Starts the toy and leaves its start screen for play.
+start_play() {
+    start_toy
+    xdotool key space
+    wait_active Untitled
+}
 
 # Waits until a window of the toy is the active one.
 toy_is_active() {

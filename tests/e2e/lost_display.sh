@@ -7,9 +7,7 @@ start_sound
 for round in 1 2 3 4 5; do
     start_display
     server=${pids[-2]}
-    start_toy
-    xdotool key space
-    wait_active Untitled
+    start_play
     # Sounds are still playing when the server dies.
     for key in a s d f g h; do xdotool key "$key"; done
     { kill -9 "$server"; wait "$server"; } 2>/dev/null || true

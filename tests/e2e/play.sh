@@ -5,9 +5,7 @@
 # server, so one held key changes what the next does.
 source "$(dirname "$0")/lib.sh"
 start_display
-start_toy
-xdotool key space
-sleep 0.5
+start_play
 before=$(shot start)
 for i in $(seq 20); do
     xdotool key --delay 0 "$(printf '%s' abcdefghijklmnopqrstuvwxyz | cut -c"$i")"

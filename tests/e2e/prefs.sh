@@ -4,9 +4,7 @@
 # delayTime + 1.5 s after the last input and every 1.5 s after, until a key is pressed.
 source "$(dirname "$0")/lib.sh"
 start_display
-start_toy
-xdotool key space
-wait_active "Untitled"
+start_play
 xdotool key ctrl+shift+p
 wait_active "Tumbletot Preferences"
 eval "$(xdotool getactivewindow getwindowgeometry --shell)"

@@ -14,9 +14,7 @@ export XDG_CONFIG_HOME="$WORK/no-browser" XDG_DATA_HOME="$WORK/no-browser" \
     XDG_CONFIG_DIRS="$WORK/no-browser" XDG_DATA_DIRS="$WORK/no-browser"
 
 start_sound
-start_toy
-xdotool key space
-wait_active "Untitled"
+start_play
 xset r on
 rss_kb() { awk '/VmRSS/ { print $2 }' "/proc/$toy_pid/status"; }
 alive() { kill -0 "$toy_pid" 2>/dev/null || fail "the toy died after $done_inputs inputs"; }

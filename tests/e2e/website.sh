@@ -22,9 +22,7 @@ start_display
 # manager keeps the machine's own settings).
 export XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data" \
     XDG_CONFIG_DIRS="$desktop/config" XDG_DATA_DIRS="$desktop/data"
-start_toy
-xdotool key space
-wait_active Untitled
+start_play
 open_preferences
 wait_active Tumbletot
 shot no-browser >/dev/null

@@ -8,6 +8,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/stage.h"
 #include "platform/ui/window.h"
+#include "play/play_window.h"
 #include "settings/module1.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,14 @@ void ToyFixture::reset()
     Module1::delayTime = 0;
     Module1::soundNumber = 0;
     Module1::B_Sound.fill(nullptr);
+}
+
+Window1& ToyFixture::openPlay()
+{
+    Window1& w = Window1::shared();
+    sound->played.clear();
+    random->reset();
+    return w;
 }
 
 void ToyFixture::settle()

@@ -8,6 +8,8 @@
 
 #include <string>
 
+class Window1;
+
 // Puts the toy into a known state for one test: scripted chance, keys, clock and sound, the
 // settings at their defaults, no window open, the assets of the build tree.
 class ToyFixture {
@@ -16,6 +18,8 @@ class ToyFixture {
     ~ToyFixture();
 
     void reset();
+    // The play window, with the chances and sounds of its opening forgotten.
+    Window1& openPlay();
     // Lets everything queued on the event loop run.
     static void settle();
 
