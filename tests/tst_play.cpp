@@ -47,16 +47,12 @@ class TestPlay : public QObject {
     void opensFullScreenWithTheCanvasAndHelpLineAnchored()
     {
         Window1& w = Window1::shared();
-        QCOMPARE(w.Left(), 0);
-        QCOMPARE(w.Top(), 0);
-        QCOMPARE(w.Width(), 1016);
-        QCOMPARE(w.Height(), 616);
-        QCOMPARE(w.Canvas1->Left(), 8);
-        QCOMPARE(w.Canvas1->Top(), 7);
-        QCOMPARE(w.Canvas1->Width(), 1000);
-        QCOMPARE(w.Canvas1->Height(), 600);
-        QCOMPARE(w.StaticText1->Left(), 3);
-        QCOMPARE(w.StaticText1->Top(), 616 - 21);
+        const auto bounds = [](const auto& c) {
+            return QRect(c.Left(), c.Top(), c.Width(), c.Height());
+        };
+        QCOMPARE(bounds(w), QRect(0, 0, 1016, 616));
+        QCOMPARE(bounds(*w.Canvas1), QRect(8, 7, 1000, 600));
+        QCOMPARE(bounds(*w.StaticText1).topLeft(), QPoint(3, 616 - 21));
         QVERIFY(!w.MenuBarVisible());
         QVERIFY(w.StaticText1->Text().find("Ctrl + Shift + P") != std::string::npos);
         QCOMPARE(w.Screen_width, 1016);

@@ -17,18 +17,7 @@
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
 
-#include <QDesktopServices>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
-
-class UrlCatcher : public QObject {
-    Q_OBJECT
-  public:
-    QList<QUrl> urls;
-  public Q_SLOTS:
-    void open(const QUrl& url) { urls << url; }
-};
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -201,34 +190,6 @@ class TestSettings : public QObject {
         QCOMPARE(Module1::backMode, std::string("changing"));
         QCOMPARE(Module1::beginnersMode, std::string("off"));
         QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
-    }
-
-    void webSiteOpensTheAboutPage()
-    {
-        // A desktop with a program for web pages.
-        QTemporaryDir home;
-        QDir(home.path()).mkpath(QStringLiteral("data/applications"));
-        QFile viewer(home.filePath(QStringLiteral("data/applications/viewer.desktop")));
-        QVERIFY(viewer.open(QIODevice::WriteOnly));
-        viewer.write("[Desktop Entry]\nType=Application\nName=Viewer\nExec=true %u\n"
-                     "MimeType=text/html;\n");
-        viewer.close();
-        QFile defaults(home.filePath(QStringLiteral("mimeapps.list")));
-        QVERIFY(defaults.open(QIODevice::WriteOnly));
-        defaults.write("[Default Applications]\ntext/html=viewer.desktop\n");
-        defaults.close();
-        qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
-        Window2::shared().PushButton2->Push();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_DATA_HOME");
-        QCOMPARE(catcher.urls.size(), 1);
-        QVERIFY(catcher.urls.front().toLocalFile().endsWith(QStringLiteral("/about.html")));
-        QVERIFY(QFile::exists(catcher.urls.front().toLocalFile()));
-        QVERIFY(!Window2::shared().isClosed());
     }
 };
 

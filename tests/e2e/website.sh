@@ -42,8 +42,10 @@ printf '[Default Applications]\ntext/html=test-browser.desktop\n' >"$desktop/con
 xdotool mousemove --window "$WINDOW" 309 $((HEIGHT - 381 + 350)) click 1
 browser_open() { browser=$(xdotool search --classname '^test-browser$' 2>/dev/null | head -n1) && [ -n "$browser" ]; }
 wait_until 200 browser_open || fail "the page did not open in the browser"
+page=$(pgrep -a xmessage | grep -o '[^ ]*/about\.html' | head -n1 || true)
+[ -f "${page#file://}" ] || fail "the browser was not given the about page: $(pgrep -a xmessage)"
 xdotool windowactivate --sync "$browser" 2>/dev/null || true
-note "with a browser, the page opens"
+note "with a browser, the toy's about page opens"
 xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true
 wait_active "Tumbletot Preferences"
 xdotool key Return
