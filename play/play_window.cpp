@@ -131,10 +131,15 @@ void Window1::Event_Open()
     defaultsettings();
 }
 
-bool Window1::Event_KeyDown(const std::string&)
+void Window1::restartCountdown()
 {
     Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
     Timer2->setMode(platform::Timer::ModeOff);
+}
+
+bool Window1::Event_KeyDown(const std::string&)
+{
+    restartCountdown();
     std::int32_t code = kNoKeyHeld;
     for (std::int32_t candidate = 0; candidate <= kHighestKeyCode; ++candidate) {
         if (platform::Keyboard::AsyncKeyDown(candidate)) {
@@ -151,8 +156,7 @@ bool Window1::Event_KeyDown(const std::string&)
 
 bool Window1::Event_MouseDown(int, int)
 {
-    Timer1->setPeriod(Module1::delayTime * kMillisecondsPerSecond);
-    Timer2->setMode(platform::Timer::ModeOff);
+    restartCountdown();
     mouse_Pressed();
     return false;
 }

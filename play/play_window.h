@@ -103,6 +103,8 @@ class Window1 : public platform::Window {
     void AddMenuHandlers() override;
 
   private:
+    // Every real press starts the wait for auto-play again and stops automatic play.
+    void restartCountdown();
     void setPalette();
     void chooseFillColor();
     void play_Rotation();

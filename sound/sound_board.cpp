@@ -73,14 +73,17 @@ std::int32_t SoundBoard::playNext(std::int32_t last)
     std::int32_t n = last + 1;
     if (n > Module1::soundNumber)
         n = 1;
-    if (n >= 1 && n <= kPlayers)
-        player(n).Play();
+    play(n);
     return n;
 }
 
 void SoundBoard::playAny()
 {
-    const std::int32_t n = randomDraw(Module1::soundNumber, 1);
+    play(randomDraw(Module1::soundNumber, 1));
+}
+
+void SoundBoard::play(std::int32_t n) const
+{
     if (n >= 1 && n <= kPlayers)
         player(n).Play();
 }

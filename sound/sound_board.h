@@ -36,6 +36,8 @@ class SoundBoard {
 
   private:
     void loadPlayers(std::int32_t from, std::int32_t to);
+    // Players outside the table are left silent.
+    void play(std::int32_t n) const;
 
     Players players_{};
 };

@@ -57,12 +57,10 @@ bool KeyEvents::eventFilter(QObject* watched, QEvent* event)
     if (!press)
         releasedAt_[codeIn(*key)] = key->timestamp();
     // Each key event passes the filter once per receiver; the window's copy is the one to count.
-    if (watched->isWindowType()) {
-        if (!key->isAutoRepeat()) {
-            down_.set(codeIn(*key), press);
-            if (key->key() == Qt::Key_Control)
-                controls_ = press ? controls_ + 1 : std::max(0, controls_ - 1);
-        }
+    if (watched->isWindowType() && !key->isAutoRepeat()) {
+        down_.set(codeIn(*key), press);
+        if (key->key() == Qt::Key_Control)
+            controls_ = press ? controls_ + 1 : std::max(0, controls_ - 1);
     }
     return false;
 }
