@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A pointer for a wlroots compositor that has none of its own (a headless one). Made once, before
 // the program under test starts, so the seat has a pointer when the program looks. Reads lines
-//   click X Y WIDTH HEIGHT       a left click at X, Y of a layout WIDTH x HEIGHT
-// from its input and answers each, once done, with a line "clicked".
+//   move X Y WIDTH HEIGHT        the pointer to X, Y of a layout WIDTH x HEIGHT
+//   click X Y WIDTH HEIGHT       a left click there
+// from its input and answers each, once the compositor has it, with a line "done".
 #include "virtual-pointer-client-protocol.h"
 
 #include <stdio.h>
@@ -43,16 +44,19 @@ static uint32_t now_ms(void)
     return (uint32_t)(t.tv_sec * 1000 + t.tv_nsec / 1000000);
 }
 
-static void click(struct wl_display* display, struct zwlr_virtual_pointer_v1* pointer, uint32_t x,
-                  uint32_t y, uint32_t width, uint32_t height)
+static void move(struct zwlr_virtual_pointer_v1* pointer, uint32_t x, uint32_t y, uint32_t width,
+                 uint32_t height)
 {
     zwlr_virtual_pointer_v1_motion_absolute(pointer, now_ms(), x, y, width, height);
     zwlr_virtual_pointer_v1_frame(pointer);
+}
+
+static void click(struct zwlr_virtual_pointer_v1* pointer)
+{
     zwlr_virtual_pointer_v1_button(pointer, now_ms(), kLeftButton, kPressed);
     zwlr_virtual_pointer_v1_frame(pointer);
     zwlr_virtual_pointer_v1_button(pointer, now_ms(), kLeftButton, kReleased);
     zwlr_virtual_pointer_v1_frame(pointer);
-    wl_display_roundtrip(display);
 }
 
 int main(void)
@@ -75,13 +79,18 @@ int main(void)
     printf("ready\n");
     char line[128];
     while (fgets(line, sizeof line, stdin)) {
+        char command[8];
         unsigned x, y, width, height;
-        if (sscanf(line, "click %u %u %u %u", &x, &y, &width, &height) != 4) {
+        if (sscanf(line, "%7s %u %u %u %u", command, &x, &y, &width, &height) != 5 ||
+            (strcmp(command, "move") != 0 && strcmp(command, "click") != 0)) {
             fprintf(stderr, "vpointer: not understood: %s", line);
             continue;
         }
-        click(display, pointer, x, y, width, height);
-        printf("clicked\n");
+        move(pointer, x, y, width, height);
+        if (strcmp(command, "click") == 0)
+            click(pointer);
+        wl_display_roundtrip(display);
+        printf("done\n");
     }
     zwlr_virtual_pointer_v1_destroy(pointer);
     wl_display_roundtrip(display);
