@@ -125,9 +125,10 @@ kill -0 "$toy_pid" 2>/dev/null || fail "the compositor's keys closed the toy"
 [ -z "$(escaped_keys)" ] || fail "keys reached the compositor: $(escaped_keys)"
 note "Super+Return, Alt+Tab, Alt+F4, Super+D, Ctrl+Alt+Right and Super+E stay in the toy"
 
-# Headless sway repaints only the output that has the pointer, so the pointer comes back to a
-# corner of the first output before each look. A new shape may by chance look like the last one:
-# a few clicks until the first screen changes.
+# Headless sway may leave an output unrepainted while the pointer is on another (the toy has
+# committed the shape; the pointer coming back shows it), so the pointer returns to a corner of
+# the first output before each look. A new shape may by chance look like the last one: a few
+# clicks until the first screen changes.
 pointer move 20 20
 changed=0
 for attempt in $(seq 10); do
