@@ -63,7 +63,7 @@ start_pointer() {
     exec 3>"$WORK/pointer.in"
     wait_until 200 grep -q ready "$WORK/pointer.out" || fail "no virtual pointer: $(cat "$WORK/pointer.out")"
 }
-answers() { grep -c done "$WORK/pointer.out" || true; }
+answers() { grep -cx done "$WORK/pointer.out" || true; }
 more_answers_than() { [ "$(answers)" -gt "$1" ]; }
 # pointer move|click X Y, in the layout of all outputs side by side.
 pointer() {
