@@ -12,9 +12,32 @@
 #include "settings/module1.h"
 
 #include <QCoreApplication>
+#include <tuple>
+
+namespace {
+
+// Every setting of the model, as one thing that can be saved and written back.
+auto settings()
+{
+    return std::tie(Module1::playMode, Module1::backMode, Module1::appearMode,
+                    Module1::beginnersMode, Module1::autoMode, Module1::soundComplexity,
+                    Module1::delayTime, Module1::soundNumber, Module1::B_Sound);
+}
+
+// The settings the program starts with, saved before any test changes them, so that a test
+// of the defaults sees the model's own and not a copy of them.
+const auto& startingSettings()
+{
+    static const auto saved =
+        std::apply([](const auto&... setting) { return std::make_tuple(setting...); }, settings());
+    return saved;
+}
+
+} // namespace
 
 ToyFixture::ToyFixture()
 {
+    startingSettings();
     platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
     platform::MenuBar::setCurrent(&Menu1::shared());
     Class2::introduceWindows();
@@ -47,15 +70,7 @@ void ToyFixture::reset()
     platform::TimerScheduler::install(std::move(ownedClock));
     platform::SoundOutput::install(std::move(ownedSound));
 
-    Module1::playMode = "shapes";
-    Module1::backMode = "white";
-    Module1::appearMode = "centered";
-    Module1::beginnersMode = "on";
-    Module1::autoMode = "off";
-    Module1::soundComplexity = "complex";
-    Module1::delayTime = 0;
-    Module1::soundNumber = 0;
-    Module1::B_Sound.fill(nullptr);
+    settings() = startingSettings();
 }
 
 Window1& ToyFixture::openPlay()
