@@ -494,9 +494,13 @@ class TestPlatform : public QObject {
         // Another rate, or samples the toy never ships, are refused by name.
         QVERIFY(!platform::Movie::load(write("48k.wav", header(48000) + wav.mid(44)), error));
         QVERIFY(error.find("44.1 kHz") != std::string::npos);
-        QByteArray floats = wav;
-        floats[20] = 3; // IEEE float
-        QVERIFY(!platform::Movie::load(write("float.wav", floats), error));
+        // Floating-point samples (format 3), then 8-bit ones.
+        for (const auto& [at, value] : {std::pair{20, 3}, std::pair{34, 8}}) {
+            QByteArray odd = wav;
+            odd[at] = char(value);
+            QVERIFY(!platform::Movie::load(write("odd.wav", odd), error));
+            QVERIFY(error.find("16-bit PCM") != std::string::npos);
+        }
     }
 };
 
