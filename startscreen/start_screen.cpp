@@ -2,7 +2,7 @@
 #include "startscreen/start_screen.h"
 
 #include "media/media.h"
-#include "platform/input/wayland_hold.h"
+#include "platform/hold/hold.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphics.h"
@@ -49,6 +49,20 @@ const std::string kCredits = "Tumbletot: shapes and sounds for little hands*"
                              "Every sound and picture made by our own code*"
                              "Free software: share it with other parents";
 
+// A word to the parent when the desktop keeps some of its keys.
+std::string desktopNote(platform::DesktopKeys keys)
+{
+    switch (keys) {
+    case platform::DesktopKeys::Refused:
+        return "This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.";
+    case platform::DesktopKeys::Kept:
+        return "This desktop keeps some of its keys: stay near your child.";
+    case platform::DesktopKeys::Held:
+        break;
+    }
+    return "";
+}
+
 } // namespace
 
 Window3& Window3::shared()
@@ -84,9 +98,10 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
     Timer1 = add<platform::Timer>("Timer1", platform::Timer::ModeMultiple, kTickMs);
     Canvas3 = add<platform::Canvas>("Canvas3", platform::Rect{352, 96, 112, 151}, Rectangle1);
 
-    DesktopNote = add<platform::StaticText>("DesktopNote", platform::Rect{0, 0, 0, 0}, "",
+    DesktopNote = add<platform::StaticText>("DesktopNote", platform::Rect{0, 0, 0, 0},
+                                            desktopNote(platform::Hold::shared().keys()),
                                             kNoteStyle, nullptr);
-    platform::WaylandHold::whenKeysCannotBeHeld(&Window3::tellDesktopKeepsKeys);
+    platform::Hold::shared().whenKeysChange(&Window3::tellDesktopKeys);
     Rectangle1->Open = [this] { Rectangle1_Open(); };
     StaticText1->Open = [this] { StaticText1_Open(); };
     MoviePlayer1->Open = [this] { MoviePlayer1_Open(); };
@@ -106,10 +121,10 @@ void Window3::Rectangle1_Open()
         {left, top + Rectangle1->Height() + kNoteGap, Rectangle1->Width(), kNoteHeight});
 }
 
-void Window3::tellDesktopKeepsKeys()
+void Window3::tellDesktopKeys(platform::DesktopKeys keys)
 {
     if (isOpen())
-        shared().DesktopNote->setText("This desktop keeps some of its keys: stay near your child.");
+        shared().DesktopNote->setText(desktopNote(keys));
 }
 
 void Window3::StaticText1_Open()

@@ -7,6 +7,7 @@
 #include <string>
 
 namespace platform {
+enum class DesktopKeys;
 class Canvas;
 class Graphics;
 class MoviePlayer;
@@ -61,5 +62,5 @@ class Window3 : public platform::Window {
 
   private:
     void startPlay();
-    static void tellDesktopKeepsKeys();
+    static void tellDesktopKeys(platform::DesktopKeys keys);
 };

@@ -15,7 +15,8 @@
 #include "platform/ui/radio_button.h"
 #include "platform/ui/shared_window.h"
 #include "platform/ui/slider.h"
-#include "platform/ui/stage.h"
+#include "platform/hold/hold.h"
+#include "platform/hold/stage.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/window.h"
 
@@ -321,27 +322,28 @@ class TestPlatform : public QObject {
         const QRect second(1024, 0, 800, 600);
         setScreens({{"main", first}, {"side", second}});
         ProbeWindow& front = FullScreenProbe::get();
-        QCOMPARE(platform::Stage::all().size(), 2);
-        QCOMPARE(platform::Stage::main()->geometry(), first);
-        QCOMPARE(platform::Stage::all()[1]->geometry(), second);
+        const auto& stages = platform::Hold::shared().stages();
+        QCOMPARE(stages.size(), 2);
+        QCOMPARE(stages[0]->geometry(), first);
+        QCOMPARE(stages[1]->geometry(), second);
         QCOMPARE(front.Width(), 1024);
 
         // A click on the other screen is a click on the window in front; a key too.
-        QTest::mouseClick(platform::Stage::all()[1], Qt::LeftButton, {}, QPoint(400, 300));
+        QTest::mouseClick(stages[1], Qt::LeftButton, {}, QPoint(400, 300));
         QVERIFY(front.log.find("down") != std::string::npos);
-        QTest::keyClick(platform::Stage::all()[1], Qt::Key_B);
+        QTest::keyClick(stages[1], Qt::Key_B);
         QCOMPARE(front.keys, std::string("b"));
 
         // The first screen goes: the main stage, and the window on it, move to the next one.
         setScreens({{"side", second}});
-        QCOMPARE(platform::Stage::all().size(), 1);
-        QCOMPARE(platform::Stage::main()->geometry(), second);
+        QCOMPARE(stages.size(), 1);
+        QCOMPARE(stages[0]->geometry(), second);
         QCOMPARE(front.Width(), 800);
 
         setScreens({{"side", second}, {"main", first}});
-        QCOMPARE(platform::Stage::all().size(), 2);
+        QCOMPARE(stages.size(), 2);
         setScreens({{"main", QRect(0, 0, 1024, 768)}});
-        QCOMPARE(platform::Stage::all().size(), 1);
+        QCOMPARE(stages.size(), 1);
     }
 
     void voicesStartOverlapStopAndEnd()

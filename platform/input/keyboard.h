@@ -13,6 +13,10 @@ class KeyboardState {
     virtual bool controlKey() = 0;
 };
 
+// The Control keys' codes where the system's own state is asked (X11, and Wayland's evdev + 8).
+constexpr int kLeftControlCode = 37;
+constexpr int kRightControlCode = 105;
+
 class Keyboard {
   public:
     static bool AsyncKeyDown(int code);

@@ -10,8 +10,6 @@ namespace {
 
 // A scan of all 256 codes takes well under this; a held-key wait sleeps far longer between polls.
 constexpr auto kFreshFor = std::chrono::milliseconds(2);
-constexpr int kControlLeft = 37;
-constexpr int kControlRight = 105;
 
 } // namespace
 
@@ -41,7 +39,7 @@ bool KeyboardX11::keyDown(int code)
 
 bool KeyboardX11::controlKey()
 {
-    return keyDown(kControlLeft) || keyDown(kControlRight);
+    return keyDown(kLeftControlCode) || keyDown(kRightControlCode);
 }
 
 } // namespace platform

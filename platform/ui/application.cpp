@@ -2,12 +2,11 @@
 #include "platform/ui/application.h"
 
 #include "platform/audio/audio_mixer.h"
+#include "platform/hold/hold.h"
 #include "platform/input/key_events.h"
-#include "platform/runtime/awake_keeper.h"
 #include "platform/runtime/display.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/single_instance.h"
-#include "platform/ui/stage.h"
 #include "platform/ui/window.h"
 
 #include <QApplication>
@@ -43,9 +42,13 @@ Application::Application(int& argc, char** argv)
     if (!QApplication::instance())
         qt_ = std::make_unique<QApplication>(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tumbletot"));
+    // The desktop entry's name: a Wayland desktop matches the windows to the program by it, for
+    // their icon and for what the user allowed the program once (GNOME's shortcuts question).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tumbletot.Tumbletot"));
     QApplication::setQuitOnLastWindowClosed(false);
-    // Key events are recorded from the first one on.
+    // Key events are recorded, and a palm kept from the parent's chords, from the first key on.
     KeyEvents::shared();
+    Hold::shared();
 }
 
 Application::~Application() = default;
@@ -70,12 +73,11 @@ int Application::run()
     endCleanlyWhenDisplayLost();
     Event_Open();
     openDefaultWindow();
-    AwakeKeeper::start();
+    Hold::shared().begin();
     const int status = quitRequested() ? 0 : QApplication::exec();
-    AwakeKeeper::stop();
     displayNoLongerWatched();
     Window::closeAll();
-    Stage::dismantle();
+    Hold::shared().end();
     releaseAtExit();
     AudioMixer::shutdown();
     return status;

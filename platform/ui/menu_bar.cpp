@@ -1,34 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ui/menu_bar.h"
 
-#include "platform/input/key_events.h"
-#include "platform/input/keyboard.h"
-#include "platform/runtime/runtime.h"
 #include "platform/ui/menu_item.h"
 #include "platform/ui/window.h"
 #include "platform/ui/window_frame.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace platform {
 namespace {
-
-// A shortcut chord while any key but the menu modifier, Shift and the chord's own key is down:
-// a hand mashing the keyboard, not a parent.
-bool palmOnTheKeys(const QKeyEvent& key)
-{
-    const int own = KeyEvents::shared().codeOf(key);
-    if (!(key.modifiers() & Qt::ControlModifier))
-        return false;
-    for (int code = 0; code <= 255; ++code) {
-        if (code != own && !isChordModifierKey(code) && Keyboard::AsyncKeyDown(code))
-            return true;
-    }
-    return false;
-}
 
 MenuBar*& currentBar()
 {
@@ -143,15 +125,8 @@ void MenuBar::dispatch(MenuItem& item)
 bool MenuBar::eventFilter(QObject*, QEvent* event)
 {
     // Asked before any shortcut is acted on.
-    if (event->type() != QEvent::ShortcutOverride)
-        return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (palmOnTheKeys(*key)) {
-        // Accepted here, the chord is no shortcut: it reaches the window as a child's key.
-        key->accept();
-        return true;
-    }
-    enablePass();
+    if (event->type() == QEvent::ShortcutOverride)
+        enablePass();
     return false;
 }
 

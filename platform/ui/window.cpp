@@ -1,102 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ui/window.h"
 
-#include "platform/input/pointer_hold.h"
-#include "platform/input/wayland_hold.h"
+#include "platform/hold/hold.h"
 #include "platform/ui/control.h"
-#include "platform/ui/stage.h"
 #include "platform/ui/window_frame.h"
 #include "platform/ui/window_surface.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QMenuBar>
 #include <QPixmapCache>
-#include <QScreen>
-#include <QTimer>
-#include <QWindow>
-#include <algorithm>
-#include <cstdio>
+#include <QRect>
 
 namespace platform {
 namespace {
 
-constexpr int kActivationRetryMs = 250;
-constexpr int kActivationTries = 8;
-constexpr int kGrabRetryMs = 100;
-constexpr int kGrabTries = 30;
+// A closed window waits, as Qt's own deferred deletion does, until the events under way have
+// returned: a handler of it may still be running further down.
+class ClosedWindow : public QObject {
+  public:
+    explicit ClosedWindow(Window* window) : window_(window) {}
 
-// Open windows, the one in front last.
-std::vector<Window*>& stack()
-{
-    static std::vector<Window*> windows;
-    return windows;
-}
-
-void toFront(Window* window)
-{
-    auto& windows = stack();
-    const bool wasCovered = window->isCovered();
-    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
-    windows.push_back(window);
-    Stage::arrange();
-    // What was drawn while it was hidden is painted now.
-    if (wasCovered)
-        window->surface()->update();
-}
-
-// The native window that shows it: its own, or the stage it is drawn on.
-QWindow* nativeWindow(const Window* window)
-{
-    return static_cast<QWidget*>(window->frame())->window()->windowHandle();
-}
-
-// The keyboard and the pointer belong to the window in front when it asks for them, and to the
-// desktop otherwise. A window not yet on screen cannot take them, and an X server refuses a grab
-// for a moment after the window manager's own, so the window in front keeps trying for a while.
-void holdInputForFront(Window* front, bool holds, int tries = kGrabTries)
-{
-    QWindow* handle = front && !front->isClosed() ? nativeWindow(front) : nullptr;
-    for (Window* other : stack()) {
-        QWindow* otherHandle = nativeWindow(other);
-        if (otherHandle && otherHandle != handle) {
-            otherHandle->setKeyboardGrabEnabled(false);
-            WaylandHold::holdKeys(otherHandle, false);
-        }
-    }
-    if (!handle)
-        return;
-    if (!holds) {
-        handle->setKeyboardGrabEnabled(false);
-        WaylandHold::holdKeys(handle, false);
-        for (Stage* stage : Stage::all())
-            WaylandHold::holdKeys(stage->windowHandle(), false);
-        releasePointer();
-        return;
-    }
-    // A Wayland compositor hands over its shortcuts when asked, for whichever stage has the
-    // keyboard; nobody grabs there.
-    bool held = true;
-    if (WaylandHold::inUse()) {
-        for (Stage* stage : Stage::all())
-            held &= WaylandHold::holdKeys(stage->windowHandle(), true);
-    } else {
-        held = handle->setKeyboardGrabEnabled(true) && holdPointer(handle);
-    }
-    if (held || tries <= 0)
-        return;
-    QTimer::singleShot(kGrabRetryMs, front->frame(), [front, tries] {
-        if (Window::front() == front)
-            holdInputForFront(front, true, tries - 1);
-    });
-}
-
-QRect screenGeometry()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 640, 480);
-}
+  private:
+    std::unique_ptr<Window> window_;
+};
 
 } // namespace
 
@@ -110,9 +35,9 @@ Window::Window(Rect designBox, const std::string& title)
 
 Window::~Window()
 {
-    auto& windows = stack();
-    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
     controls_.clear();
+    surface_->forgetWindow();
+    delete frame_.data();
 }
 
 void Window::open(std::function<void()> closedHook)
@@ -133,47 +58,7 @@ void Window::Show()
         return;
     if (frame_->makeMenuBar())
         setBounds({Left(), Top(), Width(), Height()});
-    if (fullScreen_) {
-        Stage::present(this);
-    } else {
-        // Any other window of the toy is a dialog of the stage it plays on: the desktop keeps it
-        // over the stage (and a tiling one lets it float there).
-        Stage* stage = frame_->isVisible() ? nullptr : Stage::focused();
-        if (stage && frame_->parentWidget() != stage)
-            frame_->setParent(stage, Qt::Dialog);
-        if (stage)
-            Stage::makeRoomForDialog();
-        if (centered_ && !frame_->isVisible()) {
-            // On a screen smaller than the window, the window shrinks to fit it.
-            const QRect screen = screenGeometry();
-            frame_->resize(frame_->size().boundedTo(screen.size()));
-            frame_->move(screen.center() - frame_->rect().center());
-        }
-        frame_->show();
-    }
-    activeSinceShown_ = false;
-    frame_->raise();
-    frame_->activateWindow();
-    surface_->setFocus(Qt::OtherFocusReason);
-    toFront(this);
-    holdInputForFront(this, holdsKeyboard_);
-    activateAgainSoon(kActivationTries);
-}
-
-void Window::activateAgainSoon(int tries)
-{
-    // A window manager still starting, or busy mapping, may let a request go by. Once the window
-    // has had the focus, or a message of ours sits over it, whatever took the focus since keeps
-    // it: a key meant for that message must not land here.
-    QTimer::singleShot(kActivationRetryMs, frame_, [this, tries] {
-        const QWidget* modal = QApplication::activeModalWidget();
-        if (front() != this || activeSinceShown_ || frame_->isActiveWindow() ||
-            (modal && modal != frame_))
-            return;
-        frame_->activateWindow();
-        if (tries > 1)
-            activateAgainSoon(tries - 1);
-    });
+    Hold::shared().shown(this);
 }
 
 void Window::Close()
@@ -182,31 +67,15 @@ void Window::Close()
         return;
     closed_ = true;
     Event_Close();
-    auto& windows = stack();
-    windows.erase(std::remove(windows.begin(), windows.end(), this), windows.end());
-    for (Window* other : windows)
-        other->surface()->update();
     for (auto& control : controls_)
         control->windowClosing();
-    if (QWindow* handle = frame_->windowHandle())
-        handle->setKeyboardGrabEnabled(false);
-    frame_->hide();
-    Stage::arrange();
+    Hold::shared().closed(this);
     // The style caches what it draws under keys that include this window's palette; a window
     // opened again gets a new palette, so those pixmaps would only pile up.
     QPixmapCache::clear();
-    if (Window* next = front()) {
-        // Back from a dialog, the stage comes in front again, over whatever the dialog opened
-        // (a browser), and holds the keys and the pointer again.
-        if (next->FullScreen() && !fullScreen_)
-            next->Show();
-        else
-            holdInputForFront(next, next->holdsKeyboard_);
-    }
     if (closedHook_)
         closedHook_();
-    // Handlers of this window may still be on the stack; the frame deletes the window later.
-    frame_->deleteLater();
+    (new ClosedWindow(this))->deleteLater();
 }
 
 int Window::Left() const
@@ -247,7 +116,6 @@ void Window::BackColor(Color color)
     for (auto& control : controls_)
         control->Refresh();
     surface_->update();
-    Stage::recolour();
 }
 
 std::string Window::Title() const
@@ -283,10 +151,7 @@ void Window::setMenuBarVisible(bool visible)
 
 bool Window::isCovered() const
 {
-    const auto& windows = stack();
-    auto self = std::find(windows.begin(), windows.end(), this);
-    return self != windows.end() &&
-           std::any_of(self + 1, windows.end(), [](const Window* w) { return w->FullScreen(); });
+    return Hold::shared().isCovered(this);
 }
 
 Control* Window::findControl(const std::string& name) const
@@ -300,12 +165,16 @@ Control* Window::findControl(const std::string& name) const
 
 Window* Window::front()
 {
-    return stack().empty() ? nullptr : stack().back();
+    // Every sheet the hold knows is a window.
+    return static_cast<Window*>(Hold::shared().front());
 }
 
 std::vector<Window*> Window::openWindows()
 {
-    return stack();
+    std::vector<Window*> windows;
+    for (Sheet* sheet : Hold::shared().sheets())
+        windows.push_back(static_cast<Window*>(sheet));
+    return windows;
 }
 
 void Window::closeAll()
@@ -360,18 +229,8 @@ void Window::closeRequested()
 
 void Window::activated()
 {
-    if (closed_)
-        return;
-    // The desktop may hand the focus to a full-screen window we keep behind (a window manager
-    // focuses what it maps, in its own time); the window we put in front takes it back.
-    Window* top = front();
-    if (holdsKeyboard_ && top && top != this) {
-        top->frame_->activateWindow();
-        return;
-    }
-    activeSinceShown_ = true;
-    toFront(this);
-    holdInputForFront(this, holdsKeyboard_);
+    if (!closed_)
+        Hold::shared().activated(this);
 }
 
 void Window::surfaceResized(int width, int height)
@@ -390,6 +249,11 @@ QWidget* Window::surface() const
 QWidget* Window::frame() const
 {
     return frame_;
+}
+
+void Window::place(const QRect& box)
+{
+    setBounds({box.x(), box.y(), box.width(), box.height()});
 }
 
 } // namespace platform

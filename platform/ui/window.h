@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/hold/sheet.h"
 #include "platform/ui/color.h"
 #include "platform/ui/geometry.h"
 
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -20,7 +22,9 @@ class WindowFrame;
 class WindowSurface;
 
 // A window of the framework: its events are virtual methods, its controls are found by name.
-class Window {
+// Where it appears and who has the keys is the hold's: the window tells it when it is shown,
+// closed and activated.
+class Window : public Sheet {
   public:
     virtual ~Window();
     Window(const Window&) = delete;
@@ -39,14 +43,15 @@ class Window {
     void BackColor(Color color);
     std::string Title() const;
     void setTitle(const std::string& title);
-    bool FullScreen() const { return fullScreen_; }
+    bool FullScreen() const override { return fullScreen_; }
     void setFullScreen(bool fullScreen) { fullScreen_ = fullScreen; }
     bool MenuBarVisible() const;
     void setMenuBarVisible(bool visible);
     void setCloseBoxCloses(bool closes) { closeBoxCloses_ = closes; }
     void setPlacementCentered(bool centered) { centered_ = centered; }
-    // While in front, the window takes every key and click, the desktop's own bindings included.
     void setHoldsKeyboard(bool holds) { holdsKeyboard_ = holds; }
+    bool holdsKeyboard() const override { return holdsKeyboard_; }
+    bool centred() const override { return centered_; }
     // A window a child plays in: the whole screen, no menu bar, a close box that does not
     // close, every key and click held from the desktop.
     void setUpForPlay();
@@ -77,8 +82,9 @@ class Window {
     void closeRequested();
     void activated();
     void surfaceResized(int width, int height);
-    QWidget* surface() const;
-    QWidget* frame() const;
+    QWidget* surface() const override;
+    QWidget* frame() const override;
+    void place(const QRect& box) override;
 
   protected:
     Window(Rect designBox, const std::string& title);
@@ -102,9 +108,7 @@ class Window {
     }
 
   private:
-    void activateAgainSoon(int tries);
-
-    WindowFrame* frame_;
+    QPointer<WindowFrame> frame_;
     WindowSurface* surface_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, std::function<bool()>> menuHandlers_;
@@ -116,7 +120,6 @@ class Window {
     bool centered_ = false;
     bool mouseWanted_ = false;
     bool holdsKeyboard_ = false;
-    bool activeSinceShown_ = false;
 };
 
 } // namespace platform

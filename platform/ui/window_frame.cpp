@@ -51,15 +51,6 @@ void WindowFrame::resizeEvent(QResizeEvent* event)
     surface_->setGeometry(0, bar, width(), height() - bar);
 }
 
-WindowFrame::~WindowFrame()
-{
-    // The window goes with its frame; the frame's children go after it.
-    Window* window = window_;
-    window_ = nullptr;
-    surface_->forgetWindow();
-    delete window;
-}
-
 void WindowFrame::closeEvent(QCloseEvent* event)
 {
     // The desktop's close box: the window decides; a closing from code has already run.
@@ -70,7 +61,7 @@ void WindowFrame::closeEvent(QCloseEvent* event)
 
 void WindowFrame::changeEvent(QEvent* event)
 {
-    // A window drawn on a stage hears of it from the stage.
+    // A window drawn on a stage is told by the stage.
     if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow() && window_)
         window_->activated();
     QWidget::changeEvent(event);

@@ -15,7 +15,6 @@ class WindowFrame : public QWidget {
     Q_OBJECT
   public:
     explicit WindowFrame(Window* window);
-    ~WindowFrame() override;
 
     Window* window() const { return window_; }
     WindowSurface* surface() const { return surface_; }

@@ -9,6 +9,7 @@
 //   probe length CLIP.wav           a clip's length (ms)
 //   probe reach REC.raw MS          waits (up to 60 s) until a recording holds MS ms
 //   probe answer SOCKET SECONDS     a look-alike single-instance server that answers anyone
+//   probe window TITLE              a plain window of another program, for the desktop to switch to
 
 #include "loudness.h"
 
@@ -16,15 +17,18 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QRasterWindow>
 #include <QSet>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -132,6 +136,14 @@ void match(const QByteArray& raw, const QString& clipFolder, const QStringList& 
 
 int main(int argc, char* argv[])
 {
+    if (argc >= 3 && std::strcmp(argv[1], "window") == 0) {
+        QGuiApplication gui(argc, argv);
+        QRasterWindow window;
+        window.setTitle(QString::fromLocal8Bit(argv[2]));
+        window.resize(400, 300);
+        window.show();
+        return gui.exec();
+    }
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() >= 4 && args[1] == "differ") {

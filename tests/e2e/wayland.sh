@@ -7,7 +7,7 @@
 # with one line and status 1. sway will not run as root: as root, the test runs it and the toy
 # as an unprivileged user of its own.
 source "$(dirname "$0")/lib.sh"
-VPOINTER=$(dirname "$TOY")/tumbletot-vpointer
+VPOINTER=$(dirname "$TOY")/tumbletot-wlinput
 OUTPUTS=${OUTPUTS:-1}
 width=${SCREEN_SIZE%x*}
 height=${SCREEN_SIZE#*x}

@@ -6,7 +6,7 @@
 #include "media/media.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/application.h"
-#include "platform/ui/stage.h"
+#include "platform/hold/hold.h"
 #include "platform/ui/window.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
@@ -47,7 +47,7 @@ ToyFixture::ToyFixture()
 ToyFixture::~ToyFixture()
 {
     platform::Window::closeAll();
-    platform::Stage::dismantle();
+    platform::Hold::shared().end();
     platform::setRandomSource(nullptr);
     platform::Keyboard::install(nullptr);
     platform::SoundOutput::install(nullptr);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/runtime/awake_keeper.h"
+#include "platform/hold/awake_keeper.h"
+
+#include "platform/hold/desktop.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -13,50 +15,19 @@ namespace platform {
 namespace {
 
 // Idle time counted by the display starts again this often; lockers wait minutes.
-constexpr int kScreenSaverResetMs = 20000;
+constexpr int kIdleResetMs = 20000;
 const char* const kPowerKeys = "handle-power-key:handle-suspend-key:handle-hibernate-key";
 const char* const kWhy = "A child is playing";
 
-// The desktop is asked once the first frame is on screen: finding the session bus can take a
-// while, and a start must not wait for it.
-constexpr int kAskAfterMs = 50;
-
-AwakeKeeper*& instance()
-{
-    static AwakeKeeper* keeper = nullptr;
-    return keeper;
-}
-
-// Counts starts and stops, so a start that is still waiting when the toy stops comes to nothing.
-int& round()
-{
-    static int count = 0;
-    return count;
-}
-
 } // namespace
 
-void AwakeKeeper::start()
+AwakeKeeper::AwakeKeeper(Desktop& desktop)
 {
-    QTimer::singleShot(kAskAfterMs, qApp, [started = ++round()] {
-        if (started == round() && !instance())
-            instance() = new AwakeKeeper;
-    });
-}
-
-void AwakeKeeper::stop()
-{
-    ++round();
-    delete instance();
-    instance() = nullptr;
-}
-
-AwakeKeeper::AwakeKeeper() : screenSaver_(new QTimer(this))
-{
-    holdScreenSaverOff();
-    screenSaver_->setInterval(kScreenSaverResetMs);
-    connect(screenSaver_, &QTimer::timeout, this, [] { holdScreenSaverOff(); });
-    screenSaver_->start();
+    desktop.resetIdle();
+    auto* idle = new QTimer(this);
+    idle->setInterval(kIdleResetMs);
+    connect(idle, &QTimer::timeout, this, [&desktop] { desktop.resetIdle(); });
+    idle->start();
     askScreenSaver();
     askLogind();
 }

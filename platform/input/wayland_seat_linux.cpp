@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/input/wayland_hold.h"
-
-#include "platform/input/wayland_hold_entry.h"
+#include "platform/input/wayland_seat.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibrary>
-#include <QTimer>
 #include <cstdio>
 
 namespace platform {
@@ -21,14 +18,21 @@ QString modulePath()
         bin.filePath(QStringLiteral("../lib/games/tumbletot/tumbletot-wayland")));
 }
 
-// Loaded on first use, in a Wayland session only; nullptr when it cannot be.
-const WaylandHoldEntry* entry()
+bool waylandSession()
 {
-    static const WaylandHoldEntry* loaded = [] {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// Loaded on first use, in a Wayland session only; nullptr when it cannot be.
+const WaylandSeatEntry* entry()
+{
+    static const WaylandSeatEntry* loaded = [] {
+        if (!waylandSession())
+            return static_cast<const WaylandSeatEntry*>(nullptr);
         QLibrary module(modulePath());
-        using Get = const WaylandHoldEntry* (*)();
+        using Get = const WaylandSeatEntry* (*)();
         const auto get =
-            module.load() ? reinterpret_cast<Get>(module.resolve(kWaylandHoldEntry)) : nullptr;
+            module.load() ? reinterpret_cast<Get>(module.resolve(kWaylandSeatEntry)) : nullptr;
         if (!get) {
             std::fprintf(stderr,
                          "tumbletot: %s; the toy cannot ask this desktop to hold its keys\n",
@@ -41,31 +45,38 @@ const WaylandHoldEntry* entry()
 
 } // namespace
 
-bool WaylandHold::inUse()
+bool WaylandSeat::available()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return entry() != nullptr;
 }
 
-bool WaylandHold::holdKeys(QWindow* window, bool hold)
+bool WaylandSeat::keyDown(int code)
+{
+    return entry() && entry()->keyDown(code);
+}
+
+bool WaylandSeat::wantShortcuts(QWindow* window, bool wanted)
 {
     // Without the module there is nothing more to ask for.
-    return !inUse() || !entry() || entry()->holdKeys(window, hold);
+    return !entry() || entry()->wantShortcuts(window, wanted);
 }
 
-void WaylandHold::keepAwake(QWindow* window)
+void WaylandSeat::renewShortcuts(QWindow* window)
 {
-    if (inUse() && entry())
+    if (entry())
+        entry()->renewShortcuts(window);
+}
+
+void WaylandSeat::keepAwake(QWindow* window)
+{
+    if (entry())
         entry()->keepAwake(window);
 }
 
-void WaylandHold::whenKeysCannotBeHeld(void (*tell)())
+void WaylandSeat::listen(void (*heard)(QWindow* window, Shortcuts what))
 {
-    if (!inUse())
-        return;
     if (entry())
-        entry()->whenKeysCannotBeHeld(tell);
-    else
-        QTimer::singleShot(0, qApp, tell); // the caller may still be being made
+        entry()->listen(heard);
 }
 
 } // namespace platform

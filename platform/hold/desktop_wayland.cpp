@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/hold/desktop_wayland.h"
+
+#include "platform/input/wayland_seat.h"
+
+#include <QTimer>
+#include <QWindow>
+
+namespace platform {
+namespace {
+
+// A compositor that asks the user (GNOME) answers in its own time; one that says nothing this
+// long after a stage asked has been told no.
+constexpr int kRefusalMs = 5000;
+
+DesktopWayland* listening = nullptr;
+
+} // namespace
+
+DesktopWayland::DesktopWayland() : refusal_(new QTimer(this))
+{
+    refusal_->setSingleShot(true);
+    refusal_->setInterval(kRefusalMs);
+    connect(refusal_, &QTimer::timeout, this, [this] {
+        if (held_.isEmpty() && keys_ == DesktopKeys::Held)
+            setKeys(DesktopKeys::Refused);
+    });
+    listening = this;
+    if (WaylandSeat::available())
+        WaylandSeat::listen(&DesktopWayland::heard);
+    else
+        keys_ = DesktopKeys::Kept;
+}
+
+DesktopWayland::~DesktopWayland()
+{
+    listening = nullptr;
+}
+
+bool DesktopWayland::hold(QWindow* front, const QList<QWindow*>& stages,
+                          const QList<QWindow*>& others)
+{
+    // The compositor hands the shortcuts to whichever stage has the keyboard.
+    for (QWindow* other : others) {
+        if (!stages.contains(other))
+            WaylandSeat::wantShortcuts(other, false);
+    }
+    bool asked = true;
+    for (QWindow* stage : stages)
+        asked &= WaylandSeat::wantShortcuts(stage, true);
+    if (held_.isEmpty() && !refusal_->isActive() && stages.contains(front))
+        refusal_->start();
+    return asked;
+}
+
+void DesktopWayland::letGo(const QList<QWindow*>& windows)
+{
+    for (QWindow* window : windows) {
+        WaylandSeat::wantShortcuts(window, false);
+        held_.remove(window);
+    }
+}
+
+void DesktopWayland::takeFocus(QWindow* window)
+{
+    window->requestActivate();
+}
+
+void DesktopWayland::keepAwake(QWindow* stage)
+{
+    WaylandSeat::keepAwake(stage);
+}
+
+void DesktopWayland::heard(QWindow* window, Shortcuts what)
+{
+    if (listening)
+        listening->answer(window, what);
+}
+
+void DesktopWayland::answer(QWindow* window, Shortcuts what)
+{
+    switch (what) {
+    case Shortcuts::Held:
+        held_.insert(window);
+        refusal_->stop();
+        setKeys(DesktopKeys::Held);
+        break;
+    case Shortcuts::TakenBack:
+        // Before the child's next key can open anything.
+        held_.remove(window);
+        WaylandSeat::renewShortcuts(window);
+        break;
+    case Shortcuts::Paused:
+        held_.remove(window);
+        break;
+    case Shortcuts::NeverHeld:
+        setKeys(DesktopKeys::Kept);
+        break;
+    }
+}
+
+void DesktopWayland::setKeys(DesktopKeys keys)
+{
+    if (keys == keys_)
+        return;
+    keys_ = keys;
+    if (changed_)
+        changed_();
+}
+
+} // namespace platform
