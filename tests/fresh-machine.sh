@@ -40,10 +40,12 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=
     for tool in cmake g++ Xvfb openbox i3 xdotool xset xdpyinfo xprop xwininfo import sox \
         pulseaudio pactl parec desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
         lintian gdb setpriv useradd gzip ps sway swaymsg wtype grim jq dbus-daemon dbus-send \
-        xprintidle xmessage xdg-mime wayland-scanner pipewire pipewire-pulse wireplumber; do
+        xprintidle xdg-mime wayland-scanner pipewire pipewire-pulse wireplumber gnome-shell \
+        gsettings gdbus kwin_wayland; do
         command -v "$tool" >/dev/null || missing+=("$tool")
     done
-    /usr/bin/python3 -c "import dbusmock" 2>/dev/null || missing+=(python3-dbusmock)
+    /usr/bin/python3 -c "import dbusmock, dbus" 2>/dev/null || missing+=(python3-dbusmock python3-dbus)
+    [ -f /usr/share/plasma-wayland-protocols/fake-input.xml ] || missing+=(plasma-wayland-protocols)
     [ ${#missing[@]} -eq 0 ] || { echo "FAIL: the installer left out: ${missing[*]}"; exit 1; }
     echo "every program the tests call is installed"
     bash .ci/run

@@ -50,6 +50,12 @@ int KeyEvents::codeOf(const QKeyEvent& key)
 
 bool KeyEvents::eventFilter(QObject* watched, QEvent* event)
 {
+    // A key let go while another program had the keyboard was never seen here.
+    if (event->type() == QEvent::ApplicationDeactivate) {
+        down_.reset();
+        controls_ = 0;
+        return false;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     if (!press && event->type() != QEvent::KeyRelease)
         return false;

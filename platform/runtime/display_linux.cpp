@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/socket.h>
@@ -63,8 +64,11 @@ bool& watching()
 [[noreturn]] void endForLostDisplay()
 {
     static const char line[] = "tumbletot: lost the display\n";
+    // Both Qt's event thread and the main thread may find out at once: one line.
+    static std::atomic_flag said = ATOMIC_FLAG_INIT;
     // write() and _exit() only: whatever else runs now may touch what the lost display broke.
-    (void)!::write(STDERR_FILENO, line, sizeof line - 1);
+    if (!said.test_and_set())
+        (void)!::write(STDERR_FILENO, line, sizeof line - 1);
     ::_exit(1);
 }
 

@@ -3,7 +3,8 @@
 # server with a null sink, the toy started in them, and a clean-up that ends all of it.
 set -euo pipefail
 
-TOY=${1:?path to tumbletot}
+TOY=$(readlink -f "${1:?path to tumbletot}")
+BUILD=$(cd "$(dirname "$TOY")/.." && pwd)
 PROBE=${PROBE:-$(dirname "$TOY")/tumbletot-probe}
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
@@ -17,6 +18,7 @@ ldd "$TOY" 2>/dev/null | grep -q libasan && SLOWER=4
 
 cleanup() {
     local status=$?
+    [ $status -eq 0 ] || ! declare -F on_failure >/dev/null || on_failure || true
     for pid in "${toy_pid:-}" "${pids[@]}"; do
         [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
     done
@@ -40,14 +42,83 @@ wait_until() {
     return 1
 }
 
-# The desktop's own shortcuts that tiling managers and sway bind in the tests, each touching a
-# file: a file that appears is a key that escaped.
-DESKTOP_KEYS=(Mod4+Return Mod1+Tab Mod1+F4 Mod4+d Control+Mod1+Right Mod4+e)
+# Where a desktop's shortcut bound by a test leaves a file: a file that appears is a key that
+# escaped.
 ESCAPED="$WORK/escaped"
-bind_desktop_keys() {
-    for key in "${DESKTOP_KEYS[@]}"; do echo "bindsym $key exec touch $ESCAPED/$key"; done
-}
 escaped_keys() { ls "$ESCAPED"; }
+
+# Chords as xdotool names them ("ctrl+alt+Right", "super"), for the other ways of sending them.
+declare -A EVDEV=([super]=125 [ctrl]=29 [alt]=56 [shift]=42 [Escape]=1 [Tab]=15 [Return]=28
+    [space]=57 [grave]=41 [Left]=105 [Right]=106 [Page_Down]=109 [Delete]=111 [a]=30 [d]=32
+    [e]=18 [l]=38 [p]=25 [q]=16 [s]=31 [v]=47 [F1]=59 [F2]=60 [F3]=61 [F4]=62 [F10]=68)
+# Lines "key CODE STATE" for an input client: the keys down in order, then up the other way.
+chord_lines() {
+    local keys code i
+    IFS=+ read -ra keys <<<"$1"
+    for code in "${keys[@]}"; do echo "key ${EVDEV[$code]:?unknown key $code} 1"; done
+    for ((i = ${#keys[@]} - 1; i >= 0; i--)); do echo "key ${EVDEV[${keys[i]}]} 0"; done
+}
+# A binding's name in i3's and sway's words, and in openbox's.
+bindsym_for() {
+    local chord=${1//super/Mod4}
+    [ "$1" = super ] && chord="--release Super_L"
+    chord=${chord//alt/Mod1}
+    echo "${chord//ctrl/Control}"
+}
+openbox_key_for() {
+    local chord=${1//super/W}
+    [ "$1" = super ] && chord=Super_L
+    chord=${chord//alt/A}
+    chord=${chord//ctrl/C}
+    echo "${chord//+/-}"
+}
+
+# An input client of the tests' own (a virtual pointer, a remote desktop session) fed one line at
+# a time; each line is waited for until the client answers "done".
+start_input() {
+    mkfifo "$WORK/input.in"
+    "$@" <"$WORK/input.in" >"$WORK/input.out" 2>&1 &
+    pids+=($!)
+    exec 3>"$WORK/input.in"
+    wait_until 200 grep -q ready "$WORK/input.out" || fail "no input client: $(cat "$WORK/input.out")"
+}
+answers() { grep -cx done "$WORK/input.out" || true; }
+more_answers_than() { [ "$(answers)" -gt "$1" ]; }
+input() {
+    local before
+    before=$(answers)
+    printf '%s\n' "$@" >&3
+    wait_until 200 more_answers_than $((before + $# - 1)) ||
+        fail "the input client did not take \"$*\": $(cat "$WORK/input.out")"
+}
+
+# Desktops that will not run as root, and the toy on them, run as a user of the tests' own, from
+# a copy of the build that user can read wherever the checkout is; "as" runs a command as it.
+TEST_USER=tumbletot-test
+as=()
+become_test_user() {
+    mkdir -p "$WORK/tree/bin" "$WORK/tree/lib/games" "$WORK/tree/share"
+    cp "$TOY" "$PROBE" "$BUILD/bin/tumbletot-wlinput" "$WORK/tree/bin/"
+    cp -r "$BUILD/lib/games/tumbletot" "$WORK/tree/lib/games/"
+    cp -r "$BUILD/share/tumbletot" "$WORK/tree/share/"
+    TOY=$WORK/tree/bin/tumbletot
+    PROBE=$WORK/tree/bin/tumbletot-probe
+    # A sanitized build's checks go along, with a copy of their list of what to let be.
+    local leaks=${LSAN_OPTIONS:-} suppressions
+    suppressions=$(tr : '\n' <<<"$leaks" | sed -n 's/^suppressions=//p')
+    if [ -n "$suppressions" ]; then
+        cp "$suppressions" "$WORK/tree/lsan.supp"
+        leaks=${leaks//$suppressions/$WORK/tree/lsan.supp}
+    fi
+    SANITIZERS=(ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LSAN_OPTIONS="$leaks")
+    mkdir -m 777 -p "$ESCAPED"
+    [ "$(id -u)" = 0 ] || return 0
+    id "$TEST_USER" >/dev/null 2>&1 || useradd --system --create-home "$TEST_USER"
+    as=(setpriv --reuid="$TEST_USER" --regid="$TEST_USER" --init-groups)
+    chmod -R a+rX "$WORK/tree"
+    chmod 755 "$WORK"
+    chown "$TEST_USER" "$XDG_RUNTIME_DIR"
+}
 
 # A display of its own, never one a test before it has just let go of, with a window manager on
 # it: openbox (stacking) unless WM=i3 (tiling).
@@ -88,20 +159,32 @@ start_display() {
     fail "no X server with a window manager could be started"
 }
 
+# The chords a desktop binds to a file of its own, besides its own bindings (TRACE_CHORDS, set by
+# a test).
+TRACE_CHORDS=()
 start_manager() {
     mkdir -p "$ESCAPED"
+    local chord key tell=""
     case "$WM" in
     openbox)
-        # Its own shortcuts as shipped (desktops, Alt+wheel, Alt+F4, ...), and a few that tell.
-        local tell=""
-        for key in W-Return A-F2 W-Tab; do
-            tell+="<keybind key=\"$key\"><action name=\"Execute\"><command>touch $ESCAPED/$key</command></action></keybind>"
+        # Its own shortcuts as shipped (desktops, Alt+wheel, Alt+F4, ...), and a file for each
+        # chord it leaves free.
+        for chord in "${TRACE_CHORDS[@]}"; do
+            key=$(openbox_key_for "$chord")
+            grep -q "key=\"$key\"" /etc/xdg/openbox/rc.xml ||
+                tell+="<keybind key=\"$key\"><action name=\"Execute\"><command>touch $ESCAPED/$chord</command></action></keybind>"
         done
         sed "s|</keyboard>|$tell</keyboard>|" /etc/xdg/openbox/rc.xml >"$WORK/openbox.xml"
         openbox --sm-disable --config-file "$WORK/openbox.xml" >>"$WORK/wm.log" 2>&1 &
         ;;
     i3)
-        { echo "# i3 config file (v4)"; bind_desktop_keys; } >"$WORK/i3.conf"
+        {
+            echo "# i3 config file (v4)"
+            for chord in "${TRACE_CHORDS[@]}"; do
+                echo "bindsym $(bindsym_for "$chord") exec touch $ESCAPED/$chord"
+            done
+            echo "bindsym --whole-window Mod1+button4 exec touch $ESCAPED/alt+wheel"
+        } >"$WORK/i3.conf"
         i3 -c "$WORK/i3.conf" >>"$WORK/wm.log" 2>&1 &
         ;;
     esac

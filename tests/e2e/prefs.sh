@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A parent sets up the toy from the preferences; with auto-play on, the toy plays by itself
-# delayTime + 1.5 s after the last input and every 1.5 s after, until a key is pressed.
+# A parent sets up the toy from the preferences ("Web site" without a browser says so); with
+# auto-play on, the toy plays by itself delayTime + 1.5 s after the last input and every 1.5 s
+# after, until a key is pressed.
 source "$(dirname "$0")/lib.sh"
 start_display
+# No browser for the toy, whatever the machine has (the window manager keeps its own settings).
+mkdir -p "$WORK/no-browser"
+export XDG_CONFIG_HOME="$WORK/no-browser" XDG_DATA_HOME="$WORK/no-browser" \
+    XDG_CONFIG_DIRS="$WORK/no-browser" XDG_DATA_DIRS="$WORK/no-browser"
 start_play
 xdotool key ctrl+shift+p
 wait_active "Tumbletot Preferences"
@@ -15,7 +20,10 @@ click 45 80   # "Only background changes"
 click 320 51  # "Tumbletot plays alone if Baby doesn't play after"
 click 340 84  # the slider, then all the way down: 1 second
 xdotool key Home
-sleep 0.2
+click 309 350 # "Web site", with no browser: a message over the preferences says so
+wait_active Tumbletot
+xdotool key Return
+wait_active "Tumbletot Preferences"
 shot prefs >/dev/null
 xdotool key Return
 closed=$(date +%s%3N)

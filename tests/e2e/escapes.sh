@@ -1,0 +1,189 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The escape matrix (escapes.tsv) on one desktop, RIG=openbox, i3, sway-1, sway-2, gnome or kwin.
+# The rig first shows it sees an escape with no toy running. Then the toy starts, known to the
+# desktop as its desktop entry; every chord at every moment, and every other attempt in play,
+# leaves it in front, covering every screen; Ctrl+Shift+Q ends it with status 0; a display lost
+# under a second toy ends that with status 1 and one line.
+#   RIG=gnome tests/e2e/escapes.sh build/bin/tumbletot
+source "$(dirname "$0")/lib.sh"
+RIG=${RIG:?which desktop}
+TABLE=$(dirname "$0")/escapes.tsv
+ENTRY=$(cd "$(dirname "$0")/../../packaging" && pwd)/io.github.tumbletot.Tumbletot.desktop
+APP_ID=$(basename "$ENTRY" .desktop)
+case "$RIG" in
+openbox | i3) source "$(dirname "$0")/rigs/x11.sh" ;;
+sway-*) source "$(dirname "$0")/rigs/sway.sh" ;;
+*) source "$(dirname "$0")/rigs/$RIG.sh" ;;
+esac
+
+# The table's column for this desktop; the chords are the rows before alt+wheel.
+column=$(grep '^# attempt' "$TABLE" | tr -s ' ' '\n' | grep -nx -- "$RIG" | cut -d: -f1)
+[ -n "$column" ] || fail "escapes.tsv has no column for $RIG"
+column=$((column - 1))
+mapfile -t rows < <(grep -v '^#' "$TABLE" | tr -s ' ' | cut -d' ' -f1,"$column")
+declare -A sign
+chords=()
+for row in "${rows[@]}"; do
+    sign[${row% *}]=${row#* }
+    [ -n "${sign[alt+wheel]:-}" ] || chords+=("${row% *}")
+done
+TRACE_CHORDS=("${chords[@]}")
+
+# How an escape shows, if one did: the toy gone, another window with the keyboard, another
+# desktop, the shell's overview, a binding's file.
+escape_shown() {
+    local front
+    kill -0 "$toy_pid" 2>/dev/null || { echo "the toy ended"; return; }
+    front=$(rig_front)
+    [[ $front =~ ^($in_front)$ ]] || { echo "\"$front\" has the keyboard"; return; }
+    [ "$(rig_desktop)" = "$home_desktop" ] || { echo "desktop $(rig_desktop) came up"; return; }
+    [ -z "$(rig_modal)" ] || { echo "the shell's overview came up"; return; }
+    [ -z "$(escaped_keys)" ] || echo "a binding ran: $(escaped_keys)"
+}
+escaped() { shown=$(escape_shown) && [ -n "$shown" ]; }
+# An attempt made; an escape may take a moment to show.
+held() {
+    ! wait_until 4 escaped || fail "$RIG, $moment: $1 escaped: $shown (it would show as: ${sign[$1]})"
+}
+front_is() { [ "$(rig_front)" = "$1" ]; }
+wait_front() { wait_until 200 front_is "$1" || fail "$RIG, ${moment:-starting}: expected \"$1\" in front, found \"$(rig_front)\""; }
+wait_covered() { wait_until 200 rig_covered || fail "$RIG, $moment: the toy does not cover the screens"; }
+on_failure() { echo "the screen: $(rig_shot failure || echo "none: this rig takes no screenshots")"; }
+quit_with_chord() {
+    rig_keys ctrl+shift+q
+    wait_exit 5
+    [ "$exited" = 0 ] || fail "$RIG: Ctrl+Shift+Q gave \"$exited\""
+}
+
+rig_start
+home_desktop=$(rig_desktop)
+if [ -n "${CALIBRATE:-}" ]; then
+    # What each chord does on this desktop with no toy: a fresh plain window stands in for it.
+    stand_ins=0
+    for chord in "${chords[@]}"; do
+        rig_reset
+        stand_in="stand-in-$((++stand_ins))"
+        in_session "$PROBE" window "$stand_in" >/dev/null 2>&1 &
+        wait_until 200 eval 'rig_activate $stand_in; front_is $stand_in' || fail "$RIG: no stand-in in front"
+        rig_keys "$chord"
+        wait_until 10 eval 'shown=$(in_front=$stand_in toy_pid=$$ escape_shown); [ -n "$shown" ]' || true
+        printf '%-18s %s\n' "$chord" "${shown:--}"
+        pkill -f "window $stand_in" || true
+    done
+    exit 0
+fi
+# A desktop just started may miss its very first key.
+proof_shown() { [ -n "$(in_front=other toy_pid=$$ escape_shown)" ]; }
+for _ in 1 2 3; do
+    rig_keys "$PROOF"
+    wait_until 40 proof_shown && break
+done
+proof_shown || fail "$RIG: $PROOF showed no escape with no toy running"
+note "$RIG: with no toy, $PROOF shows as ${PROOF_SIGN}: the rig sees escapes"
+rig_reset
+
+# "Web site" opens a browser of sorts: a window of another program named after the page.
+desktop="$WORK/desktop"
+mkdir -p "$desktop/config" "$desktop/data/applications"
+ln -s /usr/share/mime "$desktop/data/mime"
+printf '[Desktop Entry]\nType=Application\nName=Browser\nExec=%s window %%u\nMimeType=text/html;\n' \
+    "$PROBE" >"$desktop/data/applications/browser.desktop"
+printf '[Default Applications]\ntext/html=browser.desktop\n' >"$desktop/config/mimeapps.list"
+BROWSER_ENV=(XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data"
+    XDG_CONFIG_DIRS="$desktop/config" XDG_DATA_DIRS="$desktop/data")
+page="$(cd "$(dirname "$TOY")/../share/tumbletot" && pwd)/about.html"
+
+rig_toy
+rig_identity
+wait_front Tumbletot
+note "$RIG: the desktop knows the toy by its entry, $APP_ID"
+
+for moment in "the title screen" play "after the preferences" "after a browser"; do
+    in_front=Untitled
+    case "$moment" in
+    "the title screen")
+        # Its first key starts play.
+        in_front="Tumbletot|Untitled"
+        ;;
+    play)
+        rig_keys space
+        ;;
+    "after the preferences")
+        rig_keys ctrl+shift+p
+        wait_front "Tumbletot Preferences"
+        wait_until 100 rig_dialog || fail "$RIG: the preferences are not a dialog over the toy"
+        rig_keys Return
+        ;;
+    "after a browser")
+        rig_keys ctrl+shift+p
+        wait_front "Tumbletot Preferences"
+        # "Web site" in the design's 584 x 381, under the menu bar; a desktop may still be
+        # placing the window when it first has the keyboard.
+        page_open() { [ -n "$(rig_rect "$page")" ]; }
+        for _ in 1 2 3; do
+            read -r x y w h <<<"$(rig_rect "Tumbletot Preferences")"
+            rig_click $((x + 309)) $((y + h - 381 + 350))
+            wait_until 100 page_open && break
+        done
+        page_open || fail "$RIG: the page did not open in a browser"
+        # The parent reads it, and goes back to the preferences.
+        rig_activate "$page"
+        wait_front "$page"
+        rig_activate "Tumbletot Preferences"
+        wait_front "Tumbletot Preferences"
+        rig_keys Return
+        ;;
+    esac
+    wait_front "${in_front%%|*}"
+    wait_covered
+    for chord in "${chords[@]}"; do
+        rig_keys "$chord"
+        held "$chord"
+    done
+    note "$RIG, $moment: ${#chords[@]} chords held"
+done
+
+moment=play
+if rig_wheel; then held alt+wheel; fi
+if [ "${sign[other-output]}" != - ]; then
+    # A click on the other screen plays on the first.
+    rig_click 20 20
+    changed=0
+    for _ in $(seq 10); do
+        before=$(rig_shot before-click)
+        rig_click $((width + width / 2 + RANDOM % 100)) $((height / 2))
+        rig_click 20 20
+        drawn() { [ "$(differ "$before" "$(rig_shot after-click)")" -gt 100 ]; }
+        wait_until $((20 * SLOWER)) drawn && break
+    done
+    [ "$(differ "$before" "$WORK/after-click.png")" -gt 100 ] || fail "$RIG: clicks on another screen drew nothing"
+    held other-output
+fi
+if rig_let_go; then
+    rig_keys super
+    held let-go
+fi
+# The desktop hands the keyboard to another window while a key is down, and back after it was
+# let go there: the parent's chords still work.
+rig_with_alt_held rig_activate other
+rig_activate Untitled
+rig_keys ctrl+shift+p
+wait_front "Tumbletot Preferences"
+rig_keys Return
+wait_front Untitled
+note "$RIG, play: Alt+wheel, another screen, the desktop letting go, the focus taken away: held"
+quit_with_chord
+# The browser goes too: it writes where the toy that opened it did.
+pkill -f "window $page" || true
+
+rig_toy
+wait_front Tumbletot
+rig_keys space a s d
+rig_lose_display
+wait_exit 10
+[ "$exited" = 1 ] || fail "$RIG: the toy gave \"$exited\" when the display went away"
+grep -qx "tumbletot: lost the display" "$WORK/toy.err" &&
+    ! grep -qE "Sanitizer|runtime error|Segmentation|Aborted" "$WORK/toy.err" ||
+    fail "$RIG: the display gone, the toy said: $(cat "$WORK/toy.err")"
+echo "PASS: $RIG keeps the child in, lets the parent out, and ends when the display goes"

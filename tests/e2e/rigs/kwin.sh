@@ -1,0 +1,114 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Headless KWin (Plasma's compositor) for the escape matrix, with four desktops: keys and pointer
+# through its fake input, state from a script of the test's own that writes to KWin's log. The
+# installed kwin_wayland carries a file capability this machine refuses, so a plain copy runs.
+PROOF=ctrl+F2
+PROOF_SIGN=desktop
+width=${SCREEN_SIZE%x*}
+height=${SCREEN_SIZE#*x}
+KWIN_HOME="$WORK/home"
+
+session=(HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus" WAYLAND_DISPLAY=kwin-test)
+in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
+# Runs a script in KWin; what it prints lands in KWin's log.
+kwin_script() {
+    local file id
+    file=$(mktemp "$WORK/script.XXXXXX")
+    echo "$1" >"$file"
+    chmod 644 "$file"
+    id=$(in_session gdbus call --session --dest org.kde.KWin --object-path /Scripting \
+        --method org.kde.kwin.Scripting.loadScript "$file" "$(basename "$file")" | grep -o '[0-9-]\+')
+    in_session gdbus call --session --dest org.kde.KWin --object-path "/$id" \
+        --method org.kde.kwin.Script.run >/dev/null
+}
+# The last line KWin's log has for a key the state script writes.
+logged() { grep -a "js: tumbletot $1 " "$WORK/kwin.log" | tail -n1 | cut -d' ' -f4-; }
+
+rig_start() {
+    become_test_user
+    mkdir -p "$KWIN_HOME/.config" "$WORK/tree/kwin"
+    printf '[Desktops]\nNumber=4\nRows=1\n' >"$KWIN_HOME/.config/kwinrc"
+    cp /usr/bin/kwin_wayland "$WORK/tree/kwin/kwin_wayland"
+    [ ${#as[@]} -eq 0 ] || chown -R "$TEST_USER" "$KWIN_HOME"
+    "${as[@]}" env -i HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+        dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
+        >"$WORK/bus.log" 2>&1 &
+    pids+=($!)
+    wait_until 200 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
+    # Test-only: any client may send input and take screenshots. Not through a function: the
+    # pid must be KWin's own.
+    "${as[@]}" env -i "${session[@]}" KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \
+        "$WORK/tree/kwin/kwin_wayland" --virtual --width "$width" --height "$height" \
+        --socket kwin-test --no-lockscreen >"$WORK/kwin.log" 2>&1 &
+    display_pid=$!
+    pids+=($display_pid)
+    kwin_up() { in_session gdbus introspect --session --dest org.kde.KWin --object-path /Scripting >/dev/null 2>&1; }
+    wait_until 200 kwin_up || fail "KWin did not start: $(tail -n 20 "$WORK/kwin.log")"
+    kwin_script '
+        function active(c) { print("tumbletot active " + (c ? c.pid + " " + c.fullScreen + " " + c.desktopFileName + " " + c.caption : "none")); }
+        function desktop() { print("tumbletot desktop " + workspace.currentDesktop); }
+        function watch(c) {
+            for (const change of [c.captionChanged, c.fullScreenChanged])
+                change.connect(() => active(workspace.activeClient));
+        }
+        workspace.clientActivated.connect(active);
+        workspace.clientAdded.connect(watch);
+        workspace.clientList().forEach(watch);
+        workspace.currentDesktopChanged.connect(desktop);
+        active(workspace.activeClient);
+        desktop();'
+    wait_until 100 test -n "$(logged desktop)" || fail "KWin's state script did not run"
+    start_input in_session "$WORK/tree/bin/tumbletot-wlinput"
+    in_session "$PROBE" window other >/dev/null 2>&1 &
+    pids+=($!)
+    wait_until 200 front_is other || fail "the other window did not open"
+}
+rig_toy() {
+    # Not through a function: the pid must be the toy's own.
+    "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
+    toy_pid=$!
+}
+rig_keys() {
+    local chord
+    for chord in "$@"; do
+        mapfile -t lines < <(chord_lines "$chord")
+        input "${lines[@]}"
+    done
+}
+rig_front() { logged active | cut -d' ' -f4-; }
+rig_desktop() { logged desktop; }
+rig_modal() { :; }
+rig_activate() {
+    kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') workspace.activeClient = c; });"
+}
+rig_rect() {
+    kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') print('tumbletot rect ' + c.frameGeometry.x + ' ' + c.frameGeometry.y + ' ' + c.frameGeometry.width + ' ' + c.frameGeometry.height); });"
+    logged rect
+}
+rig_click() { input "click $1 $2 $width $height"; }
+rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
+rig_shot() { return 1; }
+rig_lose_display() { { kill -9 "$display_pid"; wait "$display_pid"; } 2>/dev/null || true; }
+rig_let_go() { return 1; }
+rig_covered() { [ "$(logged active | cut -d' ' -f1-2)" = "$toy_pid true" ]; }
+rig_identity() {
+    wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
+    [ "$(logged active | cut -d' ' -f3)" = "$APP_ID" ] ||
+        fail "KWin knows the toy as \"$(logged active | cut -d' ' -f3)\", not as its desktop entry $APP_ID"
+}
+rig_reset() {
+    kwin_script "workspace.currentDesktop = $home_desktop;"
+    at_home() { [ "$(rig_desktop)" = "$home_desktop" ]; }
+    wait_until 100 at_home
+}
+rig_with_alt_held() {
+    input "key 56 1"
+    "$@"
+    input "key 56 0"
+}
+# The preferences are a dialog of the toy's window: the desktop keeps them over it.
+rig_dialog() {
+    kwin_script "workspace.clientList().forEach(c => { if (c.caption == 'Tumbletot Preferences') print('tumbletot dialog ' + (c.transientFor ? c.transientFor.pid : 0)); });"
+    [ "$(logged dialog)" = "$toy_pid" ]
+}

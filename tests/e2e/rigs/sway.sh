@@ -1,0 +1,101 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Headless sway for the escape matrix, with OUTPUTS screens side by side: keys by wtype, the
+# pointer by the tests' own input client, state from sway's tree. sway will not run as root.
+OUTPUTS=${RIG#sway-}
+PROOF=super+Return
+PROOF_SIGN=trace
+width=${SCREEN_SIZE%x*}
+height=${SCREEN_SIZE#*x}
+
+session=()
+in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
+
+rig_start() {
+    become_test_user
+    {
+        for i in $(seq 1 "$OUTPUTS"); do
+            echo "output HEADLESS-$i mode ${width}x${height} position $(((i - 1) * width)) 0"
+        done
+        for chord in "${TRACE_CHORDS[@]}"; do
+            echo "bindsym $(bindsym_for "$chord") exec touch $ESCAPED/$chord"
+        done
+    } >"$WORK/sway.conf"
+    # Started without a shell in between, so the pid is sway's own.
+    "${as[@]}" env -i HOME="$WORK" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+        WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
+        WLR_HEADLESS_OUTPUTS="$OUTPUTS" sway -c "$WORK/sway.conf" >"$WORK/sway.log" 2>&1 &
+    display_pid=$!
+    pids+=($display_pid)
+    sway_up() {
+        WAYLAND_SOCKET_NAME=$(cd "$XDG_RUNTIME_DIR" && ls | grep -E '^wayland-[0-9]+$' | head -n1) &&
+            SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n1) &&
+            [ -n "$SWAYSOCK" ] && "${as[@]}" env -i SWAYSOCK="$SWAYSOCK" swaymsg -t get_outputs >/dev/null 2>&1
+    }
+    wait_until 200 sway_up || fail "sway did not start: $(cat "$WORK/sway.log")"
+    session=(HOME="$WORK" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
+        WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SWAYSOCK="$SWAYSOCK")
+    start_input in_session "$WORK/tree/bin/tumbletot-wlinput"
+    in_session "$PROBE" window other >/dev/null 2>&1 &
+    pids+=($!)
+    wait_until 200 node_count '.name == "other"' 1 || fail "the other window did not open"
+}
+tree() { in_session swaymsg -t get_tree -r; }
+# Whether as many nodes of the tree as given match a jq condition.
+node_count() { [ "$(tree | jq "[.. | objects | select(.type? and ($1))] | length")" = "$2" ]; }
+rig_toy() {
+    # Not through a function: the pid must be the toy's own.
+    "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
+    toy_pid=$!
+}
+rig_keys() {
+    local chord key keys args
+    for chord in "$@"; do
+        IFS=+ read -ra keys <<<"$chord"
+        args=()
+        for key in "${keys[@]:0:${#keys[@]}-1}"; do args+=(-M "${key/super/logo}"); done
+        args+=(-k "${keys[-1]/super/Super_L}")
+        for key in "${keys[@]:0:${#keys[@]}-1}"; do args+=(-m "${key/super/logo}"); done
+        in_session wtype -s 30 "${args[@]}"
+    done
+}
+rig_front() { tree | jq -r 'first(.. | objects | select(.focused? == true) | .name) // ""'; }
+rig_desktop() { in_session swaymsg -t get_workspaces -r | jq -r '.[] | select(.focused) | .name'; }
+rig_modal() { :; }
+rig_activate() { in_session swaymsg "[title=\"^$1\$\"] focus" >/dev/null; }
+rig_rect() {
+    tree | jq -r --arg t "$1" 'first(.. | objects | select(.name? == $t) | .rect) | "\(.x) \(.y) \(.width) \(.height)"'
+}
+rig_click() { input "click $1 $2 $((OUTPUTS * width)) $height"; }
+rig_wheel() { return 1; }
+rig_shot() { in_session grim -o HEADLESS-1 - >"$WORK/$1.png"; echo "$WORK/$1.png"; }
+rig_lose_display() { kill "$display_pid"; }
+rig_let_go() { return 1; }
+rig_covered() {
+    # Every output shows one full-screen window of the toy, and asks to stay awake.
+    local expected="" i
+    for i in $(seq 1 "$OUTPUTS"); do
+        expected+="HEADLESS-$i 1 1 true $(((i - 1) * width)) 0 $width $height"$'\n'
+    done
+    [ "$(tree | jq -r --argjson pid "$toy_pid" '.nodes[] | select(.type == "output" and .name != "__i3") |
+        [.. | objects | select(.pid? == $pid)] as $w |
+        "\(.name) \($w | length) \([$w[].fullscreen_mode] | min) \([$w[].inhibit_idle] | all) \($w[0].rect.x) \($w[0].rect.y) \($w[0].rect.width) \($w[0].rect.height)"')" = "${expected%$'\n'}" ]
+}
+rig_identity() {
+    local ids
+    wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
+    ids=$(tree | jq -r --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid) | .app_id] | unique | join(" ")')
+    [ "$ids" = "$APP_ID" ] || fail "the toy's Wayland app id is \"$ids\", not its desktop entry's $APP_ID"
+}
+rig_reset() {
+    rm -f "$ESCAPED"/*
+    rig_activate other
+}
+rig_with_alt_held() {
+    local held
+    in_session wtype -M alt -s 600 -m alt &
+    held=$!
+    "$@"
+    wait "$held"
+}
+# The preferences float over the toy.
+rig_dialog() { node_count '.type == "floating_con" and .name == "Tumbletot Preferences"' 1; }
