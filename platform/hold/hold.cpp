@@ -182,15 +182,9 @@ void Hold::closed(Sheet* sheet)
         other->surface()->update();
     if (QWindow* own = sheet->frame()->windowHandle())
         desktop().letGo({own});
-    // Asked while the closing dialog still has the keyboard: a Wayland compositor lets the window
-    // with the keyboard hand it on, but not a window it has left for another program (a browser
-    // the dialog opened).
-    Sheet* next = front();
-    if (next && next->FullScreen() && !wasFullScreen)
-        desktop().takeFocus(nativeWindow(next));
     sheet->frame()->hide();
     arrange();
-    if (next) {
+    if (Sheet* next = front()) {
         // Back from a dialog, the stage comes in front again, over whatever the dialog opened
         // (a browser), and holds the keys and the pointer again.
         if (next->FullScreen() && !wasFullScreen)
@@ -270,12 +264,8 @@ void Hold::persist()
     // focus since keeps it: a key meant for that message must not land here.
     QWidget* frame = top->frame();
     const QWidget* modal = QApplication::activeModalWidget();
-    if (!frontHadFocus_ && !frame->isActiveWindow() && !(modal && modal != frame)) {
-        // As a pager asks: a window manager keeps the focus from a program that asks for
-        // itself while another program has it.
+    if (!frontHadFocus_ && !frame->isActiveWindow() && !(modal && modal != frame))
         frame->activateWindow();
-        desktop().takeFocus(nativeWindow(top));
-    }
 }
 
 Stage* Hold::mainStage()
