@@ -168,8 +168,10 @@ fi
 # let go there: the parent's chords still work.
 rig_with_alt_held rig_activate other
 rig_activate Untitled
+wait_front Untitled
 rig_keys ctrl+shift+p
-wait_front "Tumbletot Preferences"
+wait_until 200 front_is "Tumbletot Preferences" ||
+    fail "$RIG: after the desktop took the focus away while Alt was down, Ctrl+Shift+P did nothing"
 rig_keys Return
 wait_front Untitled
 note "$RIG, play: Alt+wheel, another screen, the desktop letting go, the focus taken away: held"
