@@ -4,6 +4,7 @@
 # by side in one run on this machine: Xvfb with openbox at 1920 x 1080 and 3840 x 2160, and a
 # null sink on PulseAudio and on PipeWire. Prints a Markdown table with the ratios.
 #   bench/measure.sh <build folder>    (the test command's build: build/)
+#   ONLY=sound bench/measure.sh build  (the sound onsets alone)
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 source "$(dirname "$0")/../tests/e2e/lib.sh" "$BUILD/bin/tumbletot"
@@ -52,7 +53,7 @@ onsets() {
 }
 
 declare -A result
-# One program, one screen size: frames, memory, processor, and on the first size sound.
+# One program, one screen size: frames, memory, and on the first size processor.
 measure_frames() {
     local name=$1 size=$2 dismiss=$3
     shift 3
@@ -69,7 +70,6 @@ measure_frames() {
         sleep 3
         result[$name,idle]=$(cpu_during "$pid" sleep 10)
         result[$name,held]=$(cpu_during "$pid" hold_key)
-        result[$name,sound,$SOUND]=$(onsets)
     fi
     finish
 }
@@ -84,41 +84,50 @@ measure_start() {
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f×", a / b; else print "n/a" }'; }
 
-start_sound
-Xvfb :$((900 + RANDOM % 90)) -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=":$(ps -o args= -p ${pids[-1]} | awk '{ print substr($2, 2) }')"
-sleep 1
-measure_start toy "$TOY"
-measure_start bare "$BARE"
-for size in 1920x1080 3840x2160; do
-    SCREEN_SIZE=$size
+# Both programs on both sound servers, one after the other in one run.
+measure_sound() {
+    SCREEN_SIZE=1920x1080
     start_display
-    measure_frames toy "$size" space "$TOY"
-    measure_frames bare "$size" "" "$BARE"
-    measure_frames scaled "$size" "" "$BARE" --screen-sized
-done
-stop_sound
-SOUND=pipewire
-start_sound
-SCREEN_SIZE=1920x1080
-start_display
-launch "$TOY"; xdotool key space; sleep 1; result[toy,sound,pipewire]=$(onsets); finish
-launch "$BARE"; result[bare,sound,pipewire]=$(onsets); finish
+    for SOUND in pulseaudio pipewire; do
+        start_sound
+        launch "$TOY"; xdotool key space; sleep 1; result[toy,sound,$SOUND]=$(onsets); finish
+        launch "$BARE"; result[bare,sound,$SOUND]=$(onsets); finish
+        stop_sound
+    done
+}
+
+if [ "${ONLY:-}" != sound ]; then
+    Xvfb :$((900 + RANDOM % 90)) -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    export DISPLAY=":$(ps -o args= -p ${pids[-1]} | awk '{ print substr($2, 2) }')"
+    sleep 1
+    measure_start toy "$TOY"
+    measure_start bare "$BARE"
+    for size in 1920x1080 3840x2160; do
+        SCREEN_SIZE=$size
+        start_display
+        measure_frames toy "$size" space "$TOY"
+        measure_frames bare "$size" "" "$BARE"
+        measure_frames scaled "$size" "" "$BARE" --screen-sized
+    done
+fi
+measure_sound
 
 echo "Machine: $(nproc) cores, $(awk '/MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo), $(uname -r); Xvfb with openbox"
 echo
 echo "| figure | bare Qt program | toy | ratio |"
 echo "|---|---|---|---|"
 row() { echo "| $1 | $2 | $3 | $(ratio "$3" "$2") |"; }
-for size in 1920x1080 3840x2160; do
-    row "key → pixels, median of 60, $size (ms)" "${result[bare,key,$size]}" "${result[toy,key,$size]}"
-    row "click → pixels, median of 60, $size (ms)" "${result[bare,click,$size]}" "${result[toy,click,$size]}"
-    row "key → pixels, bare with shapes as large as the toy's, $size (ms)" "${result[scaled,key,$size]}" "${result[toy,key,$size]}"
-done
-row "start → first paint, median of 10 (ms)" "${result[bare,start]}" "${result[toy,start]}"
-row "memory after start, 1920x1080 (MB)" "${result[bare,rss,1920x1080]}" "${result[toy,rss,1920x1080]}"
-row "CPU idle (%)" "${result[bare,idle]}" "${result[toy,idle]}"
-row "CPU with a key held (%)" "${result[bare,held]}" "${result[toy,held]}"
+if [ "${ONLY:-}" != sound ]; then
+    for size in 1920x1080 3840x2160; do
+        row "key → pixels, median of 60, $size (ms)" "${result[bare,key,$size]}" "${result[toy,key,$size]}"
+        row "click → pixels, median of 60, $size (ms)" "${result[bare,click,$size]}" "${result[toy,click,$size]}"
+        row "key → pixels, bare with shapes as large as the toy's, $size (ms)" "${result[scaled,key,$size]}" "${result[toy,key,$size]}"
+    done
+    row "start → first paint, median of 10 (ms)" "${result[bare,start]}" "${result[toy,start]}"
+    row "memory after start, 1920x1080 (MB)" "${result[bare,rss,1920x1080]}" "${result[toy,rss,1920x1080]}"
+    row "CPU idle (%)" "${result[bare,idle]}" "${result[toy,idle]}"
+    row "CPU with a key held (%)" "${result[bare,held]}" "${result[toy,held]}"
+fi
 row "press → sound onset, PulseAudio, median of 20 (ms)" "${result[bare,sound,pulseaudio]}" "${result[toy,sound,pulseaudio]}"
 row "press → sound onset, PipeWire, median of 20 (ms)" "${result[bare,sound,pipewire]}" "${result[toy,sound,pipewire]}"

@@ -5,16 +5,17 @@
 #   bench - measure it beside a peer program.
 set -euo pipefail
 
-build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-wayland-dev
+build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-wayland-dev
        qt6-wayland-dev-tools wayland-protocols libwayland-dev libxcb1-dev libxcb-screensaver0-dev libgl-dev
-       libebur128-dev)
-run=(qt6-qpa-plugins qt6-wayland libqt6multimedia6 libebur128-1 fonts-comic-neue fonts-liberation2 xdg-utils)
+       libebur128-dev libpipewire-0.3-dev libpulse-dev)
+run=(qt6-qpa-plugins qt6-wayland libebur128-1 libpipewire-0.3-0 libpulse0 fonts-comic-neue
+     fonts-liberation2 xdg-utils)
 test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
       desktop-file-utils appstream dpkg-dev lintian procps gdb sway wtype grim jq
       dbus-daemon dbus-bin python3-dbusmock python3-dbus xprintidle passwd pipewire pipewire-pulse
       wireplumber gnome-shell mutter xdg-desktop-portal libglib2.0-bin kwin-wayland
       plasma-wayland-protocols)
-bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev)
+bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev qt6-multimedia-dev)
 
 wanted=()
 for purpose in "$@"; do

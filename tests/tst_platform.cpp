@@ -7,7 +7,10 @@
 #include "platform/audio/leveller.h"
 #include "platform/audio/movie.h"
 #include "platform/audio/peak_limiter.h"
+#include "platform/audio/sound_link.h"
 #include "platform/audio/voice_mix.h"
+#include "platform/hold/hold.h"
+#include "platform/hold/stage.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/check_box.h"
@@ -15,8 +18,6 @@
 #include "platform/ui/radio_button.h"
 #include "platform/ui/shared_window.h"
 #include "platform/ui/slider.h"
-#include "platform/hold/hold.h"
-#include "platform/hold/stage.h"
 #include "platform/ui/timer.h"
 #include "platform/ui/window.h"
 
@@ -382,9 +383,11 @@ class TestPlatform : public QObject {
         QVERIFY(mix.playing(&b));
         mix.mix(out.data(), out.size());
         QVERIFY(loudest(200) > 1000);
-        // An output that failed and came back carries on with the voices it had.
+        // An output that failed and came back carries on with its looping voices only.
+        mix.play(&c, up.get(), true);
         mix.startAfresh();
-        QVERIFY(mix.playing(&b));
+        QVERIFY(!mix.playing(&b));
+        QVERIFY(mix.playing(&c));
         mix.mix(out.data(), out.size());
         QVERIFY(loudest(200) > 1000);
         // At its end a voice is gone and the stream falls silent; a looping one goes on.
@@ -462,6 +465,45 @@ class TestPlatform : public QObject {
             QVERIFY2(loudestSecond(out) - oneSound <= 4.5,
                      qPrintable(QString::number(loudestSecond(out) - oneSound)));
         }
+    }
+
+    void soundIsLookedForUntilItAnswersAndPausesWhileIdle()
+    {
+        // A sound server that is up or not, and that can go away under its streams.
+        struct Server {
+            std::atomic<bool> up{false};
+            std::atomic<bool> gone{false};
+            std::atomic<int> tries{0};
+            std::atomic<bool> paused{false};
+        } server;
+        class FakeDevice : public platform::SoundDevice {
+          public:
+            explicit FakeDevice(Server& server) : server_(server) {}
+            bool open(const Pull&) override { return ++server_.tries, server_.up.load(); }
+            bool lost() const override { return server_.gone; }
+            void pause(bool paused) override { server_.paused = paused; }
+
+          private:
+            Server& server_;
+        };
+        platform::SoundLink link(
+            {[&server] { return std::make_unique<FakeDevice>(server); }},
+            [](std::int16_t*, std::size_t) { return false; }, nullptr,
+            std::chrono::milliseconds(20));
+        QTRY_VERIFY(server.tries >= 3);
+        QVERIFY(!link.connected());
+        server.up = true;
+        QTRY_VERIFY(link.connected());
+        const int tries = server.tries;
+        server.gone = true;
+        QTRY_VERIFY(!link.connected());
+        server.gone = false;
+        QTRY_VERIFY(link.connected());
+        QVERIFY(server.tries > tries);
+        // Nothing sounds: the stream pauses, until something starts.
+        QTRY_VERIFY_WITH_TIMEOUT(server.paused, 3000);
+        link.wake();
+        QTRY_VERIFY(!server.paused);
     }
 
     void damagedOrOddSoundFilesAreRefusedOrRead()

@@ -4,28 +4,19 @@
 #include "platform/audio/sound_output.h"
 #include "platform/audio/voice_mix.h"
 
-#include <QObject>
-#include <cstdint>
-#include <vector>
-
-class QAudioDevice;
-class QAudioSink;
-class QIODevice;
-class QThread;
-class QTimer;
+#include <memory>
 
 namespace platform {
 
-class Movie;
+class SoundLink;
 
-// One sound output shared by every player: each player is a voice, mixed into one stream.
-// The stream is topped up in small steps from a thread of its own, so a press is heard within
-// milliseconds and the sound stays whole while the window is busy. When the sound server goes
-// away, play goes on silently and the output comes back by itself with the server.
-class AudioMixer : public QObject, public SoundOutput {
-    Q_OBJECT
+// One sound output shared by every player: each player is a voice, mixed into one stream that
+// the sound server pulls from as fast as it plays, so a press is heard within milliseconds and
+// the sound stays whole while the window is busy. When the sound server goes away, play goes on
+// silently, and the sound comes back by itself with the server.
+class AudioMixer : public SoundOutput {
   public:
-    // Made on first use; without a sound output it stays silent and says so once on stderr.
+    // Made on first use; without a sound server it stays silent and says so once on stderr.
     static AudioMixer* shared();
     static void shutdown();
 
@@ -36,26 +27,9 @@ class AudioMixer : public QObject, public SoundOutput {
   private:
     AudioMixer();
     ~AudioMixer() override;
-    // Asks Qt's sound service on the main thread, then opens the device on the sound thread.
-    void findDevice();
-    // On the sound thread.
-    void startOutput(const QAudioDevice& device);
-    void stopOutput();
-    void outputFailed(const char* what);
-    void wake();
-    void sleepIfSilent();
-    void feed();
 
     VoiceMix voices_;
-    std::vector<std::int16_t> block_;
-    QThread* thread_;
-    QAudioSink* sink_ = nullptr;
-    QIODevice* stream_ = nullptr;
-    QTimer* feeder_ = nullptr;
-    QTimer* idle_ = nullptr;
-    QTimer* retry_;
-    bool suspended_ = false;
-    bool complained_ = false;
+    std::unique_ptr<SoundLink> link_;
 };
 
 } // namespace platform

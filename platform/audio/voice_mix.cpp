@@ -13,6 +13,13 @@ namespace {
 
 // No peak of the sum comes near full scale, even between samples, as small ears deserve.
 constexpr double kCeilingDbTruePeak = -1.0;
+// Room made up front, so the realtime thread never allocates: voices (one per player), and
+// frames of one pull.
+constexpr std::size_t kVoices = 16;
+constexpr std::size_t kFrames = 8192;
+// A player holds the voices only to add or drop one; the sound thread asks this often for them
+// before it sends a block of silence rather than wait.
+constexpr int kTries = 4096;
 constexpr float kFullScale = 32768.0f;
 constexpr float kLargestSample = 32767.0f;
 
@@ -20,6 +27,8 @@ constexpr float kLargestSample = 32767.0f;
 
 VoiceMix::VoiceMix()
 {
+    voices_.reserve(kVoices);
+    accumulator_.reserve(kFrames);
     startAfresh();
 }
 
@@ -55,6 +64,9 @@ bool VoiceMix::silent() const
 void VoiceMix::startAfresh()
 {
     std::lock_guard<std::mutex> lock(mutex_);
+    voices_.erase(
+        std::remove_if(voices_.begin(), voices_.end(), [](const Voice& v) { return !v.loop; }),
+        voices_.end());
     leveller_ = std::make_unique<Leveller>(Movie::SampleRate);
     limiter_ = std::make_unique<PeakLimiter>(Movie::SampleRate, kCeilingDbTruePeak);
 }
@@ -66,9 +78,16 @@ void VoiceMix::dropVoicesOf(const void* owner)
                   voices_.end());
 }
 
-void VoiceMix::mix(std::int16_t* out, std::size_t frames)
+bool VoiceMix::mix(std::int16_t* out, std::size_t frames)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::unique_lock<std::mutex> lock(mutex_, std::defer_lock);
+    for (int tries = 0; !lock.try_lock(); ++tries) {
+        if (tries == kTries) {
+            std::fill_n(out, frames, std::int16_t(0));
+            return true;
+        }
+    }
+    const bool sounded = !voices_.empty();
     accumulator_.assign(frames, 0.0f);
     for (Voice& voice : voices_) {
         const auto& samples = voice.movie->samples();
@@ -91,6 +110,7 @@ void VoiceMix::mix(std::int16_t* out, std::size_t frames)
     for (std::size_t i = 0; i < frames; ++i)
         out[i] =
             std::int16_t(std::lround(std::clamp(accumulator_[i], -1.0f, 1.0f) * kLargestSample));
+    return sounded;
 }
 
 } // namespace platform

@@ -26,9 +26,11 @@ class VoiceMix {
     bool playing(const void* owner) const;
     bool silent() const;
 
-    // The next frames of the stream; a voice that reaches its end is gone.
-    void mix(std::int16_t* out, std::size_t frames);
-    // A fresh output starts from silence: nothing of what was levelled before carries over.
+    // The next frames of the stream; a voice that reaches its end is gone. True when a voice
+    // sounded. Never waits long for a player: called on a sound server's realtime thread.
+    bool mix(std::int16_t* out, std::size_t frames);
+    // A fresh output starts from silence: nothing of what was levelled before carries over, and
+    // a sound started while there was no output is not heard late; a looping one goes on.
     void startAfresh();
 
   private:

@@ -193,6 +193,7 @@ start_manager() {
 # A sound server of its own with a null sink named toy: PulseAudio, or PipeWire with its
 # PulseAudio server when SOUND=pipewire (at 48 kHz, so the toy's sound is resampled).
 SOUND=${SOUND:-pulseaudio}
+sound_pids=()
 start_sound() {
     mkdir -p "$WORK/pulse"
     export PULSE_SERVER="unix:$WORK/pulse/socket"
@@ -205,16 +206,13 @@ set-default-sink toy
 PA
         HOME="$WORK/pulse" pulseaudio -n -F "$WORK/pulse/default.pa" --exit-idle-time=-1 \
             --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
-        pulse_pid=$!
-        pids+=($pulse_pid)
+        sound_pids=($!)
         ;;
     pipewire)
-        [ -n "${pipewire_pid:-}" ] || start_pipewire
-        XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" pipewire-pulse >>"$WORK/pulse.log" 2>&1 &
-        pulse_pid=$!
-        pids+=($pulse_pid)
+        start_pipewire
         ;;
     esac
+    pids+=("${sound_pids[@]}")
     wait_until 200 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 }
 
@@ -222,7 +220,8 @@ PA
 # them up.
 one_channel() { [ "$SOUND" = pipewire ] && echo front-left || echo mono; }
 
-# PipeWire needs a session bus, a session manager, and the null sink made from its own config.
+# PipeWire needs a session bus, a session manager, and the null sink made from its own config;
+# its PulseAudio server lets the tests record.
 start_pipewire() {
     mkdir -p "$WORK/pipewire/pipewire/pipewire.conf.d" "$WORK/pipewire/pipewire/pipewire-pulse.conf.d"
     cat >"$WORK/pipewire/pipewire/pipewire.conf.d/toy.conf" <<PW
@@ -235,22 +234,29 @@ PW
     cat >"$WORK/pipewire/pipewire/pipewire-pulse.conf.d/toy.conf" <<PW
 pulse.properties = { server.address = [ "unix:$WORK/pulse/socket" ] }
 PW
-    dbus-daemon --session --address="unix:path=$WORK/bus" --nofork --nopidfile >>"$WORK/dbus.log" 2>&1 &
-    pids+=($!)
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
-    wait_until 200 test -S "$WORK/bus" || fail "no session bus for PipeWire"
-    XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" pipewire >>"$WORK/pipewire.log" 2>&1 &
-    pipewire_pid=$!
-    pids+=($pipewire_pid)
-    wait_until 200 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
-    XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" wireplumber >>"$WORK/pipewire.log" 2>&1 &
-    pids+=($!)
+    if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+        dbus-daemon --session --address="unix:path=$WORK/bus" --nofork --nopidfile >>"$WORK/dbus.log" 2>&1 &
+        pids+=($!)
+        export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
+        wait_until 200 test -S "$WORK/bus" || fail "no session bus for PipeWire"
+    fi
+    local program
+    sound_pids=()
+    # A daemon killed leaves its socket behind.
+    rm -f "$XDG_RUNTIME_DIR"/pipewire-0*
+    for program in pipewire wireplumber pipewire-pulse; do
+        XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" "$program" >>"$WORK/pipewire.log" 2>&1 &
+        sound_pids+=($!)
+        if [ "$program" = pipewire ]; then
+            wait_until 200 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
+        fi
+    done
 }
 
 # As a crash or a restart by the desktop would: the server goes without a word.
 stop_sound() {
-    kill -9 "$pulse_pid" 2>/dev/null || true
-    wait "$pulse_pid" 2>/dev/null || true
+    kill -9 "${sound_pids[@]}" 2>/dev/null || true
+    wait "${sound_pids[@]}" 2>/dev/null || true
 }
 
 record_start() {

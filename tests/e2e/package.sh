@@ -11,7 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack --config "$BUILD/CPackConfig.cmake" -B "$PKG" >"$PKG/cpack.log" 2>&1 || { cat "$PKG/cpack.log"; fail "cpack"; }
 deb=$(ls "$PKG"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6multimedia6 qt6-qpa-plugins fonts-comic-neue; do
+for needed in libpipewire-0.3-0 libpulse0 qt6-qpa-plugins fonts-comic-neue; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
 dpkg -x "$deb" "$PKG/root"

@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/audio/pipewire_device.h"
+
+#include "platform/audio/movie.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <mutex>
+#include <pipewire/pipewire.h>
+#include <spa/param/audio/format-utils.h>
+
+namespace platform {
+namespace {
+
+// About 5 ms of the graph's time: the quantum a press waits for at most before it is mixed in.
+constexpr const char* kLatency = "128/48000";
+constexpr std::size_t kFormatPodBytes = 1024;
+
+} // namespace
+
+struct PipeWireDevice::Link {
+    Pull pull;
+    pw_thread_loop* loop = nullptr;
+    pw_context* context = nullptr;
+    pw_core* core = nullptr;
+    pw_stream* stream = nullptr;
+    spa_hook coreHook{};
+    spa_hook streamHook{};
+    std::atomic<bool> lost{false};
+
+    static void process(void* data)
+    {
+        auto* link = static_cast<Link*>(data);
+        pw_buffer* buffer = pw_stream_dequeue_buffer(link->stream);
+        if (!buffer)
+            return;
+        spa_data& out = buffer->buffer->datas[0];
+        if (out.data) {
+            std::size_t frames = out.maxsize / sizeof(std::int16_t);
+            if (buffer->requested)
+                frames = std::min<std::size_t>(frames, buffer->requested);
+            link->pull(static_cast<std::int16_t*>(out.data), frames);
+            out.chunk->offset = 0;
+            out.chunk->stride = sizeof(std::int16_t);
+            out.chunk->size = std::uint32_t(frames * sizeof(std::int16_t));
+        }
+        pw_stream_queue_buffer(link->stream, buffer);
+    }
+
+    static void stateChanged(void* data, pw_stream_state, pw_stream_state state, const char*)
+    {
+        if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
+            static_cast<Link*>(data)->lost = true;
+    }
+
+    static void coreError(void* data, std::uint32_t id, int, int result, const char*)
+    {
+        // The daemon went away under the connection.
+        if (id == PW_ID_CORE && result == -EPIPE)
+            static_cast<Link*>(data)->lost = true;
+    }
+};
+
+PipeWireDevice::PipeWireDevice() : link_(std::make_unique<Link>()) {}
+
+PipeWireDevice::~PipeWireDevice()
+{
+    Link& l = *link_;
+    if (l.loop)
+        pw_thread_loop_stop(l.loop);
+    if (l.stream)
+        pw_stream_destroy(l.stream);
+    if (l.core)
+        pw_core_disconnect(l.core);
+    if (l.context)
+        pw_context_destroy(l.context);
+    if (l.loop)
+        pw_thread_loop_destroy(l.loop);
+}
+
+bool PipeWireDevice::open(const Pull& pull)
+{
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
+    Link& l = *link_;
+    l.pull = pull;
+    l.loop = pw_thread_loop_new("tumbletot-sound", nullptr);
+    l.context = l.loop ? pw_context_new(pw_thread_loop_get_loop(l.loop), nullptr, 0) : nullptr;
+    // Nothing at the daemon's socket: this is no PipeWire session.
+    l.core = l.context ? pw_context_connect(l.context, nullptr, 0) : nullptr;
+    if (!l.core)
+        return false;
+    static const pw_core_events coreEvents = [] {
+        pw_core_events events{};
+        events.version = PW_VERSION_CORE_EVENTS;
+        events.error = &Link::coreError;
+        return events;
+    }();
+    pw_core_add_listener(l.core, &l.coreHook, &coreEvents, &l);
+    l.stream = pw_stream_new(l.core, "Tumbletot",
+                             pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY,
+                                               "Playback", PW_KEY_MEDIA_ROLE, "Game",
+                                               PW_KEY_NODE_LATENCY, kLatency, nullptr));
+    if (!l.stream)
+        return false;
+    static const pw_stream_events streamEvents = [] {
+        pw_stream_events events{};
+        events.version = PW_VERSION_STREAM_EVENTS;
+        events.state_changed = &Link::stateChanged;
+        events.process = &Link::process;
+        return events;
+    }();
+    pw_stream_add_listener(l.stream, &l.streamHook, &streamEvents, &l);
+    std::uint8_t bytes[kFormatPodBytes];
+    spa_pod_builder builder = SPA_POD_BUILDER_INIT(bytes, sizeof bytes);
+    spa_audio_info_raw format{};
+    format.format = SPA_AUDIO_FORMAT_S16;
+    format.rate = Movie::SampleRate;
+    format.channels = 1;
+    format.position[0] = SPA_AUDIO_CHANNEL_MONO;
+    const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &format)};
+    const auto flags = pw_stream_flags(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS |
+                                       PW_STREAM_FLAG_RT_PROCESS);
+    if (pw_stream_connect(l.stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0)
+        return false;
+    return pw_thread_loop_start(l.loop) == 0;
+}
+
+bool PipeWireDevice::lost() const
+{
+    return link_->lost;
+}
+
+void PipeWireDevice::pause(bool paused)
+{
+    pw_thread_loop_lock(link_->loop);
+    pw_stream_set_active(link_->stream, !paused);
+    pw_thread_loop_unlock(link_->loop);
+}
+
+} // namespace platform

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/audio/pulse_device.h"
+
+#include "platform/audio/movie.h"
+
+#include <atomic>
+#include <pulse/pulseaudio.h>
+
+namespace platform {
+namespace {
+
+// What the server keeps queued: a press is mixed in at most this long before it is heard.
+constexpr pa_usec_t kQueueUs = 5000;
+
+} // namespace
+
+struct PulseDevice::Link {
+    Pull pull;
+    pa_threaded_mainloop* loop = nullptr;
+    pa_context* context = nullptr;
+    pa_stream* stream = nullptr;
+    std::atomic<bool> lost{false};
+
+    static void contextChanged(pa_context* context, void* data)
+    {
+        auto* link = static_cast<Link*>(data);
+        const pa_context_state_t state = pa_context_get_state(context);
+        if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
+            link->lost = true;
+        pa_threaded_mainloop_signal(link->loop, 0);
+    }
+
+    static void streamChanged(pa_stream* stream, void* data)
+    {
+        auto* link = static_cast<Link*>(data);
+        const pa_stream_state_t state = pa_stream_get_state(stream);
+        if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
+            link->lost = true;
+        pa_threaded_mainloop_signal(link->loop, 0);
+    }
+
+    static void write(pa_stream* stream, std::size_t bytes, void* data)
+    {
+        void* buffer = nullptr;
+        if (pa_stream_begin_write(stream, &buffer, &bytes) < 0 || !buffer)
+            return;
+        const std::size_t frames = bytes / sizeof(std::int16_t);
+        static_cast<Link*>(data)->pull(static_cast<std::int16_t*>(buffer), frames);
+        pa_stream_write(stream, buffer, frames * sizeof(std::int16_t), nullptr, 0,
+                        PA_SEEK_RELATIVE);
+    }
+
+    // With the loop locked: waits for the context or the stream to settle.
+    template <class Settled> bool waitFor(Settled settled)
+    {
+        while (!lost && !settled())
+            pa_threaded_mainloop_wait(loop);
+        return !lost;
+    }
+};
+
+PulseDevice::PulseDevice() : link_(std::make_unique<Link>()) {}
+
+PulseDevice::~PulseDevice()
+{
+    Link& l = *link_;
+    if (!l.loop)
+        return;
+    pa_threaded_mainloop_stop(l.loop);
+    if (l.stream) {
+        pa_stream_disconnect(l.stream);
+        pa_stream_unref(l.stream);
+    }
+    if (l.context) {
+        pa_context_disconnect(l.context);
+        pa_context_unref(l.context);
+    }
+    pa_threaded_mainloop_free(l.loop);
+}
+
+bool PulseDevice::open(const Pull& pull)
+{
+    Link& l = *link_;
+    l.pull = pull;
+    l.loop = pa_threaded_mainloop_new();
+    if (!l.loop)
+        return false;
+    l.context = pa_context_new(pa_threaded_mainloop_get_api(l.loop), "Tumbletot");
+    if (!l.context)
+        return false;
+    pa_context_set_state_callback(l.context, &Link::contextChanged, &l);
+    // A server that is not there is not started for the toy.
+    if (pa_context_connect(l.context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
+        pa_threaded_mainloop_start(l.loop) < 0)
+        return false;
+    pa_threaded_mainloop_lock(l.loop);
+    bool ready = l.waitFor([&l] { return pa_context_get_state(l.context) == PA_CONTEXT_READY; });
+    if (ready) {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, Movie::SampleRate, 1};
+        l.stream = pa_stream_new(l.context, "Tumbletot", &spec, nullptr);
+        ready = l.stream != nullptr;
+    }
+    if (ready) {
+        pa_stream_set_state_callback(l.stream, &Link::streamChanged, &l);
+        pa_stream_set_write_callback(l.stream, &Link::write, &l);
+        const pa_sample_spec* spec = pa_stream_get_sample_spec(l.stream);
+        pa_buffer_attr queue{};
+        queue.maxlength = std::uint32_t(-1);
+        queue.tlength = std::uint32_t(pa_usec_to_bytes(kQueueUs, spec));
+        queue.prebuf = std::uint32_t(-1);
+        queue.minreq = std::uint32_t(-1);
+        queue.fragsize = std::uint32_t(-1);
+        ready = pa_stream_connect_playback(l.stream, nullptr, &queue, PA_STREAM_ADJUST_LATENCY,
+                                           nullptr, nullptr) == 0 &&
+                l.waitFor([&l] { return pa_stream_get_state(l.stream) == PA_STREAM_READY; });
+    }
+    pa_threaded_mainloop_unlock(l.loop);
+    return ready;
+}
+
+bool PulseDevice::lost() const
+{
+    return link_->lost;
+}
+
+void PulseDevice::pause(bool paused)
+{
+    pa_threaded_mainloop_lock(link_->loop);
+    pa_operation* cork = pa_stream_cork(link_->stream, paused, nullptr, nullptr);
+    if (cork)
+        pa_operation_unref(cork);
+    pa_threaded_mainloop_unlock(link_->loop);
+}
+
+} // namespace platform

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+// A link to one kind of sound server with one playback stream, mono 16-bit at the sounds' own
+// rate, which the server pulls from on a realtime thread of the device's own as fast as it plays.
+class SoundDevice {
+  public:
+    // Fills the next frames; runs on the device's realtime thread, so it must never block.
+    using Pull = std::function<void(std::int16_t* out, std::size_t frames)>;
+
+    virtual ~SoundDevice() = default;
+    // Connects and starts the stream; false when no server of this kind answers.
+    virtual bool open(const Pull& pull) = 0;
+    // The server went away, or the stream failed: this device is to be let go.
+    virtual bool lost() const = 0;
+    // The stream stops or starts being pulled, so an idle toy costs nothing.
+    virtual void pause(bool paused) = 0;
+};
+
+using SoundDeviceMaker = std::function<std::unique_ptr<SoundDevice>()>;
+
+// The kinds of sound server this system may have, the best first; chosen by the build per
+// operating system.
+std::vector<SoundDeviceMaker> systemSoundDevices();
+
+} // namespace platform

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/audio/sound_link.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace platform {
+namespace {
+
+// The first look waits for the first frame: a start must not wait for the sound server.
+constexpr auto kFirstLook = std::chrono::milliseconds(50);
+// How often a connected link looks whether the server is still there, and whether to pause.
+constexpr auto kLook = std::chrono::milliseconds(250);
+// After this long with nothing sounding, the stream pauses.
+constexpr std::int64_t kIdleMs = 1500;
+
+std::int64_t nowMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+} // namespace
+
+SoundLink::SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh,
+                     std::chrono::milliseconds retry)
+    : makers_(std::move(makers)), pull_(std::move(pull)), fresh_(std::move(fresh)), retry_(retry),
+      thread_([this] { run(); })
+{
+}
+
+SoundLink::~SoundLink()
+{
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_one();
+    thread_.join();
+}
+
+void SoundLink::wake()
+{
+    lastSound_.store(nowMs(), std::memory_order_relaxed);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        woken_ = true;
+    }
+    changed_.notify_one();
+}
+
+bool SoundLink::connect()
+{
+    const SoundDevice::Pull pull = [this](std::int16_t* out, std::size_t frames) {
+        if (pull_(out, frames))
+            lastSound_.store(nowMs(), std::memory_order_relaxed);
+    };
+    // A new stream starts from silence: nothing the mix levelled before carries over.
+    if (fresh_)
+        fresh_();
+    lastSound_.store(nowMs(), std::memory_order_relaxed);
+    for (const SoundDeviceMaker& make : makers_) {
+        std::unique_ptr<SoundDevice> device = make();
+        if (device && device->open(pull)) {
+            device_ = std::move(device);
+            connected_ = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void SoundLink::say(const char* line)
+{
+    std::fprintf(stderr, "tumbletot: %s\n", line);
+}
+
+void SoundLink::run()
+{
+    bool complained = false;
+    bool paused = false;
+    std::unique_lock<std::mutex> lock(mutex_);
+    changed_.wait_for(lock, kFirstLook, [this] { return stopping_; });
+    while (!stopping_) {
+        const bool woken = std::exchange(woken_, false);
+        lock.unlock();
+        if (device_ && device_->lost()) {
+            device_.reset();
+            connected_ = false;
+            say("lost the sound output; playing without sound until it is back");
+            complained = true;
+        } else if (!device_) {
+            if (connect()) {
+                paused = false;
+                if (complained)
+                    say("sound is back");
+                complained = false;
+            } else if (!complained) {
+                say("no sound output found; playing without sound until it is back");
+                complained = true;
+            }
+        } else if (paused && woken) {
+            device_->pause(false);
+            paused = false;
+        } else if (!paused && nowMs() - lastSound_.load(std::memory_order_relaxed) >= kIdleMs) {
+            device_->pause(true);
+            paused = true;
+        }
+        lock.lock();
+        // Without a server, it is looked for again on the retry's schedule, however much is
+        // played meanwhile.
+        changed_.wait_for(lock, device_ ? kLook : retry_,
+                          [this] { return stopping_ || (woken_ && device_); });
+    }
+    lock.unlock();
+    device_.reset();
+}
+
+} // namespace platform
