@@ -97,6 +97,8 @@ measure_sound() {
 }
 
 if [ "${ONLY:-}" != sound ]; then
+    # The programs play through PulseAudio meanwhile, as on a desktop with sound.
+    start_sound
     Xvfb :$((900 + RANDOM % 90)) -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
     pids+=($!)
     export DISPLAY=":$(ps -o args= -p ${pids[-1]} | awk '{ print substr($2, 2) }')"
@@ -110,6 +112,7 @@ if [ "${ONLY:-}" != sound ]; then
         measure_frames bare "$size" "" "$BARE"
         measure_frames scaled "$size" "" "$BARE" --screen-sized
     done
+    stop_sound
 fi
 measure_sound
 

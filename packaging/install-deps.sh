@@ -14,7 +14,7 @@ test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pul
       desktop-file-utils appstream dpkg-dev lintian procps gdb sway wtype grim jq
       dbus-daemon dbus-bin python3-dbusmock python3-dbus xprintidle passwd pipewire pipewire-pulse
       wireplumber gnome-shell mutter xdg-desktop-portal libglib2.0-bin kwin-wayland
-      plasma-wayland-protocols)
+      plasma-wayland-protocols cage)
 bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev qt6-multimedia-dev)
 
 wanted=()

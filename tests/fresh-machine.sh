@@ -41,7 +41,7 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=
         pulseaudio pactl parec desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
         lintian gdb setpriv useradd gzip ps sway swaymsg wtype grim jq dbus-daemon dbus-send \
         xprintidle xdg-mime wayland-scanner pipewire pipewire-pulse wireplumber gnome-shell \
-        gsettings gdbus kwin_wayland; do
+        gsettings gdbus kwin_wayland cage; do
         command -v "$tool" >/dev/null || missing+=("$tool")
     done
     /usr/bin/python3 -c "import dbusmock, dbus" 2>/dev/null || missing+=(python3-dbusmock python3-dbus)

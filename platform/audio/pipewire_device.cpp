@@ -2,10 +2,12 @@
 #include "platform/audio/pipewire_device.h"
 
 #include "platform/audio/movie.h"
+#include "platform/runtime/local_socket.h"
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <mutex>
 #include <pipewire/pipewire.h>
 #include <spa/param/audio/format-utils.h>
@@ -81,6 +83,10 @@ PipeWireDevice::~PipeWireDevice()
 
 bool PipeWireDevice::open(const Pull& pull)
 {
+    // Asked about once a second while there is no server: nothing is loaded until one answers.
+    const char* remote = std::getenv("PIPEWIRE_REMOTE");
+    if (!localSocketAnswers(remote && *remote ? remote : "pipewire-0"))
+        return false;
     static std::once_flag initialised;
     std::call_once(initialised, [] { pw_init(nullptr, nullptr); });
     Link& l = *link_;

@@ -2,9 +2,12 @@
 #include "platform/audio/pulse_device.h"
 
 #include "platform/audio/movie.h"
+#include "platform/runtime/local_socket.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <pulse/pulseaudio.h>
+#include <string>
 
 namespace platform {
 namespace {
@@ -80,6 +83,14 @@ PulseDevice::~PulseDevice()
 
 bool PulseDevice::open(const Pull& pull)
 {
+    // Asked about once a second while there is no server: no thread starts until one answers.
+    // A server elsewhere than a local socket is left to the library to find.
+    const char* named = std::getenv("PULSE_SERVER");
+    const std::string server = named && *named ? named : "pulse/native";
+    if (server.rfind("unix:", 0) == 0
+            ? !localSocketAnswers(server.substr(5))
+            : server.find(':') == std::string::npos && !localSocketAnswers(server))
+        return false;
     Link& l = *link_;
     l.pull = pull;
     l.loop = pa_threaded_mainloop_new();

@@ -34,6 +34,8 @@ class Desktop {
     virtual void takeFocus(QWindow* window) = 0;
     // A dialog only gets the keyboard once the stages under it step back from full screen.
     virtual bool dialogsNeedRoom() const = 0;
+    // Every screen gets a stage of its own; a kiosk compositor gives every window all of them.
+    virtual bool stagePerScreen() const = 0;
     // Keeps the screen on while this stage is up.
     virtual void keepAwake(QWindow* stage) = 0;
     // Starts the display's own idle time again; called every little while.

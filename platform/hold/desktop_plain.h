@@ -14,6 +14,7 @@ class DesktopPlain : public Desktop {
     void letGo(const QList<QWindow*>& windows) override;
     void takeFocus(QWindow* window) override;
     bool dialogsNeedRoom() const override { return false; }
+    bool stagePerScreen() const override { return true; }
     void keepAwake(QWindow*) override {}
     void resetIdle() override {}
     DesktopKeys keys() const override { return DesktopKeys::Held; }

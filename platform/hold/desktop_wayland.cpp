@@ -5,6 +5,7 @@
 
 #include <QTimer>
 #include <QWindow>
+#include <cstdio>
 
 namespace platform {
 namespace {
@@ -15,9 +16,19 @@ constexpr int kRefusalMs = 5000;
 
 DesktopWayland* listening = nullptr;
 
+// What the child lock's session names its desktop.
+constexpr char kChildLockDesktop[] = "Tumbletot";
+
+bool inChildLock()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP")
+        .split(QLatin1Char(':'))
+        .contains(QLatin1String(kChildLockDesktop));
+}
+
 } // namespace
 
-DesktopWayland::DesktopWayland() : refusal_(new QTimer(this))
+DesktopWayland::DesktopWayland() : refusal_(new QTimer(this)), childLock_(inChildLock())
 {
     refusal_->setSingleShot(true);
     refusal_->setInterval(kRefusalMs);
@@ -28,7 +39,7 @@ DesktopWayland::DesktopWayland() : refusal_(new QTimer(this))
     listening = this;
     if (WaylandSeat::available())
         WaylandSeat::listen(&DesktopWayland::heard);
-    else
+    else if (!childLock_)
         keys_ = DesktopKeys::Kept;
 }
 
@@ -48,7 +59,7 @@ bool DesktopWayland::hold(QWindow* front, const QList<QWindow*>& stages,
     bool asked = true;
     for (QWindow* stage : stages)
         asked &= WaylandSeat::wantShortcuts(stage, true);
-    if (held_.isEmpty() && !refusal_->isActive() && stages.contains(front))
+    if (held_.isEmpty() && !childLock_ && !refusal_->isActive() && stages.contains(front))
         refusal_->start();
     return asked;
 }
@@ -94,6 +105,11 @@ void DesktopWayland::answer(QWindow* window, Shortcuts what)
         held_.remove(window);
         break;
     case Shortcuts::NeverHeld:
+        // A kiosk has no shortcuts of its own to keep.
+        if (childLock_)
+            break;
+        std::fprintf(stderr, "tumbletot: this compositor keeps its own shortcuts; the toy cannot "
+                             "hold every key here\n");
         setKeys(DesktopKeys::Kept);
         break;
     }

@@ -302,7 +302,7 @@ void Hold::screensChanged()
     QList<Stage*> spare = stages_.mid(1);
     QList<Stage*> kept{main};
     for (QScreen* screen : QGuiApplication::screens()) {
-        if (screen == first)
+        if (screen == first || !desktop().stagePerScreen())
             continue;
         Stage* stage = spare.isEmpty() ? new Stage(*this, screen) : spare.takeFirst();
         stage->cover(screen);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/runtime/display.h"
+#include "platform/runtime/local_socket.h"
 #include "platform/runtime/runtime.h"
 
 #include <QByteArray>
@@ -10,8 +11,6 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -29,22 +28,7 @@ bool set(const char* name)
 // The compositor's socket answers, as a Wayland client's first step would find it.
 bool compositorAnswers()
 {
-    if (set("WAYLAND_SOCKET"))
-        return true;
-    const QByteArray name = qgetenv("WAYLAND_DISPLAY");
-    const QByteArray path = name.startsWith('/') ? name : qgetenv("XDG_RUNTIME_DIR") + '/' + name;
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (std::size_t(path.size()) >= sizeof address.sun_path)
-        return false;
-    std::copy(path.begin(), path.end(), address.sun_path);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const bool answers =
-        socket >= 0 &&
-        ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (socket >= 0)
-        ::close(socket);
-    return answers;
+    return set("WAYLAND_SOCKET") || localSocketAnswers(qgetenv("WAYLAND_DISPLAY").toStdString());
 }
 
 // Qt would use the X server: no Wayland session and no other platform asked for.

@@ -64,7 +64,7 @@ if [ -n "${CALIBRATE:-}" ]; then
     for chord in "${chords[@]}"; do
         rig_reset
         stand_in="stand-in-$((++stand_ins))"
-        in_session "$PROBE" window "$stand_in" >/dev/null 2>&1 &
+        in_background "$PROBE" window "$stand_in"
         wait_until 200 eval 'rig_activate $stand_in; front_is $stand_in' || fail "$RIG: no stand-in in front"
         rig_keys "$chord"
         wait_until 10 eval 'shown=$(in_front=$stand_in toy_pid=$$ escape_shown); [ -n "$shown" ]' || true

@@ -77,7 +77,7 @@ openbox_key_for() {
 # a time; each line is waited for until the client answers "done".
 start_input() {
     mkfifo "$WORK/input.in"
-    "$@" <"$WORK/input.in" >"$WORK/input.out" 2>&1 &
+    "${as[@]}" env -i "${session[@]}" "$@" <"$WORK/input.in" >"$WORK/input.out" 2>&1 &
     pids+=($!)
     exec 3>"$WORK/input.in"
     wait_until 200 grep -q ready "$WORK/input.out" || fail "no input client: $(cat "$WORK/input.out")"
@@ -90,6 +90,12 @@ input() {
     printf '%s\n' "$@" >&3
     wait_until 200 more_answers_than $((before + $# - 1)) ||
         fail "the input client did not take \"$*\": $(cat "$WORK/input.out")"
+}
+
+# Starts a program of a desktop's session in the background; the clean-up ends it.
+in_background() {
+    "${as[@]}" env -i "${session[@]}" "$@" >/dev/null 2>&1 &
+    pids+=($!)
 }
 
 # Desktops that will not run as root, and the toy on them, run as a user of the tests' own, from

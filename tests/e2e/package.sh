@@ -11,6 +11,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack --config "$BUILD/CPackConfig.cmake" -B "$PKG" >"$PKG/cpack.log" 2>&1 || { cat "$PKG/cpack.log"; fail "cpack"; }
 deb=$(ls "$PKG"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
+[ "$(dpkg-deb -f "$deb" Recommends)" = cage ] || fail "the package does not recommend cage for its session"
 for needed in libpipewire-0.3-0 libpulse0 qt6-qpa-plugins fonts-comic-neue; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
@@ -19,13 +20,14 @@ root="$PKG/root/usr"
 for file in games/tumbletot share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
     share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
     share/tumbletot/pictures/tumbletotlogo.png \
-    share/applications/io.github.tumbletot.Tumbletot.desktop \
+    share/applications/io.github.tumbletot.Tumbletot.desktop share/wayland-sessions/tumbletot-child-lock.desktop \
     share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml \
     share/icons/hicolor/scalable/apps/io.github.tumbletot.Tumbletot.svg \
     share/icons/hicolor/48x48/apps/io.github.tumbletot.Tumbletot.png; do
     [ -e "$root/$file" ] || fail "the package lacks $file"
 done
-desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop"
+desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" \
+    "$root/share/wayland-sessions/tumbletot-child-lock.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" >/dev/null
 lintian --fail-on error,warning "$deb" >"$PKG/lintian.log" 2>&1 ||
     { cat "$PKG/lintian.log"; fail "lintian found faults in the package"; }

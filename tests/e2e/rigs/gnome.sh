@@ -50,9 +50,8 @@ SESSION
     pids+=($display_pid)
     shell_ready() { [ "$(shell_eval '!Main.layoutManager._startingUp && !Main.overview.visible')" = true ]; }
     wait_until 400 shell_ready || fail "GNOME Shell did not start: $(tail -n 20 "$WORK/gnome.log")"
-    start_input in_session /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/gnome/input.py"
-    in_session "$PROBE" window other >/dev/null 2>&1 &
-    pids+=($!)
+    start_input /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/gnome/input.py"
+    in_background "$PROBE" window other
     wait_until 200 rig_activate other || fail "the other window did not open"
 }
 rig_toy() {

@@ -59,9 +59,8 @@ rig_start() {
         active(workspace.activeClient);
         desktop();'
     wait_until 100 test -n "$(logged desktop)" || fail "KWin's state script did not run"
-    start_input in_session "$WORK/tree/bin/tumbletot-wlinput"
-    in_session "$PROBE" window other >/dev/null 2>&1 &
-    pids+=($!)
+    start_input "$WORK/tree/bin/tumbletot-wlinput"
+    in_background "$PROBE" window other
     wait_until 200 front_is other || fail "the other window did not open"
 }
 rig_toy() {

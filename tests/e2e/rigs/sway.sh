@@ -34,9 +34,8 @@ rig_start() {
     wait_until 200 sway_up || fail "sway did not start: $(cat "$WORK/sway.log")"
     session=(HOME="$WORK" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
         WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SWAYSOCK="$SWAYSOCK")
-    start_input in_session "$WORK/tree/bin/tumbletot-wlinput"
-    in_session "$PROBE" window other >/dev/null 2>&1 &
-    pids+=($!)
+    start_input "$WORK/tree/bin/tumbletot-wlinput"
+    in_background "$PROBE" window other
     wait_until 200 node_count '.name == "other"' 1 || fail "the other window did not open"
 }
 tree() { in_session swaymsg -t get_tree -r; }

@@ -12,6 +12,7 @@ rig_start() {
     start_sound
     start_display
     display_pid=${pids[-2]}
+    session=(PATH="$PATH" HOME="$HOME" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR")
     "$PROBE" window other >/dev/null 2>&1 &
     pids+=($!)
     wait_until 200 xdotool search --name '^other$' >/dev/null || fail "the other window did not open"

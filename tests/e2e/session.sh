@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The child lock, the toy's own session at the login screen: its installed entry is valid and runs
+# the toy in cage without console switching; run as the login screen would, under headless cage
+# with one output and with two, the title screen shows on the first and the toy covers them all,
+# asks the compositor to keep the screen on, notes nothing about keys (cage has no shortcuts),
+# and when the toy ends, so does the session.
+source "$(dirname "$0")/lib.sh"
+become_test_user
+cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log"
+chmod -R a+rX "$WORK/prefix"
+entry="$WORK/prefix/share/wayland-sessions/tumbletot-child-lock.desktop"
+desktop-file-validate "$entry" || fail "the session's entry is not valid"
+read -ra command <<<"$(sed -n 's/^Exec=//p' "$entry")"
+grep -qw cage <<<"${command[*]}" && ! grep -qw -- -s <<<"${command[*]}" ||
+    fail "the session does not run cage without console switching: ${command[*]}"
+note "the session's entry is valid: ${command[*]}"
+
+for outputs in 1 2; do
+    # As a login screen starts a session: the entry's command, the installed toy on the path.
+    "${as[@]}" env -i HOME="$WORK" PATH="$WORK/prefix/games:/usr/bin:/bin" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+        "${SANITIZERS[@]}" WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman WAYLAND_DEBUG=client "${command[@]}" >"$WORK/session.out" 2>"$WORK/toy.err" &
+    cage_pid=$!
+    pids+=($cage_pid)
+    socket() { ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -E '^wayland-[0-9]+$' | head -n1; }
+    wait_until 200 eval '[ -n "$(socket)" ]' || fail "cage did not start: $(tail "$WORK/toy.err")"
+    output_shot() {
+        "${as[@]}" env -i XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" WAYLAND_DISPLAY="$(socket)" grim -o "HEADLESS-$1" - \
+            >"$WORK/$2.png" 2>/dev/null && echo "$WORK/$2.png"
+    }
+    # Every output is the toy's orange (1280 x 720 each; with one output, cage leaves Qt its title
+    # bar), and one shows the title screen's panel (a corner of it, as the title screen places
+    # it on a screen).
+    shown() {
+        local panels=0 i shot
+        for i in $(seq "$outputs"); do
+            shot=$(output_shot "$i" "output$i") || return 1
+            [ "$(colour_at "$shot" 5 100)" = ff6d00 ] && [ "$(colour_at "$shot" 1274 714)" = ff6d00 ] || return 1
+            [ "$(colour_at "$shot" 408 526)" = ffff00 ] && panels=$((panels + 1))
+        done
+        [ "$panels" -ge 1 ]
+    }
+    wait_until $((200 * SLOWER)) shown || fail "$outputs output(s): the toy does not cover them all with its title screen"
+    grep -q "zwp_idle_inhibit_manager_v1@[0-9]*.create_inhibitor" "$WORK/toy.err" ||
+        fail "$outputs output(s): the toy did not ask cage to keep the screen on"
+    ! grep -q "^tumbletot: this compositor keeps" "$WORK/toy.err" ||
+        fail "$outputs output(s): the toy says cage keeps shortcuts it does not have"
+    note "$outputs output(s): every output covered, the title screen shown, the screen kept on"
+    # No keyboard can be sent to cage: the toy is ended as a logout would.
+    pkill -TERM -P "$cage_pid" -x tumbletot
+    ended() { ! kill -0 "$cage_pid" 2>/dev/null; }
+    wait_until $((200 * SLOWER)) ended || fail "$outputs output(s): the session went on after the toy ended"
+done
+note "the toy's end ends the session"
+echo "PASS: the child lock runs the toy alone in cage, on every output, and ends with it"
