@@ -3,7 +3,7 @@
 
 #include "app/menu1.h"
 #include "media/media.h"
-#include "platform/ui/window_directory.h"
+#include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
 #include "sound/sound_board.h"
@@ -24,20 +24,12 @@ Class2::Class2(int& argc, char** argv) : platform::Application(argc, argv)
     instance() = this;
     Module1::B_Sound.fill(nullptr);
     setMenuBar(&Menu1::shared());
-    introduceWindows();
-}
-
-void Class2::introduceWindows()
-{
-    // The play window reaches the windows above it by name.
-    platform::WindowDirectory::add("Window2",
-                                   []() -> platform::Window& { return Window2::shared(); });
-    platform::WindowDirectory::add("Window3",
-                                   []() -> platform::Window& { return Window3::shared(); });
+    Window1::setCallbacks(&flow_);
 }
 
 Class2::~Class2()
 {
+    Window1::setCallbacks(nullptr);
     instance() = nullptr;
     Menu1::release();
 }

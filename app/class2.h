@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/window_flow.h"
 #include "platform/ui/application.h"
 
 namespace platform {
@@ -15,11 +16,13 @@ class Class2 : public platform::Application {
 
     static Class2& App();
     static platform::PrefsMenuItem& Prefs();
-    // Makes the start screen and the preferences reachable from the play window below them.
-    static void introduceWindows();
 
   protected:
     void Event_Open() override;
     void openDefaultWindow() override;
     void releaseAtExit() override;
+
+  private:
+    // The start screen and the preferences, as the play window below them reaches them.
+    WindowFlow flow_;
 };

@@ -20,17 +20,17 @@ constexpr std::int32_t kFirstBeginnersCase = 5;
 std::int32_t Background::chooseCase(std::int32_t lastCase) const
 {
     std::int32_t n = 0;
-    if (Module1::backMode == "white")
+    if (Module1::backMode == Word::white)
         n = kWhite;
-    else if (Module1::backMode == "changing" || Module1::backMode == "different")
+    else if (Module1::backMode == Word::changing || Module1::backMode == Word::different)
         n = randomDraw(kGentleCases, 1);
-    if (Module1::playMode == "backgroundOnly") {
+    if (Module1::playMode == Word::backgroundOnly) {
         n = randomDraw(kAllCases, 1);
         // One more draw when it repeats, kept even if it repeats again.
         if (n == lastCase)
             n = randomDraw(kAllCases, 1);
     }
-    if (Module1::beginnersMode == "on" && Module1::backMode != "white")
+    if (Module1::beginnersMode == Word::on && Module1::backMode != Word::white)
         n = randomDraw(kBeginnersCases, kFirstBeginnersCase);
     return n;
 }

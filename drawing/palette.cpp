@@ -34,8 +34,9 @@ platform::Color Palette::fillColor(platform::Color background) const
     const platform::Color candidates[kFills] = {col_Black, col_Red,    col_White,  col_Green,
                                                 col_Blue,  col_Yellow, col_Orange, col_Pink};
     for (;;) {
-        const std::int32_t n = Module1::beginnersMode == "off" ? randomDraw(kFills, 1)
-                                                               : randomDraw(kBeginnersColours, 1);
+        const std::int32_t n = Module1::beginnersMode == Word::off
+                                   ? randomDraw(kFills, 1)
+                                   : randomDraw(kBeginnersColours, 1);
         if (candidates[n - 1] != background)
             return candidates[n - 1];
     }
@@ -44,7 +45,7 @@ platform::Color Palette::fillColor(platform::Color background) const
 platform::Color Palette::lineColor(platform::Color background, platform::Color fill) const
 {
     const platform::Color candidates[kLines] = {col_Black, col_White, col_Red};
-    std::int32_t n = Module1::beginnersMode == "on" ? randomDraw(kLines, 1) : 1;
+    std::int32_t n = Module1::beginnersMode == Word::on ? randomDraw(kLines, 1) : 1;
     while (candidates[n - 1] == background || candidates[n - 1] == fill)
         n = randomDraw(kLines, 1);
     return candidates[n - 1];

@@ -14,7 +14,7 @@ constexpr double kLeastShare = 0.25;
 
 ShapeBox Placement::place(std::int32_t W, std::int32_t H, bool square) const
 {
-    const bool centered = Module1::appearMode == "centered";
+    const bool centered = Module1::appearMode == Word::centered;
     ShapeBox box;
     box.width = static_cast<std::int32_t>(platform::Rnd() * W * kSpanShare + W * kLeastShare);
     box.height = static_cast<std::int32_t>(platform::Rnd() * H * kSpanShare + H * kLeastShare);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "play/play_window.h"
 
+#include "play/play_callbacks.h"
+
 #include "drawing/ink.h"
 #include "drawing/random_draw.h"
 #include "platform/input/keyboard.h"
@@ -13,7 +15,6 @@
 #include "platform/ui/shared_window.h"
 #include "platform/ui/static_text.h"
 #include "platform/ui/timer.h"
-#include "platform/ui/window_directory.h"
 #include "settings/module1.h"
 
 namespace {
@@ -107,15 +108,15 @@ void Window1::Event_EnableMenuItems()
 
 bool Window1::Prefs_Action()
 {
-    if (platform::Window* preferences = platform::WindowDirectory::shared("Window2"))
-        preferences->Show();
+    if (callbacks_)
+        callbacks_->showPreferences();
     return false;
 }
 
 void Window1::Event_Open()
 {
-    if (platform::Window* startScreen = platform::WindowDirectory::shared("Window3"))
-        startScreen->control<platform::MoviePlayer>("MoviePlayer1")->Stop();
+    if (callbacks_)
+        callbacks_->silenceStartScreen();
     Screen_width = platform::Screen(0).Width;
     Screen_height = platform::Screen(0).Height;
     setBounds({0, 0, Screen_width, Screen_height});
@@ -125,8 +126,8 @@ void Window1::Event_Open()
     // The settings are not put back to their defaults here: they hold them from the start,
     // and a parent's choices made on the first start screen must survive.
     lineCol = palette.col_Black;
-    if (platform::Window* startScreen = platform::WindowDirectory::shared("Window3"))
-        startScreen->Show();
+    if (callbacks_)
+        callbacks_->showStartScreen();
     setBackColor();
     defaultsettings();
 }
@@ -165,9 +166,9 @@ void Window1::Event_MouseUp(int, int) {}
 
 void Window1::mouse_Pressed()
 {
-    if (Module1::backMode == "changing")
+    if (Module1::backMode == Word::changing)
         setBackColor();
-    if (Module1::playMode == "backgroundOnly") {
+    if (Module1::playMode == Word::backgroundOnly) {
         playSound();
         setBackColor();
     } else {
@@ -211,7 +212,7 @@ void Window1::Timer2_Action()
 
 void Window1::applyAutoPlay()
 {
-    if (Module1::autoMode == "off") {
+    if (Module1::autoMode == Word::off) {
         Timer1->setMode(platform::Timer::ModeOff);
         // Switching auto-play off stops the automatic play too, not only its countdown.
         Timer2->setMode(platform::Timer::ModeOff);

@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string>
 
+class PlayCallbacks;
+
 namespace platform {
 class Canvas;
 class Graphics;
@@ -32,6 +34,8 @@ class Window1 : public platform::Window {
   public:
     static Window1& shared();
     static bool isOpen();
+    // The windows above it, as the application hands them over.
+    static void setCallbacks(PlayCallbacks* callbacks) { callbacks_ = callbacks; }
 
     Window1();
 
@@ -117,4 +121,5 @@ class Window1 : public platform::Window {
     Background background_;
     SoundBoard sounds_;
     bool waitingForRelease_ = false;
+    static inline PlayCallbacks* callbacks_ = nullptr;
 };

@@ -111,19 +111,19 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
     struct Choice {
         RadioButton* button;
         std::string* setting;
-        const char* word;
+        std::string_view word;
     };
     const Choice choices[] = {
-        {RadioButton1, &Module1::backMode, "white"},
-        {RadioButton2, &Module1::backMode, "different"},
-        {RadioButton3, &Module1::backMode, "changing"},
-        {RadioButton4, &Module1::playMode, "shapes"},
-        {RadioButton5, &Module1::playMode, "backgroundOnly"},
-        {RadioButton6, &Module1::appearMode, "random"},
-        {RadioButton7, &Module1::appearMode, "centered"},
-        {RadioButton8, &Module1::soundComplexity, "simple"},
-        {RadioButton9, &Module1::soundComplexity, "complex"},
-        {RadioButton10, &Module1::soundComplexity, "recognizable"},
+        {RadioButton1, &Module1::backMode, Word::white},
+        {RadioButton2, &Module1::backMode, Word::different},
+        {RadioButton3, &Module1::backMode, Word::changing},
+        {RadioButton4, &Module1::playMode, Word::shapes},
+        {RadioButton5, &Module1::playMode, Word::backgroundOnly},
+        {RadioButton6, &Module1::appearMode, Word::random},
+        {RadioButton7, &Module1::appearMode, Word::centered},
+        {RadioButton8, &Module1::soundComplexity, Word::simple},
+        {RadioButton9, &Module1::soundComplexity, Word::complex},
+        {RadioButton10, &Module1::soundComplexity, Word::recognizable},
     };
     for (const Choice& choice : choices) {
         choice.button->Open = [choice] {
@@ -157,19 +157,19 @@ void Window2::setShapeControlsEnabled(bool enabled)
 
 void Window2::CheckBox1_Open()
 {
-    CheckBox1->setValue(Module1::autoMode == "on");
+    CheckBox1->setValue(Module1::autoMode == Word::on);
 }
 
 void Window2::CheckBox1_Action()
 {
     if (!CheckBox1->Value()) {
-        Module1::autoMode = "off";
+        Module1::autoMode = Word::off;
         showTime = "won't play";
         StaticText1->setText(showTime);
         StaticText1->Refresh();
         return;
     }
-    Module1::autoMode = "on";
+    Module1::autoMode = Word::on;
     const int v = Slider1->Value();
     Slider1->setValue(v - 1);
     Slider1->setValue(v);
@@ -177,12 +177,12 @@ void Window2::CheckBox1_Action()
 
 void Window2::CheckBox2_Open()
 {
-    CheckBox2->setValue(Module1::beginnersMode == "on");
+    CheckBox2->setValue(Module1::beginnersMode == Word::on);
 }
 
 void Window2::CheckBox2_Action()
 {
-    Module1::beginnersMode = CheckBox2->Value() ? "on" : "off";
+    Module1::beginnersMode = CheckBox2->Value() ? Word::on : Word::off;
 }
 
 void Window2::Slider1_ValueChanged()
@@ -228,8 +228,8 @@ void Window2::Event_Close()
     // Quitting before play ever began: applying would open windows in the middle of the quit.
     if (platform::Application::quitting() && !Window1::isOpen())
         return;
-    if (Module1::autoMode != "off")
-        Module1::autoMode = "on";
+    if (Module1::autoMode != Word::off)
+        Module1::autoMode = Word::on;
     Window1& play = Window1::shared();
     play.applyAutoPlay();
     play.applySoundComplexity();

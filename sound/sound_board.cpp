@@ -54,14 +54,14 @@ void SoundBoard::loadDefault()
 
 void SoundBoard::loadChosen()
 {
-    if (Module1::soundComplexity == "simple") {
+    if (Module1::soundComplexity == Word::simple) {
         writeSimple();
         Module1::soundNumber = kSmallSet;
-    } else if (Module1::soundComplexity == "complex") {
+    } else if (Module1::soundComplexity == Word::complex) {
         writeComplex();
         loadPlayers(kSmallSet + 1, kLargeSet);
         Module1::soundNumber = kLargeSet;
-    } else if (Module1::soundComplexity == "recognizable") {
+    } else if (Module1::soundComplexity == Word::recognizable) {
         writeRecognizable();
         Module1::soundNumber = kSmallSet;
     }

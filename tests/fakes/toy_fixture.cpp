@@ -3,10 +3,11 @@
 
 #include "app/class2.h"
 #include "app/menu1.h"
+#include "app/window_flow.h"
 #include "media/media.h"
+#include "platform/hold/hold.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/application.h"
-#include "platform/hold/hold.h"
 #include "platform/ui/window.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
@@ -40,7 +41,7 @@ ToyFixture::ToyFixture()
     startingSettings();
     platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
     platform::MenuBar::setCurrent(&Menu1::shared());
-    Class2::introduceWindows();
+    Window1::setCallbacks(&flow);
     reset();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/window_flow.h"
 #include "manual_clock.h"
 #include "recording_sound_output.h"
 #include "scripted_keyboard.h"
@@ -27,4 +28,5 @@ class ToyFixture {
     ScriptedKeyboard* keyboard = nullptr;
     ManualClock* clock = nullptr;
     RecordingSoundOutput* sound = nullptr;
+    WindowFlow flow;
 };
