@@ -182,9 +182,15 @@ void Hold::closed(Sheet* sheet)
         other->surface()->update();
     if (QWindow* own = sheet->frame()->windowHandle())
         desktop().letGo({own});
+    // Asked while the closing dialog still has the keyboard: a Wayland compositor (KWin) lets the
+    // window with the keyboard hand it on, but not a window it has left for another program (a
+    // browser the dialog opened).
+    Sheet* next = front();
+    if (next && next->FullScreen() && !wasFullScreen)
+        desktop().takeFocus(nativeWindow(next));
     sheet->frame()->hide();
     arrange();
-    if (Sheet* next = front()) {
+    if (next) {
         // Back from a dialog, the stage comes in front again, over whatever the dialog opened
         // (a browser), and holds the keys and the pointer again.
         if (next->FullScreen() && !wasFullScreen)
