@@ -42,14 +42,15 @@ onsets() {
     local file="$WORK/onset.raw" presses=()
     parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=5 >"$file" 2>/dev/null &
     local rec=$!
-    "$PROBE" reach "$file" 500
+    reached() { [ "$(($(stat -c %s "$file") * 10 / 882))" -ge "$1" ]; }
+    wait_until 1200 reached 500
     for _ in $(seq 20); do
         presses+=($(($(stat -c %s "$file") * 10 / 882)))
         xdotool key a
-        "$PROBE" reach "$file" $((presses[-1] + 1200))
+        wait_until 1200 reached $((presses[-1] + 1200))
     done
     kill $rec; wait $rec 2>/dev/null || true
-    "$BUILD/bin/onset" "$file" "${presses[@]}" | awk '$1 >= 0' | median
+    "$PROBE" onsets "$file" "${presses[@]}" | grep -v none | median
 }
 
 declare -A result

@@ -276,14 +276,17 @@ record_start() {
 # A recording's length so far (ms): 88.2 bytes a millisecond.
 recorded_ms() { echo $(($(stat -c %s "$WORK/$1.raw") * 10 / 882)); }
 # Waits until a recording holds the given milliseconds.
-wait_recorded() { "$PROBE" reach "$WORK/$1.raw" "$2" || fail "the recording $1 stopped growing"; }
+wait_recorded() {
+    wait_until $((1200 * SLOWER)) eval '[ "$(recorded_ms '"$1"')" -ge '"$2"' ]' ||
+        fail "the recording $1 stopped growing"
+}
 
 record_stop() { kill "$rec_pid" 2>/dev/null || true; sleep 0.1; }
 
 start_toy() {
     "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
     toy_pid=$!
-    wait_for_window
+    wait_active Tumbletot
 }
 
 # Starts the toy and leaves its start screen for play.
@@ -291,30 +294,6 @@ start_play() {
     start_toy
     xdotool key space
     wait_active Untitled
-}
-
-# Waits until a window of the toy is the active one.
-toy_is_active() {
-    local active
-    active=$(xdotool getactivewindow 2>/dev/null) &&
-        grep -qx "$active" <<<"$(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null)"
-}
-wait_for_window() {
-    wait_until 400 toy_is_active || { describe_desktop; fail "no window of the toy became active"; }
-    sleep 0.3
-}
-
-# What the desktop holds and where the toy is, for a failure's report.
-describe_desktop() {
-    kill -0 "$toy_pid" 2>/dev/null && echo "the toy is running" || echo "the toy has ended"
-    xprop -root _NET_ACTIVE_WINDOW _NET_SUPPORTING_WM_CHECK 2>&1 || true
-    echo "input focus: $(xdotool getwindowfocus 2>&1)"
-    for id in $(xdotool search --pid "$toy_pid" 2>/dev/null); do
-        echo "toy window $id: $(xwininfo -id "$id" 2>/dev/null | grep -E 'Map State|geometry' | tr -s ' \n' ' ')"
-        xprop -id "$id" WM_NAME _NET_WM_STATE 2>&1 | sed 's/^/    /' || true
-    done
-    echo "screen: $(shot failure 2>&1)"
-    gdb -p "$toy_pid" -batch -ex "thread apply all bt 8" 2>/dev/null | grep -E '^(Thread|#)' || true
 }
 
 shot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
@@ -339,7 +318,10 @@ named_active() { [ "$(active_name)" = "$1" ]; }
 wait_active() { wait_until 60 named_active "$1" || fail "expected \"$1\" in front, found \"$(active_name)\""; }
 
 # The loudest sample of a recording, 0 to 32767.
-peak_of() { "$PROBE" peak "$WORK/$1.raw"; }
+peak_of() {
+    sox -t raw -r 44100 -e signed -b 16 -c 1 "$WORK/$1.raw" -n stat 2>&1 |
+        awk '/Maximum amplitude/ { print int($3 * 32767) }'
+}
 
 # Waits for the toy to end; "exited" is then its exit status, or "running" after the seconds
 # given (a sanitized build gets longer).
@@ -355,6 +337,19 @@ wait_exit() {
         fi
         sleep 0.05
     done
+}
+
+# The preferences' controls, where the design puts them (584 x 381, under the window's menu bar):
+# a click on one of them, by name.
+declare -A PREFERENCES=([shapes]="45 53" [backgroundOnly]="45 82" [white]="45 161"
+    [different]="45 190" [changing]="45 220" [random]="30 292" [centered]="122 292"
+    [auto]="320 51" [slider]="340 84" [beginners]="320 158" [simple]="320 242" [complex]="320 272"
+    [recognizable]="320 303" [website]="309 350" [play]="510 350")
+click_preference() {
+    local x y WINDOW HEIGHT
+    read -r x y <<<"${PREFERENCES[$1]:?no such control: $1}"
+    eval "$(xdotool search --limit 1 --name '^Tumbletot Preferences$' getwindowgeometry --shell)"
+    xdotool mousemove --window "$WINDOW" "$x" $((HEIGHT - 381 + y)) click 1
 }
 
 # Quits with the parent's keys and checks the toy ends at once with success.

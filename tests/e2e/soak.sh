@@ -23,22 +23,24 @@ letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Ret
 
 # A preferences visit with a few random choices; sometimes auto-play on with a 1 s delay.
 visit_preferences() {
+    local controls=(shapes backgroundOnly white different changing random centered beginners
+        simple complex recognizable website) control
     xdotool key ctrl+shift+p
     wait_active "Tumbletot Preferences"
-    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
-    local bar=$((HEIGHT - 381)) spots=("45 90" "45 200" "45 230" "45 260" "30 330" "130 330" "320 158" "320 280" "320 310" "320 340")
     for _ in 1 2 3; do
-        read -r x y <<<"${spots[RANDOM % ${#spots[@]}]}"
-        xdotool mousemove --window "$WINDOW" "$x" $((bar + y)) click 1
+        control=${controls[RANDOM % ${#controls[@]}]}
+        click_preference "$control"
         # "Web site", with no browser set up: a message over the preferences.
-        if [ "$y" = 340 ]; then
+        if [ "$control" = website ]; then
             wait_active Tumbletot
             xdotool key Return
             wait_active "Tumbletot Preferences"
         fi
     done
     if [ "$1" = autoplay ]; then
-        xdotool mousemove --window "$WINDOW" 320 $((bar + 51)) click 1 mousemove --window "$WINDOW" 340 $((bar + 84)) click 1 key Home
+        click_preference auto
+        click_preference slider
+        xdotool key Home
     fi
     xdotool key Return
     wait_active "Untitled"

@@ -11,7 +11,6 @@ GNOME_HOME="$WORK/home"
 
 session=(HOME="$GNOME_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
     DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus" WAYLAND_DISPLAY=gnome-test)
-in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
 # What a line of the shell's own JavaScript gives, as text.
 shell_eval() {
     in_session gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell \
@@ -54,18 +53,6 @@ SESSION
     in_background "$PROBE" window other
     wait_until 200 rig_activate other || fail "the other window did not open"
 }
-rig_toy() {
-    # Not through a function: the pid must be the toy's own.
-    "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
-    toy_pid=$!
-}
-rig_keys() {
-    local chord
-    for chord in "$@"; do
-        mapfile -t lines < <(chord_lines "$chord")
-        input "${lines[@]}"
-    done
-}
 rig_front() { shell_eval 'global.display.focus_window ? global.display.focus_window.title : ""'; }
 rig_desktop() { shell_eval 'global.workspace_manager.get_active_workspace_index()'; }
 # The overview, a switcher or a dialog of the shell.
@@ -89,7 +76,6 @@ rig_shot() {
     mv "$XDG_RUNTIME_DIR/shot.png" "$WORK/$1.png"
     echo "$WORK/$1.png"
 }
-rig_lose_display() { { kill -9 "$display_pid"; wait "$display_pid"; } 2>/dev/null || true; }
 # GNOME gives the user Super+Escape to take the shortcuts back from any program.
 rig_let_go() { rig_keys super+Escape; }
 no_modal() { [ -z "$(rig_modal)" ]; }
@@ -122,11 +108,6 @@ rig_reset() {
     shell_eval "Main.overview.hide(), global.workspace_manager.get_workspace_by_index($home_desktop).activate(global.get_current_time())" >/dev/null
     wait_until 100 no_modal
     rig_activate other
-}
-rig_with_alt_held() {
-    input "key 56 1"
-    "$@"
-    input "key 56 0"
 }
 # The preferences are a dialog of the toy's window: the desktop keeps them over it.
 rig_dialog() { [ "$(shell_eval "$(find_window 'Tumbletot Preferences').get_transient_for()?.get_pid()")" = "$toy_pid" ]; }

@@ -10,7 +10,6 @@ KWIN_HOME="$WORK/home"
 
 session=(HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
     DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus" WAYLAND_DISPLAY=kwin-test)
-in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
 # Runs a script in KWin; what it prints lands in KWin's log.
 kwin_script() {
     local file id
@@ -63,21 +62,8 @@ rig_start() {
     in_background "$PROBE" window other
     wait_until 200 front_is other || fail "the other window did not open"
 }
-rig_toy() {
-    # Not through a function: the pid must be the toy's own.
-    "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
-    toy_pid=$!
-}
-rig_keys() {
-    local chord
-    for chord in "$@"; do
-        mapfile -t lines < <(chord_lines "$chord")
-        input "${lines[@]}"
-    done
-}
 rig_front() { logged active | cut -d' ' -f4-; }
 rig_desktop() { logged desktop; }
-rig_modal() { :; }
 rig_activate() {
     kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') workspace.activeClient = c; });"
 }
@@ -87,9 +73,6 @@ rig_rect() {
 }
 rig_click() { input "click $1 $2 $width $height"; }
 rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
-rig_shot() { return 1; }
-rig_lose_display() { { kill -9 "$display_pid"; wait "$display_pid"; } 2>/dev/null || true; }
-rig_let_go() { return 1; }
 rig_covered() { [ "$(logged active | cut -d' ' -f1-2)" = "$toy_pid true" ]; }
 rig_identity() {
     wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
@@ -100,11 +83,6 @@ rig_reset() {
     kwin_script "workspace.currentDesktop = $home_desktop;"
     at_home() { [ "$(rig_desktop)" = "$home_desktop" ]; }
     wait_until 100 at_home
-}
-rig_with_alt_held() {
-    input "key 56 1"
-    "$@"
-    input "key 56 0"
 }
 # The preferences are a dialog of the toy's window: the desktop keeps them over it.
 rig_dialog() {

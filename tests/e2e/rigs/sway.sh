@@ -7,8 +7,6 @@ PROOF_SIGN=trace
 width=${SCREEN_SIZE%x*}
 height=${SCREEN_SIZE#*x}
 
-session=()
-in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
 
 rig_start() {
     become_test_user
@@ -41,11 +39,6 @@ rig_start() {
 tree() { in_session swaymsg -t get_tree -r; }
 # Whether as many nodes of the tree as given match a jq condition.
 node_count() { [ "$(tree | jq "[.. | objects | select(.type? and ($1))] | length")" = "$2" ]; }
-rig_toy() {
-    # Not through a function: the pid must be the toy's own.
-    "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
-    toy_pid=$!
-}
 rig_keys() {
     local chord key keys args
     for chord in "$@"; do
@@ -59,16 +52,13 @@ rig_keys() {
 }
 rig_front() { tree | jq -r 'first(.. | objects | select(.focused? == true) | .name) // ""'; }
 rig_desktop() { in_session swaymsg -t get_workspaces -r | jq -r '.[] | select(.focused) | .name'; }
-rig_modal() { :; }
 rig_activate() { in_session swaymsg "[title=\"^$1\$\"] focus" >/dev/null; }
 rig_rect() {
     tree | jq -r --arg t "$1" 'first(.. | objects | select(.name? == $t) | .rect) | "\(.x) \(.y) \(.width) \(.height)"'
 }
 rig_click() { input "click $1 $2 $((OUTPUTS * width)) $height"; }
-rig_wheel() { return 1; }
 rig_shot() { in_session grim -o HEADLESS-1 - >"$WORK/$1.png"; echo "$WORK/$1.png"; }
 rig_lose_display() { kill "$display_pid"; }
-rig_let_go() { return 1; }
 rig_covered() {
     # Every output shows one full-screen window of the toy, and asks to stay awake.
     local expected="" i

@@ -24,7 +24,6 @@ rig_toy() {
 rig_keys() { xdotool key --delay 20 "$@"; }
 rig_front() { active_name; }
 rig_desktop() { xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -o '[0-9]*$' || echo none; }
-rig_modal() { :; }
 rig_activate() { xdotool search --name "^$1\$" windowactivate --sync >/dev/null 2>&1; }
 rig_rect() {
     local id
@@ -38,8 +37,6 @@ rig_wheel() {
     xdotool keydown ctrl keydown alt click 4 click 5 keyup alt keyup ctrl
 }
 rig_shot() { shot "$1"; }
-rig_lose_display() { { kill -9 "$display_pid"; wait "$display_pid"; } 2>/dev/null || true; }
-rig_let_go() { return 1; }
 rig_covered() {
     # One window of the toy, covering the screen exactly.
     local geometry
