@@ -167,12 +167,26 @@ class TestSettings : public QObject {
         QCOMPARE(play.screenCol, play.palette.col_LGreen);
     }
 
-    void closeBoxDoesWhatPlayDoes()
+    void closeBoxAndReturnDoWhatPlayDoes_data()
     {
+        QTest::addColumn<bool>("byReturn");
+        QTest::newRow("close box") << false;
+        QTest::newRow("Return before Qt counts the window active") << true;
+    }
+
+    void closeBoxAndReturnDoWhatPlayDoes()
+    {
+        QFETCH(bool, byReturn);
         Window1& play = Window1::shared();
         Window2& w = Window2::shared();
         w.CheckBox1->setValue(true);
-        w.frame()->close();
+        if (byReturn) {
+            // A desktop hands the keyboard over a moment before Qt takes the window as active.
+            QApplication::setActiveWindow(play.frame());
+            QTest::keyClick(w.surface(), Qt::Key_Return);
+        } else {
+            w.frame()->close();
+        }
         QVERIFY(w.isClosed());
         QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
         QCOMPARE(play.Timer1->Period(), 20000);

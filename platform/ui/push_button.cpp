@@ -4,7 +4,6 @@
 #include "platform/ui/window.h"
 
 #include <QPushButton>
-#include <QShortcut>
 
 namespace platform {
 
@@ -18,10 +17,7 @@ PushButton::PushButton(Window& owner, std::string name, Rect box, const std::str
     QObject::connect(button_, &QPushButton::clicked, [this] { Push(); });
     if (isDefault) {
         button_->setDefault(true);
-        for (const auto key : {Qt::Key_Return, Qt::Key_Enter}) {
-            auto* shortcut = new QShortcut(QKeySequence(key), owner.frame());
-            QObject::connect(shortcut, &QShortcut::activated, button_, &QPushButton::click);
-        }
+        owner.setDefaultButton(this);
     }
 }
 

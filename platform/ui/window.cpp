@@ -3,6 +3,7 @@
 
 #include "platform/hold/hold.h"
 #include "platform/ui/control.h"
+#include "platform/ui/push_button.h"
 #include "platform/ui/window_frame.h"
 #include "platform/ui/window_surface.h"
 
@@ -204,6 +205,14 @@ void Window::deliverKeyDown(const std::string& key)
 {
     if (!closed_)
         Event_KeyDown(key);
+}
+
+bool Window::pressDefaultButton()
+{
+    if (closed_ || !defaultButton_ || !defaultButton_->Enabled())
+        return false;
+    defaultButton_->Push();
+    return true;
 }
 
 void Window::deliverMouseDown(int x, int y)

@@ -18,6 +18,7 @@ namespace platform {
 
 class Control;
 class MenuItem;
+class PushButton;
 class WindowFrame;
 class WindowSurface;
 
@@ -77,6 +78,8 @@ class Window : public Sheet {
     bool runMenuHandler(const std::string& itemName);
     void enableMenuItems() { Event_EnableMenuItems(); }
     void deliverKeyDown(const std::string& key);
+    void setDefaultButton(PushButton* button) { defaultButton_ = button; }
+    bool pressDefaultButton();
     void deliverMouseDown(int x, int y);
     void deliverMouseUp(int x, int y);
     void closeRequested();
@@ -113,6 +116,7 @@ class Window : public Sheet {
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, std::function<bool()>> menuHandlers_;
     std::function<void()> closedHook_;
+    PushButton* defaultButton_ = nullptr;
     Color backColor_{255, 255, 255};
     bool closed_ = false;
     bool fullScreen_ = false;

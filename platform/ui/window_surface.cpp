@@ -43,6 +43,11 @@ void WindowSurface::keyPressEvent(QKeyEvent* event)
     // A held key's repeats and a lone modifier are no key presses of their own.
     if (!window_ || KeyEvents::shared().isRepeat(*event) || isModifierOnly(event->key()))
         return;
+    // Return presses the default button here, not through a shortcut: a window the desktop has
+    // just handed the keyboard to gets its first key before Qt counts it as active.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == 0 && window_->pressDefaultButton())
+        return;
     window_->deliverKeyDown(event->text().toStdString());
 }
 
