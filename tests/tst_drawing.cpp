@@ -80,13 +80,6 @@ class TestDrawing : public QObject {
   private Q_SLOTS:
     void init() { toy.reset(); }
 
-    void canvasIsTheScreenLessItsMargins()
-    {
-        Window1& w = toy.openPlay();
-        QCOMPARE(w.Canvas1->Width(), W);
-        QCOMPARE(w.Canvas1->Height(), H);
-    }
-
     void boxesArePlacedByTheDrawsAndTruncated()
     {
         Window1& w = toy.openPlay();
@@ -120,19 +113,6 @@ class TestDrawing : public QObject {
             QCOMPARE(toy.random->remaining(), std::size_t(0));
             QCOMPARE(toy.random->overdrawn(), 0);
             QCOMPARE(w.ranCol, w.palette.col_Black);
-        }
-    }
-
-    void randomBoxesStayInsideTheCanvas()
-    {
-        Window1& w = toy.openPlay();
-        Module1::appearMode = "random";
-        for (double r : {0.0, 0.3, 0.999999}) {
-            toy.random->push({r, r, r, r, 0.0, 0.9});
-            w.get_Pos_n_Col(0);
-            QVERIFY(w.x_start >= 0 && w.x_start + w.x_width <= W);
-            QVERIFY(w.y_start >= 0 && w.y_start + w.y_height <= H);
-            QVERIFY(w.x_width >= int(0.25 * W) && w.x_width <= int(0.8 * W));
         }
     }
 
@@ -192,26 +172,6 @@ class TestDrawing : public QObject {
             QCOMPARE(w.lineCol, w.palette.col_Black);
         }
         QCOMPARE(toy.random->overdrawn(), 0);
-    }
-
-    void paletteAndItsTwelveBackgrounds()
-    {
-        Window1& w = toy.openPlay();
-        const Palette& p = w.palette;
-        const platform::Color colours[] = {p.col_LYellow, p.col_LBlue, p.col_LPink,  p.col_LGreen,
-                                           p.col_White,   p.col_Red,   p.col_Black,  p.col_Orange,
-                                           p.col_Pink,    p.col_Blue,  p.col_Yellow, p.col_Green};
-        const platform::Color values[] = {
-            platform::RGB(255, 255, 211), platform::RGB(221, 221, 255),
-            platform::RGB(255, 209, 210), platform::RGB(199, 255, 199),
-            platform::RGB(255, 255, 255), platform::RGB(255, 0, 0),
-            platform::RGB(0, 0, 0),       platform::RGB(255, 109, 0),
-            platform::RGB(255, 0, 244),   platform::RGB(0, 0, 255),
-            platform::RGB(255, 255, 0),   platform::RGB(0, 197, 0)};
-        for (int n = 1; n <= 12; ++n) {
-            QCOMPARE(colours[n - 1], values[n - 1]);
-            QCOMPARE(p.backgroundColor(n), values[n - 1]);
-        }
     }
 
     void backgroundCases()
@@ -280,24 +240,6 @@ class TestDrawing : public QObject {
         toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Red);
-    }
-
-    void polygonsFollowTheBox()
-    {
-        Window1& w = toy.openPlay();
-        Module1::appearMode = "random";
-        w.Canvas1->setBounds({8, 7, 1000, 600});
-        scriptBox(*toy.random, 250, 200, 100, 50); // square side = height = 200
-        w.draw_Triangle();
-        const auto& drawn = w.Canvas1->drawn();
-        QCOMPARE(int(drawn.size()), 2);
-        QCOMPARE(drawn[0].points, QPolygon({QPoint(100, 250), QPoint(200, 50), QPoint(300, 250)}));
-
-        scriptBox(*toy.random, 250, 201, 100, 50);
-        w.draw_Romb();
-        QCOMPARE(int(drawn.size()), 2); // the triangle is gone
-        QCOMPARE(drawn[1].points,
-                 QPolygon({QPoint(100, 150), QPoint(200, 50), QPoint(301, 150), QPoint(200, 251)}));
     }
 
     void everyShapeIsFilledInsideAWholeOutlineAtItsPlace()

@@ -10,6 +10,7 @@
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/picture.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
@@ -17,26 +18,7 @@
 
 namespace {
 
-const char* const kEffects[] = {"Basso",
-                                "Ping",
-                                "Glass",
-                                "Blow",
-                                "Submarine",
-                                "QuillomoSound20",
-                                "QuillomoSound24",
-                                "QuillomoSound15",
-                                "QuillomoSound16",
-                                "QuillomoSound9",
-                                "QuillomoSound14",
-                                "QuillomoSound21",
-                                "QuillomoSound13",
-                                "realBoing",
-                                "realBubbles",
-                                "realGiantbell",
-                                "realRubberDuckToy",
-                                "realZips"};
-
-synth::Buffer load(const char* name)
+synth::Buffer load(const std::string& name)
 {
     std::string error;
     auto movie = platform::Movie::load(
@@ -96,8 +78,16 @@ class TestMedia : public QObject {
     {
         std::vector<double> level;
         std::vector<double> onSmallSpeaker;
-        for (const char* name : kEffects) {
-            const synth::Buffer clip = load(name);
+        std::vector<std::string> effects;
+        const QDir folder(QString::fromStdString(platform::ResourceStore::folder() + "/sounds"));
+        for (const QFileInfo& file : folder.entryInfoList({"*.wav"})) {
+            if (file.baseName() != "allegro")
+                effects.push_back(file.baseName().toStdString());
+        }
+        QCOMPARE(int(effects.size()), 18);
+        for (const std::string& effect : effects) {
+            const synth::Buffer clip = load(effect);
+            const char* name = effect.c_str();
             QVERIFY2(clip.size() >= synth::samplesFor(0.2) && clip.size() <= synth::samplesFor(2.0),
                      name);
             level.push_back(loudness::integrated(clip));
@@ -111,8 +101,8 @@ class TestMedia : public QObject {
         QVERIFY(std::abs(middle - loudness::kEffectLufs) <= 0.5);
         const double smallMiddle = median(onSmallSpeaker);
         for (std::size_t i = 0; i < level.size(); ++i) {
-            QVERIFY2(std::abs(level[i] - middle) <= 1.0, kEffects[i]);
-            QVERIFY2(std::abs(onSmallSpeaker[i] - smallMiddle) <= 3.0, kEffects[i]);
+            QVERIFY2(std::abs(level[i] - middle) <= 1.0, effects[i].c_str());
+            QVERIFY2(std::abs(onSmallSpeaker[i] - smallMiddle) <= 3.0, effects[i].c_str());
         }
 
         const synth::Buffer music = load("allegro");
@@ -161,9 +151,6 @@ class TestMedia : public QObject {
         platform::Picture* logo = Media::tumbletotlogo();
         QVERIFY(logo);
         QCOMPARE(Media::tumbletotlogo(), logo);
-        QCOMPARE(logo->Width(), 112);
-        QCOMPARE(logo->Height(), 151);
-        QCOMPARE(Media::quillomologgagray188()->Width(), 189);
     }
 
     void missingAssetsYieldNothingAndAreLookedForAgain()
@@ -214,16 +201,6 @@ class TestMedia : public QObject {
             }
             QVERIFY2(blurred <= size * size / 6, qPrintable(QString::number(blurred)));
         }
-    }
-
-    void transparentLogoDropsItsWhite()
-    {
-        platform::Picture* logo = Media::tumbletotlogo();
-        QVERIFY(logo);
-        logo->setTransparent(1);
-        QCOMPARE(qAlpha(logo->image().pixel(0, 0)), 0);
-        const QImage& keyed = logo->image();
-        QVERIFY(qAlpha(keyed.pixel(keyed.width() / 2, keyed.height() / 2)) == 255);
     }
 };
 

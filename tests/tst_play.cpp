@@ -108,6 +108,7 @@ class TestPlay : public QObject {
             toy.sound->played.clear();
             w.Event_KeyDown("x");
             QCOMPARE(toy.keyboard->queries(), held ? 41 + 5 : 256 + 1);
+            QCOMPARE(toy.keyboard->lastAsked(), held ? 40 : 13);
             QCOMPARE(int(toy.sound->played.size()), 1);
         }
     }
@@ -149,6 +150,7 @@ class TestPlay : public QObject {
         w.Event_KeyDown("a");
         QCOMPARE(nestedReturned, 1);
         QCOMPARE(int(toy.sound->played.size()), 2);
+        QCOMPARE(int(w.Canvas1->drawn().size()), 2); // one shape, its fill and its line
     }
 
     void mouseDownActsAndReleaseDoesNothing()
@@ -182,18 +184,22 @@ class TestPlay : public QObject {
         QVERIFY(w.Canvas1->drawn().empty());
     }
 
-    void changingBackgroundComesBeforeTheShape()
+    void onlyChangingChangesTheBackgroundOnAClickAndFirst()
     {
-        Window1& w = toy.openPlay();
-        Module1::backMode = "changing";
-        Module1::beginnersMode = "off";
-        toy.random->reset();
-        toy.random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
-        scriptShape(*toy.random);
-        w.mouse_Pressed();
-        QCOMPARE(w.screenCol, w.palette.col_LPink);
-        QCOMPARE(w.ranCol, w.palette.col_Black); // chosen against the new background
-        QCOMPARE(toy.random->remaining(), std::size_t(0));
+        for (const bool changing : {true, false}) {
+            Window1& w = toy.openPlay();
+            Module1::backMode = changing ? "changing" : "different";
+            Module1::beginnersMode = "off";
+            const platform::Color before = w.screenCol;
+            if (changing)
+                toy.random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
+            scriptShape(*toy.random);
+            w.mouse_Pressed();
+            QCOMPARE(w.screenCol, changing ? w.palette.col_LPink : before);
+            QCOMPARE(w.ranCol, w.palette.col_Black); // chosen against the new background
+            QCOMPARE(toy.random->remaining(), std::size_t(0));
+            QCOMPARE(toy.random->overdrawn(), 0);
+        }
     }
 
     void autoPlayStartsAfterTheDelayAndTicksEveryOneAndAHalfSeconds()

@@ -34,17 +34,7 @@ class TestStartScreen : public QObject {
         QCOMPARE(w.Rectangle1->Left(), 270);
         QCOMPARE(w.Rectangle1->Top(), 208);
         QCOMPARE(w.Width(), 1024);
-        QCOMPARE(w.BackColor(), platform::RGB(0xff, 0x6d, 0x00));
         QVERIFY(!w.MenuBarVisible());
-    }
-
-    void instructionsUseControlAndCarriageReturns()
-    {
-        Window3& w = Window3::shared();
-        QCOMPARE(w.StaticText1->Text(),
-                 std::string("Anytime press\r\rControl + Shift + P for Preferences\r\r"
-                             "Control + Shift + Q to Quit\r\rPress any key to Start"));
-        QCOMPARE(w.StaticText2->Text(), std::string("Tumbletot"));
     }
 
     void musicLoopsUntilTheScreenCloses()

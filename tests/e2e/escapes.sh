@@ -37,6 +37,10 @@ rig_modal() { :; }
 rig_wheel() { return 1; }
 rig_let_go() { return 1; }
 rig_shot() { return 1; }
+rig_reset() {
+    rm -f "$ESCAPED"/*
+    rig_activate other
+}
 rig_lose_display() { { kill -9 "$display_pid"; wait "$display_pid"; } 2>/dev/null || true; }
 case "$RIG" in
 openbox | i3) source "$(dirname "$0")/rigs/x11.sh" ;;

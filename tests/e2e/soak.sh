@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 INPUTS=${SOAK_INPUTS:-2000}
 start_display
 # No browser for the toy (its window manager keeps the machine's own settings): "Web site"
-# always answers with its message.
+# always answers with a message over the preferences, which the parent closes.
 mkdir -p "$WORK/no-browser"
 export XDG_CONFIG_HOME="$WORK/no-browser" XDG_DATA_HOME="$WORK/no-browser" \
     XDG_CONFIG_DIRS="$WORK/no-browser" XDG_DATA_DIRS="$WORK/no-browser"
@@ -27,8 +27,7 @@ visit_preferences() {
         simple complex recognizable website) control
     xdotool key ctrl+shift+p
     wait_active "Tumbletot Preferences"
-    for _ in 1 2 3; do
-        control=${controls[RANDOM % ${#controls[@]}]}
+    for control in website "${controls[RANDOM % ${#controls[@]}]}" "${controls[RANDOM % ${#controls[@]}]}"; do
         click_preference "$control"
         # "Web site", with no browser set up: a message over the preferences.
         if [ "$control" = website ]; then

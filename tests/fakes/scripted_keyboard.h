@@ -13,6 +13,7 @@ class ScriptedKeyboard : public platform::KeyboardState {
     bool keyDown(int code) override
     {
         ++queries_;
+        last_ = code;
         auto release = releaseAfter_.find(code);
         if (release != releaseAfter_.end() && release->second-- <= 0) {
             releaseAfter_.erase(release);
@@ -41,10 +42,12 @@ class ScriptedKeyboard : public platform::KeyboardState {
     void setControl(bool down) { control_ = down; }
     int queries() const { return queries_; }
     void resetQueries() { queries_ = 0; }
+    int lastAsked() const { return last_; }
 
   private:
     std::set<int> held_;
     std::map<int, int> releaseAfter_;
     bool control_ = false;
     int queries_ = 0;
+    int last_ = -1;
 };

@@ -75,10 +75,6 @@ rig_identity() {
     ids=$(tree | jq -r --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid) | .app_id] | unique | join(" ")')
     [ "$ids" = "$APP_ID" ] || fail "the toy's Wayland app id is \"$ids\", not its desktop entry's $APP_ID"
 }
-rig_reset() {
-    rm -f "$ESCAPED"/*
-    rig_activate other
-}
 rig_with_alt_held() {
     local held
     in_session wtype -M alt -s 600 -m alt &

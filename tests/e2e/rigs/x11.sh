@@ -53,10 +53,6 @@ rig_identity() {
     class=$(xprop -id "$(xdotool getactivewindow)" WM_CLASS)
     grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$ENTRY")\"" <<<"$class" || fail "the toy's WM_CLASS, $class, does not name its desktop entry"
 }
-rig_reset() {
-    rm -f "$ESCAPED"/*
-    rig_activate other
-}
 rig_with_alt_held() {
     xdotool keydown alt
     "$@"
