@@ -74,7 +74,7 @@ void DesktopWayland::letGo(const QList<QWindow*>& windows)
 
 void DesktopWayland::takeFocus(QWindow* window)
 {
-    window->requestActivate();
+    WaylandSeat::takeFocus(window);
 }
 
 void DesktopWayland::keepAwake(QWindow* stage)

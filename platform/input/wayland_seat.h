@@ -22,6 +22,8 @@ class WaylandSeat {
     // Asks again with a fresh request, after the compositor took them back.
     static void renewShortcuts(QWindow* window);
     static void keepAwake(QWindow* window);
+    // Asks the compositor to give a window the keyboard, on behalf of the surface that has it.
+    static void takeFocus(QWindow* window);
     // One listener hears every answer about shortcuts.
     static void listen(void (*heard)(QWindow* window, Shortcuts what));
 };

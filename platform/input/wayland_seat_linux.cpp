@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLibrary>
+#include <QWindow>
 #include <cstdio>
 
 namespace platform {
@@ -71,6 +72,14 @@ void WaylandSeat::keepAwake(QWindow* window)
 {
     if (entry())
         entry()->keepAwake(window);
+}
+
+void WaylandSeat::takeFocus(QWindow* window)
+{
+    if (entry())
+        entry()->takeFocus(window);
+    else
+        window->requestActivate();
 }
 
 void WaylandSeat::listen(void (*heard)(QWindow* window, Shortcuts what))

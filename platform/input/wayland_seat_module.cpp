@@ -5,6 +5,7 @@
 
 #include "qwayland-idle-inhibit-unstable-v1.h"
 #include "qwayland-keyboard-shortcuts-inhibit-unstable-v1.h"
+#include "qwayland-xdg-activation-v1.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -43,6 +44,7 @@ struct Keys {
     wl_seat* seat = nullptr;
     wl_keyboard* keyboard = nullptr;
     wl_surface* focus = nullptr;
+    uint32_t serial = 0; // of the last key or change of focus
     std::bitset<256> down;
 
     void set(uint32_t key, bool pressed)
@@ -63,10 +65,11 @@ void keymap(void*, wl_keyboard*, uint32_t, int32_t fd, uint32_t)
     ::close(fd);
 }
 
-void enter(void*, wl_keyboard*, uint32_t, wl_surface* surface, wl_array* held)
+void enter(void*, wl_keyboard*, uint32_t serial, wl_surface* surface, wl_array* held)
 {
     Keys& k = keys();
     k.focus = surface;
+    k.serial = serial;
     k.down.reset();
     const auto* key = static_cast<const uint32_t*>(held->data);
     for (std::size_t i = 0; i < held->size / sizeof(uint32_t); ++i)
@@ -79,8 +82,9 @@ void leave(void*, wl_keyboard*, uint32_t, wl_surface*)
     keys().down.reset();
 }
 
-void key(void*, wl_keyboard*, uint32_t, uint32_t, uint32_t code, uint32_t state)
+void key(void*, wl_keyboard*, uint32_t serial, uint32_t, uint32_t code, uint32_t state)
 {
+    keys().serial = serial;
     keys().set(code, state == WL_KEYBOARD_KEY_STATE_PRESSED);
 }
 
@@ -146,6 +150,12 @@ class IdleManager : public QWaylandClientExtensionTemplate<IdleManager>,
     IdleManager() : QWaylandClientExtensionTemplate(1) {}
 };
 
+class ActivationManager : public QWaylandClientExtensionTemplate<ActivationManager>,
+                          public QtWayland::xdg_activation_v1 {
+  public:
+    ActivationManager() : QWaylandClientExtensionTemplate(1) {}
+};
+
 // A request for a window's shortcuts; its answers go to the listener.
 class ShortcutsInhibitor : public QtWayland::zwp_keyboard_shortcuts_inhibitor_v1 {
   public:
@@ -189,6 +199,7 @@ template <class Inhibitor> struct Held {
 struct State {
     ShortcutsManager* shortcuts = nullptr;
     IdleManager* idle = nullptr;
+    ActivationManager* activation = nullptr;
     std::map<QWindow*, Held<ShortcutsInhibitor>> keys;
     std::map<QWindow*, Held<IdleInhibitor>> awake;
     bool cannot = false;
@@ -214,6 +225,27 @@ wl_seat* seat()
     return native ? static_cast<wl_seat*>(native->nativeResourceForIntegration("wl_seat"))
                   : nullptr;
 }
+
+// A compositor's leave to hand the keyboard on, spent on the window that is to have it.
+class ActivationToken : public QtWayland::xdg_activation_token_v1 {
+  public:
+    ActivationToken(::xdg_activation_token_v1* made, QWindow* to)
+        : QtWayland::xdg_activation_token_v1(made), to_(to)
+    {
+    }
+    ~ActivationToken() override { destroy(); }
+
+  protected:
+    void xdg_activation_token_v1_done(const QString& token) override
+    {
+        if (wl_surface* surface = to_ ? surfaceOf(to_) : nullptr)
+            state().activation->activate(token, surface);
+        delete this;
+    }
+
+  private:
+    QPointer<QWindow> to_;
+};
 
 // Brings every window's inhibitor in line with what is wanted and the surface it has now;
 // true when all that is wanted is in place.
@@ -266,8 +298,10 @@ void bind()
     listenToKeys();
     s.shortcuts = new ShortcutsManager;
     s.idle = new IdleManager;
+    s.activation = new ActivationManager;
     s.shortcuts->setParent(qGuiApp);
     s.idle->setParent(qGuiApp);
+    s.activation->setParent(qGuiApp);
     QObject::connect(s.shortcuts, &QWaylandClientExtension::activeChanged, qGuiApp,
                      [] { applyKeys(); });
     QObject::connect(s.idle, &QWaylandClientExtension::activeChanged, qGuiApp,
@@ -314,6 +348,33 @@ void keepAwake(QWindow* window)
     applyAwake();
 }
 
+// The surface the compositor last gave the keyboard to, while it is still a shown window's: the
+// compositor's word that it left comes after the toy has let it go.
+wl_surface* keyboardSurface()
+{
+    for (QWindow* window : QGuiApplication::allWindows()) {
+        if (keys().focus && window->isVisible() && surfaceOf(window) == keys().focus)
+            return keys().focus;
+    }
+    return nullptr;
+}
+
+void takeFocus(QWindow* window)
+{
+    bind();
+    // Asked for by the surface that had the last key: Qt would ask with the window it counts as
+    // active, which lags behind a window that has just been given the keyboard.
+    wl_surface* from = keyboardSurface();
+    if (!state().activation->isActive() || !from || !keys().seat) {
+        window->requestActivate();
+        return;
+    }
+    auto* token = new ActivationToken(state().activation->get_activation_token(), window);
+    token->set_serial(keys().serial, keys().seat);
+    token->set_surface(from);
+    token->commit();
+}
+
 void listen(void (*heard)(QWindow*, Shortcuts))
 {
     bind();
@@ -328,8 +389,8 @@ void listen(void (*heard)(QWindow*, Shortcuts))
 // Named as kWaylandSeatEntry says.
 extern "C" Q_DECL_EXPORT const platform::WaylandSeatEntry* tumbletot_wayland_seat()
 {
-    static const platform::WaylandSeatEntry entry{platform::keyDown, platform::wantShortcuts,
+    static const platform::WaylandSeatEntry entry{platform::keyDown,        platform::wantShortcuts,
                                                   platform::renewShortcuts, platform::keepAwake,
-                                                  platform::listen};
+                                                  platform::takeFocus,      platform::listen};
     return &entry;
 }

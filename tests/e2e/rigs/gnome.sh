@@ -90,8 +90,9 @@ permission() {
 rig_identity() {
     # The first start asks whether the toy may have the shortcuts; the answer is kept for the
     # toy's entry, so the next start asks nothing.
+    # Asking once the dialog has the keys: before that, a key still goes to the toy.
     asking() {
-        [ "$(shell_eval "Main.modalCount > 0 && global.get_window_actors().some(a => a.meta_window.get_pid() == $toy_pid)")" = true ]
+        [ "$(shell_eval "Main.modalCount > 0 && global.stage.key_focus != null && global.get_window_actors().some(a => a.meta_window.get_pid() == $toy_pid)")" = true ]
     }
     wait_until 200 asking || fail "GNOME did not ask to let the toy hold the keys"
     rig_shot gnome-asks >/dev/null
