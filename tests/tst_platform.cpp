@@ -6,6 +6,7 @@
 #include "media/generator/loudness.h"
 #include "platform/audio/leveller.h"
 #include "platform/audio/movie.h"
+#include "platform/audio/peak_limiter.h"
 #include "platform/audio/sound_link.h"
 #include "platform/audio/voice_mix.h"
 #include "platform/hold/hold.h"
@@ -284,6 +285,38 @@ class TestPlatform : public QObject {
         QVERIFY(mix.silent());
         mix.play(&a, nullptr, false);
         QVERIFY(mix.silent());
+    }
+
+    void limiterHoldsTheCeilingWithoutBendingOrClicking()
+    {
+        // A quiet tone, then eight loud voices piling up on it, then the tone alone again.
+        std::vector<float> in(kRate * 3);
+        std::mt19937 random(7);
+        for (std::size_t i = 0; i < in.size(); ++i)
+            in[i] = 0.1f * std::sin(2 * M_PI * 440 * i / kRate);
+        for (int voice = 0; voice < 8; ++voice) {
+            const double hz = 200 + random() % 3000;
+            const std::size_t start = kRate / 2 + voice * kRate / 20;
+            for (std::size_t i = 0; i < std::size_t(kRate) / 2; ++i)
+                in[start + i] += 0.4f * std::sin(2 * M_PI * hz * i / kRate);
+        }
+        std::vector<float> out = in;
+        platform::PeakLimiter limiter(kRate, -1.0);
+        limiter.process(out.data(), out.size());
+
+        QVERIFY(truePeakDb(out) <= -1.0);
+        const std::size_t late = platform::PeakLimiter::latency();
+        QVERIFY(late <= std::size_t(kRate) * 3 / 1000);
+        float largestStepIn = 0;
+        float largestStepOut = 0;
+        for (std::size_t i = 1; i < in.size(); ++i) {
+            largestStepIn = std::max(largestStepIn, std::fabs(in[i] - in[i - 1]));
+            largestStepOut = std::max(largestStepOut, std::fabs(out[i] - out[i - 1]));
+        }
+        QVERIFY(largestStepOut <= largestStepIn);
+        // Before the pile-up and half a second after it the tone passes untouched.
+        for (std::size_t i : {std::size_t(kRate) / 4, std::size_t(kRate) * 5 / 2})
+            QVERIFY(std::fabs(out[i + late] - in[i]) < 1e-3f);
     }
 
     void mashStaysAboutAsLoudAsOneSoundAndNeverClips()
