@@ -10,13 +10,13 @@ source "$(dirname "$0")/lib.sh"
 # Presses keys one at a time, each after the longest sound (1.5 s) has ended, and checks each is
 # heard within 100 ms.
 press_apart() {
-    local name=$1 started presses=() delay
+    local name=$1 presses=() delay
     record_start "$name"
-    # The recording's clock: its length when the presses begin.
-    started=$(($(date +%s%3N) - $(recorded_ms "$name")))
+    # Each press on the recording's own clock, its length when the key is sent: a sound server
+    # just started may run its clock a little off the system's.
     for key in q w e r t y; do
         xdotool key "$key"
-        presses+=($(($(date +%s%3N) - started)))
+        presses+=($(recorded_ms "$name"))
         wait_recorded "$name" $((presses[-1] + 1750))
     done
     record_stop
