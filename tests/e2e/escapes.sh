@@ -192,8 +192,10 @@ rig_keys Return
 wait_front Untitled
 note "$RIG, play: Alt+wheel, another screen, the desktop letting go, the focus taken away: held"
 quit_with_chord
-# The browser goes too: it writes where the toy that opened it did.
+# The browser goes too. What it and its launcher still write goes to the first toy's file, not
+# into the second toy's.
 pkill -f "window $page" || true
+mv "$WORK/toy.err" "$WORK/toy-first.err"
 
 rig_toy
 wait_front Tumbletot
