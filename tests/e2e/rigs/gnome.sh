@@ -97,7 +97,9 @@ rig_identity() {
     wait_until 200 asking || fail "GNOME did not ask to let the toy hold the keys"
     rig_shot gnome-asks >/dev/null
     rig_keys Return
-    wait_until 100 grep -q "'$APP_ID.desktop': \['GRANTED'\]" <<<"$(permission)" ||
+    # Read again on each try: the answer is stored a moment after the dialog goes.
+    granted() { grep -q "'$APP_ID.desktop': \['GRANTED'\]" <<<"$(permission)"; }
+    wait_until 200 granted ||
         fail "GNOME kept no answer for the toy's entry: $(permission)"
     quit_with_chord
     rig_toy

@@ -57,7 +57,8 @@ rig_start() {
         workspace.currentDesktopChanged.connect(desktop);
         active(workspace.activeClient);
         desktop();'
-    wait_until 100 test -n "$(logged desktop)" || fail "KWin's state script did not run"
+    script_ran() { [ -n "$(logged desktop)" ]; }
+    wait_until 100 script_ran || fail "KWin's state script did not run"
     start_input "$WORK/tree/bin/tumbletot-wlinput"
     in_background "$PROBE" window other
     wait_until 200 front_is other || fail "the other window did not open"
