@@ -49,7 +49,9 @@ SESSION
     pids+=($display_pid)
     shell_ready() { [ "$(shell_eval '!Main.layoutManager._startingUp && !Main.overview.visible')" = true ]; }
     wait_until 400 shell_ready || fail "GNOME Shell did not start: $(tail -n 20 "$WORK/gnome.log")"
-    start_input /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/gnome/input.py"
+    # From the tree the test user can read, wherever the checkout is.
+    install -m 644 "$(dirname "${BASH_SOURCE[0]}")/gnome/input.py" "$WORK/tree/gnome-input.py"
+    start_input /usr/bin/python3 "$WORK/tree/gnome-input.py"
     in_background "$PROBE" window other
     wait_until 200 rig_activate other || fail "the other window did not open"
 }
