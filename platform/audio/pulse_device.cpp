@@ -106,17 +106,18 @@ bool PulseDevice::open(const Pull& pull)
         return false;
     pa_threaded_mainloop_lock(l.loop);
     bool ready = l.waitFor([&l] { return pa_context_get_state(l.context) == PA_CONTEXT_READY; });
-    const pa_sample_spec format{PA_SAMPLE_S16LE, Movie::SampleRate, 1};
     if (ready) {
+        const pa_sample_spec format{PA_SAMPLE_S16LE, Movie::SampleRate, 1};
         l.stream = pa_stream_new(l.context, "Tumbletot", &format, nullptr);
         ready = l.stream != nullptr;
     }
     if (ready) {
         pa_stream_set_state_callback(l.stream, &Link::streamChanged, &l);
         pa_stream_set_write_callback(l.stream, &Link::write, &l);
+        const pa_sample_spec* granted = pa_stream_get_sample_spec(l.stream);
         pa_buffer_attr queue{};
         queue.maxlength = std::uint32_t(-1);
-        queue.tlength = std::uint32_t(pa_usec_to_bytes(kQueueUs, &format));
+        queue.tlength = std::uint32_t(pa_usec_to_bytes(kQueueUs, granted));
         queue.prebuf = std::uint32_t(-1);
         queue.minreq = std::uint32_t(-1);
         queue.fragsize = std::uint32_t(-1);
