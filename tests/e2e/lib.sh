@@ -12,9 +12,10 @@ SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
-# A sanitized build runs several times slower and checks for leaks as it ends.
+# A sanitized build runs several times slower and checks for leaks as it ends. (ldd is read
+# whole: piped into grep -q it may die of SIGPIPE, and pipefail would call the build plain.)
 SLOWER=1
-ldd "$TOY" 2>/dev/null | grep -q libasan && SLOWER=4
+grep -q libasan <<<"$(ldd "$TOY" 2>/dev/null)" && SLOWER=4
 
 cleanup() {
     local status=$?
