@@ -41,20 +41,25 @@ wait_active Untitled
 press_apart apart
 note "6 presses, one at a time, each heard within 100 ms: $delays ms"
 
-# Presses faster than the sounds end: the stream must stay whole.
-record_start burst
-started=$(($(date +%s%3N) - $(recorded_ms burst)))
-for i in $(seq 20); do
-    xdotool key a
-    [ "$i" = 1 ] && first=$(($(date +%s%3N) - started + 100))
-    sleep 0.12
+# Presses faster than the sounds end: the stream must stay whole. A machine busy elsewhere may
+# hold any program up for a moment, so a gap is looked for again in a second burst: a toy whose
+# stream drops out does so in both.
+for try in 1 2; do
+    record_start burst
+    started=$(($(date +%s%3N) - $(recorded_ms burst)))
+    for i in $(seq 20); do
+        xdotool key a
+        [ "$i" = 1 ] && first=$(($(date +%s%3N) - started + 100))
+        sleep 0.12
+    done
+    last=$(($(date +%s%3N) - started))
+    wait_recorded burst $((last + 500))
+    record_stop
+    gap=$("$PROBE" gap "$WORK/burst.raw" "$first" "$last")
+    [ "$gap" -lt 15 ] && break
 done
-last=$(($(date +%s%3N) - started))
-wait_recorded burst $((last + 500))
-record_stop
-gap=$("$PROBE" gap "$WORK/burst.raw" "$first" "$last")
-[ "$gap" -lt 15 ] || fail "the sound dropped out for $gap ms"
-note "20 presses 120 ms apart: no dropout (longest quiet $gap ms)"
+[ "$gap" -lt 15 ] || fail "the sound dropped out for $gap ms, in two bursts"
+note "20 presses 120 ms apart: no dropout (longest quiet $gap ms, burst $try)"
 
 # The server goes away under the toy, for a moment and for a while; the toy plays on in silence,
 # and every press is heard from 2 s after the server is back.
