@@ -48,11 +48,15 @@ bool& watching()
 [[noreturn]] void endForLostDisplay()
 {
     static const char line[] = "tumbletot: lost the display\n";
-    // Both Qt's event thread and the main thread may find out at once: one line.
+    // Both Qt's event thread and the main thread may find out at once: one says it and ends the
+    // toy; the other waits for that, or its _exit() could cut the line off.
     static std::atomic_flag said = ATOMIC_FLAG_INIT;
+    if (said.test_and_set()) {
+        for (;;)
+            ::pause();
+    }
     // write() and _exit() only: whatever else runs now may touch what the lost display broke.
-    if (!said.test_and_set())
-        (void)!::write(STDERR_FILENO, line, sizeof line - 1);
+    (void)!::write(STDERR_FILENO, line, sizeof line - 1);
     ::_exit(1);
 }
 
