@@ -84,22 +84,22 @@ class TestDrawing : public QObject {
     {
         Window1& w = toy.openPlay();
         const struct {
-            const char* appear;
+            std::string_view appear;
             QSize canvas;
             QRect drawn; // the box the draws ask for
             bool square;
             QRect placed;
         } cases[] = {
-            {"centered", {W, H}, {17, 33, 400, 300}, false, {300, 150, 400, 300}},
-            {"centered", {W, H}, {0, 0, 260, 450}, true, {275, 75, 450, 450}},
+            {Word::centered, {W, H}, {17, 33, 400, 300}, false, {300, 150, 400, 300}},
+            {Word::centered, {W, H}, {0, 0, 260, 450}, true, {275, 75, 450, 450}},
             // A square is clamped to the right edge; ending exactly at it writes the same back.
-            {"random", {W, H}, {700, 20, 260, 450}, true, {550, 20, 450, 450}},
-            {"random", {W, H}, {550, 0, 260, 450}, true, {550, 0, 450, 450}},
+            {Word::random, {W, H}, {700, 20, 260, 450}, true, {550, 20, 450, 450}},
+            {Word::random, {W, H}, {550, 0, 260, 450}, true, {550, 0, 450, 450}},
             // Halves are cut off, not rounded.
-            {"centered", {1001, H}, {0, 0, 400, 315}, false, {300, 142, 400, 315}},
+            {Word::centered, {1001, H}, {0, 0, 400, 315}, false, {300, 142, 400, 315}},
             // On a portrait canvas a square runs off the left, in either mode.
-            {"centered", {300, 600}, {0, 62, 157, 476}, true, {-176, 62, 476, 476}},
-            {"random", {300, 600}, {71, 62, 157, 476}, true, {-176, 62, 476, 476}},
+            {Word::centered, {300, 600}, {0, 62, 157, 476}, true, {-176, 62, 476, 476}},
+            {Word::random, {300, 600}, {71, 62, 157, 476}, true, {-176, 62, 476, 476}},
         };
         for (const auto& c : cases) {
             Module1::appearMode = c.appear;
@@ -146,7 +146,7 @@ class TestDrawing : public QObject {
     void fillIsDrawnAgainWhenItMatchesTheBackground()
     {
         Window1& w = toy.openPlay();
-        Module1::beginnersMode = "off";
+        Module1::beginnersMode = Word::off;
         w.screenCol = w.palette.col_Green;
         toy.random->push({0.5, 0.5, 0.5, 0.5});
         toy.random->push({ScriptedRandom::giving(4, 8, 1), ScriptedRandom::giving(1, 8, 1)});
@@ -164,7 +164,7 @@ class TestDrawing : public QObject {
     void outOfBeginnersTheLineIsBlackUnlessTaken()
     {
         Window1& w = toy.openPlay();
-        Module1::beginnersMode = "off";
+        Module1::beginnersMode = Word::off;
         w.screenCol = w.palette.col_LBlue;
         for (int n = 2; n <= 8; ++n) {
             toy.random->push({0.5, 0.5, 0.5, 0.5, ScriptedRandom::giving(n, 8, 1)});
@@ -182,14 +182,14 @@ class TestDrawing : public QObject {
         QCOMPARE(w.screenCol, w.palette.col_White);
         QCOMPARE(toy.random->drawn(), 0);
 
-        Module1::backMode = "different";
-        Module1::beginnersMode = "off";
+        Module1::backMode = Word::different;
+        Module1::beginnersMode = Word::off;
         toy.random->push(ScriptedRandom::giving(2, 5, 1));
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_LBlue);
         QCOMPARE(w.BackColor(), w.palette.col_LBlue);
 
-        Module1::beginnersMode = "on"; // overrides, after its own draw was made
+        Module1::beginnersMode = Word::on; // overrides, after its own draw was made
         toy.random->push({ScriptedRandom::giving(2, 5, 1), ScriptedRandom::giving(7, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 7);
@@ -203,8 +203,8 @@ class TestDrawing : public QObject {
     {
         Window1& w = toy.openPlay();
         for (int n = 1; n <= 12; ++n) {
-            Module1::playMode = "backgroundOnly";
-            Module1::beginnersMode = "off";
+            Module1::playMode = Word::backgroundOnly;
+            Module1::beginnersMode = Word::off;
             w.lastBackCase = 0;
             toy.random->push(ScriptedRandom::giving(n, 12, 1));
             w.setBackColor();
@@ -220,9 +220,9 @@ class TestDrawing : public QObject {
     void backgroundOnlyRetriesOnceAndBeginnersStillRule()
     {
         Window1& w = toy.openPlay();
-        Module1::playMode = "backgroundOnly";
-        Module1::beginnersMode = "off";
-        Module1::backMode = "white";
+        Module1::playMode = Word::backgroundOnly;
+        Module1::beginnersMode = Word::off;
+        Module1::backMode = Word::white;
         w.lastBackCase = 9;
         toy.random->push({ScriptedRandom::giving(9, 12, 1), ScriptedRandom::giving(9, 12, 1)});
         w.setBackColor();
@@ -231,12 +231,12 @@ class TestDrawing : public QObject {
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Green);
 
-        Module1::beginnersMode = "on"; // "white" keeps the beginners rule away
+        Module1::beginnersMode = Word::on; // "white" keeps the beginners rule away
         toy.random->push({ScriptedRandom::giving(10, 12, 1)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Blue);
 
-        Module1::backMode = "changing";
+        Module1::backMode = Word::changing;
         toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Red);

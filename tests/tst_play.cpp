@@ -61,11 +61,11 @@ class TestPlay : public QObject {
 
     void openingKeepsTheSettingsStopsTimersAndStartsWhite()
     {
-        Module1::backMode = "changing"; // chosen on the first start screen
-        Module1::beginnersMode = "off";
+        Module1::backMode = Word::changing; // chosen on the first start screen
+        Module1::beginnersMode = Word::off;
         Window1& w = Window1::shared();
-        QCOMPARE(Module1::backMode, std::string("changing"));
-        QCOMPARE(Module1::beginnersMode, std::string("off"));
+        QCOMPARE(Module1::backMode, std::string(Word::changing));
+        QCOMPARE(Module1::beginnersMode, std::string(Word::off));
         QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.playing, 0);
@@ -168,9 +168,9 @@ class TestPlay : public QObject {
     void backgroundOnlyWithChangingChangesTwiceAroundTheSound()
     {
         Window1& w = toy.openPlay();
-        Module1::playMode = "backgroundOnly";
-        Module1::backMode = "changing";
-        Module1::beginnersMode = "off";
+        Module1::playMode = Word::backgroundOnly;
+        Module1::backMode = Word::changing;
+        Module1::beginnersMode = Word::off;
         toy.random->reset();
         toy.random->push({0.1, ScriptedRandom::giving(8, 12, 1)});  // first background
         toy.random->push(ScriptedRandom::giving(4, 6, 1));          // the random sound
@@ -188,8 +188,8 @@ class TestPlay : public QObject {
     {
         for (const bool changing : {true, false}) {
             Window1& w = toy.openPlay();
-            Module1::backMode = changing ? "changing" : "different";
-            Module1::beginnersMode = "off";
+            Module1::backMode = changing ? Word::changing : Word::different;
+            Module1::beginnersMode = Word::off;
             const platform::Color before = w.screenCol;
             if (changing)
                 toy.random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
@@ -207,7 +207,7 @@ class TestPlay : public QObject {
         for (int delay : {20, 1}) {
             toy.reset();
             Window1& w = Window1::shared();
-            Module1::autoMode = "on";
+            Module1::autoMode = Word::on;
             Module1::delayTime = delay;
             Window2::shared().Close(); // applies auto-play
             const std::size_t before = toy.sound->played.size();
@@ -229,12 +229,12 @@ class TestPlay : public QObject {
     void closingPreferencesWithAutoPlayOffStopsTheTicksToo()
     {
         Window1& w = Window1::shared();
-        Module1::autoMode = "on";
+        Module1::autoMode = Word::on;
         Module1::delayTime = 1;
         Window2::shared().Close();
         toy.clock->advance(3000);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeMultiple);
-        Module1::autoMode = "off";
+        Module1::autoMode = Word::off;
         Window2::shared().Close();
         QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
