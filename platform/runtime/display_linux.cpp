@@ -18,6 +18,7 @@ namespace platform {
 namespace {
 
 constexpr int kBrowserQueryMs = 2000;
+constexpr unsigned kSayingSeconds = 1;
 
 bool set(const char* name)
 {
@@ -49,11 +50,12 @@ bool& watching()
 {
     static const char line[] = "tumbletot: lost the display\n";
     // Both Qt's event thread and the main thread may find out at once: one says it and ends the
-    // toy; the other waits for that, or its _exit() could cut the line off.
+    // toy; the other gives it a moment, or its _exit() could cut the line off, and then ends the
+    // toy itself should the line not get through.
     static std::atomic_flag said = ATOMIC_FLAG_INIT;
     if (said.test_and_set()) {
-        for (;;)
-            ::pause();
+        ::sleep(kSayingSeconds);
+        ::_exit(1);
     }
     // write() and _exit() only: whatever else runs now may touch what the lost display broke.
     (void)!::write(STDERR_FILENO, line, sizeof line - 1);
