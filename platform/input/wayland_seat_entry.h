@@ -19,7 +19,7 @@ struct WaylandSeatEntry {
     bool (*wantShortcuts)(QWindow* window, bool wanted);
     void (*renewShortcuts)(QWindow* window);
     void (*keepAwake)(QWindow* window);
-    void (*takeFocus)(QWindow* window);
+    bool (*takeFocus)(QWindow* window); // false: Qt is to ask
     void (*listen)(void (*heard)(QWindow* window, Shortcuts what));
 };
 

@@ -76,9 +76,7 @@ void WaylandSeat::keepAwake(QWindow* window)
 
 void WaylandSeat::takeFocus(QWindow* window)
 {
-    if (entry())
-        entry()->takeFocus(window);
-    else
+    if (!entry() || !entry()->takeFocus(window))
         window->requestActivate();
 }
 

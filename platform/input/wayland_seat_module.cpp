@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWaylandClientExtensionTemplate>
 #include <QWindow>
+#include <algorithm>
 #include <bitset>
 #include <cstring>
 #include <map>
@@ -352,27 +353,27 @@ void keepAwake(QWindow* window)
 // compositor's word that it left comes after the toy has let it go.
 wl_surface* keyboardSurface()
 {
-    for (QWindow* window : QGuiApplication::allWindows()) {
-        if (keys().focus && window->isVisible() && surfaceOf(window) == keys().focus)
-            return keys().focus;
-    }
-    return nullptr;
+    wl_surface* focus = keys().focus;
+    const QWindowList windows = QGuiApplication::allWindows();
+    const bool shown = std::any_of(windows.begin(), windows.end(), [focus](QWindow* window) {
+        return window->isVisible() && surfaceOf(window) == focus;
+    });
+    return focus && shown ? focus : nullptr;
 }
 
-void takeFocus(QWindow* window)
+bool takeFocus(QWindow* window)
 {
     bind();
     // Asked for by the surface that had the last key: Qt would ask with the window it counts as
     // active, which lags behind a window that has just been given the keyboard.
     wl_surface* from = keyboardSurface();
-    if (!state().activation->isActive() || !from || !keys().seat) {
-        window->requestActivate();
-        return;
-    }
+    if (!state().activation->isActive() || !from || !keys().seat)
+        return false;
     auto* token = new ActivationToken(state().activation->get_activation_token(), window);
     token->set_serial(keys().serial, keys().seat);
     token->set_surface(from);
     token->commit();
+    return true;
 }
 
 void listen(void (*heard)(QWindow*, Shortcuts))
