@@ -69,7 +69,10 @@ class TestApp : public QObject {
     void startScreenKeyOpensPlayAndDrawsNothing()
     {
         Window3& first = Window3::shared();
+        // Its music loops until a key or click closes it.
         QVERIFY(toy.sound->playing(first.MoviePlayer1));
+        QCOMPARE(toy.sound->played.back().movie, Media::allegro());
+        QVERIFY(toy.sound->played.back().loop);
         QTest::keyClick(first.surface(), Qt::Key_A);
         QVERIFY(first.isClosed());
         QVERIFY(!toy.sound->playing(first.MoviePlayer1));

@@ -352,10 +352,10 @@ class TestPlatform : public QObject {
 
     void soundIsLookedForUntilItAnswersAndPausesWhileIdle()
     {
-        // A sound server that is up or not, and that can go away under its streams.
+        // A sound server that is up or not; one going away under the toy is the end-to-end
+        // sound test's.
         struct Server {
             std::atomic<bool> up{false};
-            std::atomic<bool> gone{false};
             std::atomic<int> tries{0};
             std::atomic<bool> paused{false};
         } server;
@@ -363,7 +363,7 @@ class TestPlatform : public QObject {
           public:
             explicit FakeDevice(Server& server) : server_(server) {}
             bool open(const Pull&) override { return ++server_.tries, server_.up.load(); }
-            bool lost() const override { return server_.gone; }
+            bool lost() const override { return false; }
             void pause(bool paused) override { server_.paused = paused; }
 
           private:
@@ -377,12 +377,6 @@ class TestPlatform : public QObject {
         QVERIFY(!link.connected());
         server.up = true;
         QTRY_VERIFY(link.connected());
-        const int tries = server.tries;
-        server.gone = true;
-        QTRY_VERIFY(!link.connected());
-        server.gone = false;
-        QTRY_VERIFY(link.connected());
-        QVERIFY(server.tries > tries);
         // Nothing sounds: the stream pauses, until something starts.
         QTRY_VERIFY_WITH_TIMEOUT(server.paused, 3000);
         link.wake();

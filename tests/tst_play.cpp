@@ -77,19 +77,32 @@ class TestPlay : public QObject {
         QCOMPARE(platform::Window::front(), static_cast<platform::Window*>(&w));
     }
 
-    void keyPressRestartsCountdownStopsAutoPlayAndDraws()
+    void anInputRestartsTheCountdownStopsAutoPlayAndActsOnce_data()
     {
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<int>("heldCode");
+        QTest::addColumn<int>("shapes");
+        QTest::newRow("key") << false << 38 << 1;
+        QTest::newRow("click, then its release") << true << 38 << 1;
+        QTest::newRow("code 133, swallowed") << false << 133 << 0;
+    }
+
+    void anInputRestartsTheCountdownStopsAutoPlayAndActsOnce()
+    {
+        QFETCH(bool, click);
+        QFETCH(int, heldCode);
+        QFETCH(int, shapes);
         Window1& w = toy.openPlay();
         Module1::delayTime = 20;
         w.Timer2->setMode(platform::Timer::ModeMultiple);
         scriptShape(*toy.random);
-        toy.keyboard->hold(38, 3);
-        QVERIFY(!w.Event_KeyDown("a"));
+        toy.keyboard->hold(heldCode, 3);
+        QCOMPARE(click ? w.Event_MouseDown(10, 10) : w.Event_KeyDown("a"), shapes == 0);
+        w.Event_MouseUp(10, 10);
         QCOMPARE(w.Timer1->Period(), 20000);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
-        QCOMPARE(int(w.Canvas1->drawn().size()), 2);
-        QCOMPARE(int(toy.sound->played.size()), 1);
-        QCOMPARE(toy.random->remaining(), std::size_t(0));
+        QCOMPARE(int(w.Canvas1->drawn().size()), 2 * shapes); // a fill and a line
+        QCOMPARE(int(toy.sound->played.size()), shapes);
     }
 
     void lowestHeldCodeIsTheKeyAndItsReleaseEndsTheWait()
@@ -111,19 +124,6 @@ class TestPlay : public QObject {
             QCOMPARE(toy.keyboard->lastAsked(), held ? 40 : 13);
             QCOMPARE(int(toy.sound->played.size()), 1);
         }
-    }
-
-    void code133IsSwallowedButStillStopsAutoPlay()
-    {
-        Window1& w = toy.openPlay();
-        Module1::delayTime = 5;
-        w.Timer2->setMode(platform::Timer::ModeMultiple);
-        toy.keyboard->hold(133, 2);
-        QVERIFY(w.Event_KeyDown(""));
-        QCOMPARE(w.Timer1->Period(), 5000);
-        QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
-        QVERIFY(w.Canvas1->drawn().empty());
-        QVERIFY(toy.sound->played.empty());
     }
 
     void controlEndsTheWaitAtOnce()
@@ -151,18 +151,6 @@ class TestPlay : public QObject {
         QCOMPARE(nestedReturned, 1);
         QCOMPARE(int(toy.sound->played.size()), 2);
         QCOMPARE(int(w.Canvas1->drawn().size()), 2); // one shape, its fill and its line
-    }
-
-    void mouseDownActsAndReleaseDoesNothing()
-    {
-        Window1& w = toy.openPlay();
-        Module1::delayTime = 3;
-        scriptShape(*toy.random);
-        QVERIFY(!w.Event_MouseDown(10, 10));
-        w.Event_MouseUp(10, 10);
-        QCOMPARE(w.Timer1->Period(), 3000);
-        QCOMPARE(int(toy.sound->played.size()), 1);
-        QCOMPARE(toy.random->remaining(), std::size_t(0));
     }
 
     void backgroundOnlyWithChangingChangesTwiceAroundTheSound()

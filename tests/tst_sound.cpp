@@ -95,12 +95,12 @@ class TestSound : public QObject {
     void fromEightToSixAndBack()
     {
         Window1& w = toy.openPlay();
-        Module1::soundComplexity = "complex";
+        Module1::soundComplexity = Word::complex;
         Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 8);
         QCOMPARE(w.MoviePlayer8->movie(), Media::QuillomoSound13());
         w.playing = 7;
-        Module1::soundComplexity = "simple";
+        Module1::soundComplexity = Word::simple;
         Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(w.MoviePlayer1->movie(), Media::Basso());
@@ -110,7 +110,7 @@ class TestSound : public QObject {
         QCOMPARE(w.playing, 1);
 
         w.playing = 6;
-        Module1::soundComplexity = "complex";
+        Module1::soundComplexity = Word::complex;
         Window1::shared().applySoundComplexity();
         scriptShapes(1);
         w.mouse_Pressed();

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start screen on a 1024 x 768 screen: its panel, its words, its music and its credits.
+// The start screen on a 1024 x 768 screen: its panel, its logos and its credits.
 
 #include "toy_fixture.h"
 
-#include "media/media.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/draw_op.h"
-#include "platform/ui/movie_player.h"
 #include "platform/ui/rectangle.h"
-#include "platform/ui/static_text.h"
 #include "startscreen/start_screen.h"
 
 #include <QtTest>
@@ -35,16 +32,6 @@ class TestStartScreen : public QObject {
         QCOMPARE(w.Rectangle1->Top(), 208);
         QCOMPARE(w.Width(), 1024);
         QVERIFY(!w.MenuBarVisible());
-    }
-
-    void musicLoopsUntilTheScreenCloses()
-    {
-        Window3& w = Window3::shared();
-        QVERIFY(toy.sound->playing(w.MoviePlayer1));
-        QCOMPARE(toy.sound->played.back().movie, Media::allegro());
-        QVERIFY(toy.sound->played.back().loop);
-        w.Close();
-        QVERIFY(!toy.sound->playing(w.MoviePlayer1));
     }
 
     void creditsComeEveryFourSecondsAndDriftUp()

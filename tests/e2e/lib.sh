@@ -303,13 +303,14 @@ differ() { "$PROBE" differ "$1" "$2"; }
 changed_from() { [ "$(differ "$1" "$(shot "$2")")" -gt 0 ]; }
 colour_at() { "$PROBE" colour "$1" "$2" "$3"; }
 
-# The window in front covers the whole screen.
+# One window of the toy shows, covering the screen exactly.
 covers_screen() {
-    local id geometry
-    id=$(xdotool getactivewindow)
-    geometry=$(xdotool getwindowgeometry --shell "$id")
-    eval "$geometry"
-    [ "${WIDTH}x${HEIGHT}" = "$SCREEN_SIZE" ] && [ "$X" = 0 ] && [ "$Y" = 0 ]
+    local geometry
+    geometry=$(for id in $(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null); do
+        xdotool getwindowgeometry --shell "$id" | tr '\n' ' '
+        echo
+    done)
+    [ "$(wc -l <<<"$geometry")" = 1 ] && grep -q "X=0 Y=0 WIDTH=${SCREEN_SIZE%x*} HEIGHT=${SCREEN_SIZE#*x}" <<<"$geometry"
 }
 
 active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }

@@ -37,15 +37,7 @@ rig_wheel() {
     xdotool keydown ctrl keydown alt click 4 click 5 keyup alt keyup ctrl
 }
 rig_shot() { shot "$1"; }
-rig_covered() {
-    # One window of the toy, covering the screen exactly.
-    local geometry
-    geometry=$(for id in $(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null); do
-        xdotool getwindowgeometry --shell "$id" | tr '\n' ' '
-        echo
-    done)
-    [ "$(wc -l <<<"$geometry")" = 1 ] && grep -q "X=0 Y=0 WIDTH=${SCREEN_SIZE%x*} HEIGHT=${SCREEN_SIZE#*x}" <<<"$geometry"
-}
+rig_covered() { covers_screen; }
 rig_identity() {
     # The window's class names the desktop entry's StartupWMClass.
     local class
