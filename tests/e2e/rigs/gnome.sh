@@ -5,8 +5,6 @@
 # would, so the shell can tell the toy's windows for the toy.
 PROOF=super
 PROOF_SIGN=overview
-width=${SCREEN_SIZE%x*}
-height=${SCREEN_SIZE#*x}
 GNOME_HOME="$WORK/home"
 
 session=(HOME="$GNOME_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
@@ -38,11 +36,7 @@ while [ ! -S "$XDG_RUNTIME_DIR/system" ]; do sleep 0.05; done
 until gdbus introspect --system --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 >/dev/null 2>&1; do sleep 0.05; done
 exec gnome-shell --headless --wayland --no-x11 --virtual-monitor ${width}x${height} --wayland-display=gnome-test
 SESSION
-    "${as[@]}" env -i HOME="$GNOME_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
-        dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
-        >"$WORK/bus.log" 2>&1 &
-    pids+=($!)
-    wait_until 200 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
+    start_session_bus
     # Not through a function: the pid must be the shell's own.
     "${as[@]}" env -i "${session[@]}" bash "$WORK/gnome-session.sh" >"$WORK/gnome.log" 2>&1 &
     display_pid=$!

@@ -4,8 +4,6 @@
 # installed kwin_wayland carries a file capability this machine refuses, so a plain copy runs.
 PROOF=ctrl+F2
 PROOF_SIGN=desktop
-width=${SCREEN_SIZE%x*}
-height=${SCREEN_SIZE#*x}
 KWIN_HOME="$WORK/home"
 
 session=(HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
@@ -30,11 +28,7 @@ rig_start() {
     printf '[Desktops]\nNumber=4\nRows=1\n' >"$KWIN_HOME/.config/kwinrc"
     cp /usr/bin/kwin_wayland "$WORK/tree/kwin/kwin_wayland"
     [ ${#as[@]} -eq 0 ] || chown -R "$TEST_USER" "$KWIN_HOME"
-    "${as[@]}" env -i HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
-        dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" --nofork --nopidfile \
-        >"$WORK/bus.log" 2>&1 &
-    pids+=($!)
-    wait_until 200 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
+    start_session_bus
     # Test-only: any client may send input and take screenshots. Not through a function: the
     # pid must be KWin's own.
     "${as[@]}" env -i "${session[@]}" KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \

@@ -4,8 +4,6 @@
 OUTPUTS=${RIG#sway-}
 PROOF=super+Return
 PROOF_SIGN=trace
-width=${SCREEN_SIZE%x*}
-height=${SCREEN_SIZE#*x}
 
 
 rig_start() {
