@@ -143,10 +143,16 @@ class TestDrawing : public QObject {
         }
     }
 
-    void fillIsDrawnAgainWhenItMatchesTheBackground()
+    void outOfBeginnersTheFillAvoidsTheBackgroundAndTheLineIsBlackUnlessTaken()
     {
         Window1& w = toy.openPlay();
         Module1::beginnersMode = Word::off;
+        w.screenCol = w.palette.col_LBlue;
+        for (int n = 2; n <= 8; ++n) {
+            toy.random->push({0.5, 0.5, 0.5, 0.5, ScriptedRandom::giving(n, 8, 1)});
+            w.get_Pos_n_Col(0);
+            QCOMPARE(w.lineCol, w.palette.col_Black);
+        }
         w.screenCol = w.palette.col_Green;
         toy.random->push({0.5, 0.5, 0.5, 0.5});
         toy.random->push({ScriptedRandom::giving(4, 8, 1), ScriptedRandom::giving(1, 8, 1)});
@@ -158,19 +164,6 @@ class TestDrawing : public QObject {
         toy.random->push(ScriptedRandom::giving(3, 3, 1));
         w.get_Line_Col();
         QCOMPARE(w.lineCol, w.palette.col_Red);
-        QCOMPARE(toy.random->overdrawn(), 0);
-    }
-
-    void outOfBeginnersTheLineIsBlackUnlessTaken()
-    {
-        Window1& w = toy.openPlay();
-        Module1::beginnersMode = Word::off;
-        w.screenCol = w.palette.col_LBlue;
-        for (int n = 2; n <= 8; ++n) {
-            toy.random->push({0.5, 0.5, 0.5, 0.5, ScriptedRandom::giving(n, 8, 1)});
-            w.get_Pos_n_Col(0);
-            QCOMPARE(w.lineCol, w.palette.col_Black);
-        }
         QCOMPARE(toy.random->overdrawn(), 0);
     }
 
