@@ -143,12 +143,12 @@ for moment in "the title screen" play "after the preferences" "after a browser";
     "after a browser")
         rig_keys ctrl+shift+p
         wait_front "Tumbletot Preferences"
-        # "Web site" in the design's 584 x 381, under the menu bar; a desktop may still be
-        # placing the window when it first has the keyboard.
+        # A desktop may still be placing the window when it first has the keyboard.
         page_open() { [ -n "$(rig_rect "$page")" ]; }
         for _ in 1 2 3; do
             read -r x y w h <<<"$(rig_rect "Tumbletot Preferences")"
-            rig_click $((x + 309)) $((y + h - 381 + 350))
+            read -r cx cy <<<"$(preference_at website "$h")"
+            rig_click $((x + cx)) $((y + cy))
             wait_until 100 page_open && break
         done
         page_open || fail "$RIG: the page did not open in a browser"

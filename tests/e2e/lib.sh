@@ -341,17 +341,21 @@ wait_exit() {
     done
 }
 
-# The preferences' controls, where the design puts them (584 x 381, under the window's menu bar):
-# a click on one of them, by name.
+# The preferences' controls, where the design puts them (584 x 381, under the window's menu bar).
 declare -A PREFERENCES=([shapes]="45 53" [backgroundOnly]="45 82" [white]="45 161"
     [different]="45 190" [changing]="45 220" [random]="30 292" [centered]="122 292"
     [auto]="320 51" [slider]="340 84" [beginners]="320 158" [simple]="320 242" [complex]="320 272"
     [recognizable]="320 303" [website]="309 350" [play]="510 350")
-click_preference() {
-    local x y WINDOW HEIGHT
+# Where a control is in a preferences window of the given height, from its top-left corner.
+preference_at() {
+    local x y
     read -r x y <<<"${PREFERENCES[$1]:?no such control: $1}"
+    echo "$x $(($2 - 381 + y))"
+}
+click_preference() {
+    local WINDOW HEIGHT
     eval "$(xdotool search --limit 1 --name '^Tumbletot Preferences$' getwindowgeometry --shell)"
-    xdotool mousemove --window "$WINDOW" "$x" $((HEIGHT - 381 + y)) click 1
+    xdotool mousemove --window "$WINDOW" $(preference_at "$1" "$HEIGHT") click 1
 }
 
 # Quits with the parent's keys and checks the toy ends at once with success.
