@@ -186,18 +186,28 @@ class TestPlatform : public QObject {
         QCOMPARE(w.keys, std::string("ac"));
     }
 
-    void aMessageOverAWindowKeepsTheFocus()
+    void whatTakesTheFocusFromAWindowKeepsIt_data()
     {
+        QTest::addColumn<bool>("message");
+        QTest::newRow("a message of ours over it") << true;
+        QTest::newRow("another window, after it had the focus") << false;
+    }
+
+    void whatTakesTheFocusFromAWindowKeepsIt()
+    {
+        QFETCH(bool, message);
         ProbeWindow& w = Probe::get();
-        QMessageBox message(QMessageBox::Information, "probe", "over it", QMessageBox::Ok,
-                            w.frame());
-        message.setWindowModality(Qt::ApplicationModal);
-        message.show();
-        message.activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &message);
+        if (!message)
+            QTRY_VERIFY(w.frame()->isActiveWindow());
+        QMessageBox other(QMessageBox::Information, "probe", "over it", QMessageBox::Ok,
+                          message ? w.frame() : nullptr);
+        other.setWindowModality(message ? Qt::ApplicationModal : Qt::NonModal);
+        other.show();
+        other.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &other);
         // Past the window's own first tries to take the focus.
         QTest::qWait(700);
-        QCOMPARE(QApplication::activeWindow(), &message);
+        QCOMPARE(QApplication::activeWindow(), &other);
     }
 
     void stagesCoverEveryScreenAndFollowThem()
