@@ -52,12 +52,7 @@ class TestMedia : public QObject {
     ToyFixture toy;
 
   private Q_SLOTS:
-    void init()
-    {
-        toy.reset();
-        platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
-        Media::release();
-    }
+    void init() { toy.reset(); }
 
     void meterReadsReferenceTones()
     {

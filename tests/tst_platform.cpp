@@ -331,7 +331,6 @@ class TestPlatform : public QObject {
 
     void mashStaysAboutAsLoudAsOneSoundAndNeverClips()
     {
-        platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
         // A sound set's eight players, the loudest sounds in them.
         std::vector<std::unique_ptr<platform::Movie>> sounds;
         for (const char* name : {"realGiantbell", "Submarine", "QuillomoSound20", "Ping", "Basso",

@@ -39,7 +39,6 @@ const auto& startingSettings()
 ToyFixture::ToyFixture()
 {
     startingSettings();
-    platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
     platform::MenuBar::setCurrent(&Menu1::shared());
     Window1::setCallbacks(&flow);
     reset();
@@ -72,6 +71,8 @@ void ToyFixture::reset()
     platform::SoundOutput::install(std::move(ownedSound));
 
     settings() = startingSettings();
+    platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
+    Media::release();
 }
 
 Window1& ToyFixture::openPlay()

@@ -12,7 +12,7 @@
 class Window1;
 
 // Puts the toy into a known state for one test: scripted chance, keys, clock and sound, the
-// settings at their defaults, no window open, the assets of the build tree.
+// settings at their defaults, no window open, the assets of the build tree read afresh.
 class ToyFixture {
   public:
     ToyFixture();
