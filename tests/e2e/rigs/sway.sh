@@ -5,7 +5,6 @@ OUTPUTS=${RIG#sway-}
 PROOF=super+Return
 PROOF_SIGN=trace
 
-
 rig_start() {
     become_test_user
     {
