@@ -37,14 +37,15 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=
     cd /src
     packaging/install-deps.sh build run test
     missing=()
-    for tool in cmake g++ Xvfb openbox i3 xdotool xset xdpyinfo xprop xwininfo import sox \
+    for tool in cmake g++ Xvfb openbox i3 xdotool xset xdpyinfo xprop xwininfo import compare convert sox \
         pulseaudio pactl parec desktop-file-validate appstreamcli dpkg-deb dpkg-shlibdeps \
         lintian gdb setpriv useradd gzip ps sway swaymsg wtype grim jq dbus-daemon dbus-send \
         xprintidle xdg-mime wayland-scanner pipewire pipewire-pulse wireplumber gnome-shell \
         gsettings gdbus kwin_wayland cage; do
         command -v "$tool" >/dev/null || missing+=("$tool")
     done
-    /usr/bin/python3 -c "import dbusmock, dbus" 2>/dev/null || missing+=(python3-dbusmock python3-dbus)
+    /usr/bin/python3 -c "import dbusmock, dbus, gi; gi.require_version(\"Gtk\", \"3.0\")" 2>/dev/null ||
+        missing+=(python3-dbusmock python3-dbus python3-gi gir1.2-gtk-3.0)
     [ -f /usr/share/plasma-wayland-protocols/fake-input.xml ] || missing+=(plasma-wayland-protocols)
     [ ${#missing[@]} -eq 0 ] || { echo "FAIL: the installer left out: ${missing[*]}"; exit 1; }
     echo "every program the tests call is installed"

@@ -1,0 +1,96 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What the end-to-end tests hear, and the other programs they need.
+#   probe.py onsets REC.raw T1 T2 ...  per press time (ms) in a recording (s16le mono, 44100 Hz):
+#                                      the delay (ms) to the first 5 ms frame from 30 ms before it
+#                                      whose energy is 4 dB over the 60 ms before that; none if none
+#   probe.py gap REC.raw FROM TO       the longest silence (ms) between two times
+#   probe.py answer SOCKET SECONDS     a look-alike single-instance server that answers anyone
+#   probe.py window TITLE              a plain window of another program, for the desktop to switch to
+import array
+import os
+import signal
+import socket
+import sys
+
+RATE = 44100
+
+
+def recording(path):
+    samples = array.array('h')
+    with open(path, 'rb') as f:
+        data = f.read()
+    samples.frombytes(data[:len(data) // 2 * 2])
+    return samples
+
+
+def onsets(samples, presses):
+    frame = RATE // 200
+
+    def energy(start, end):
+        return sum(s * s for s in samples[max(0, start):max(0, end)]) / max(1, end - start)
+
+    for press in presses:
+        # A recording's clock runs a few milliseconds off the presses' either way.
+        at = int(float(press) * RATE / 1000) - RATE * 30 // 1000
+        before = energy(at - RATE * 60 // 1000, at)
+        delay = 'none'
+        for start in range(at, min(len(samples), at + RATE // 4) - frame + 1, frame):
+            e = energy(start, start + frame)
+            # 4 dB up, and out of silence (about -50 dBFS).
+            if e > before * 10 ** 0.4 and e > 100 * 100:
+                delay = str((start - at) * 1000 // RATE - 30)
+                break
+        print(delay)
+
+
+# The longest stretch (ms) of near silence between two times, as a dropout would leave.
+def gap(samples, start_ms, end_ms):
+    ms = RATE // 1000
+    run = longest = 0
+    for start in range(int(start_ms) * ms, min(len(samples), int(end_ms) * ms) - ms + 1, ms):
+        run = run + 1 if max(map(abs, samples[start:start + ms])) < 30 else 0
+        longest = max(longest, run)
+    print(longest)
+
+
+def answer(path, seconds):
+    if os.path.exists(path):
+        os.unlink(path)
+    server = socket.socket(socket.AF_UNIX)
+    server.bind(path)
+    os.chmod(path, 0o777)
+    server.listen()
+    signal.alarm(seconds)
+    callers = []
+    while True:
+        caller, _ = server.accept()
+        callers.append(caller)
+        try:
+            caller.sendall(b'front\n')
+        except OSError:
+            pass  # a caller gone already
+
+
+def window(title):
+    import gi
+    gi.require_version('Gtk', '3.0')
+    from gi.repository import Gtk
+    shown = Gtk.Window(title=title)
+    shown.set_default_size(400, 300)
+    shown.connect('destroy', Gtk.main_quit)
+    shown.show()
+    Gtk.main()
+
+
+command, *args = sys.argv[1:] or ['']
+if command == 'onsets':
+    onsets(recording(args[0]), args[1:])
+elif command == 'gap':
+    gap(recording(args[0]), float(args[1]), float(args[2]))
+elif command == 'answer':
+    answer(args[0], int(args[1]))
+elif command == 'window':
+    window(args[0])
+else:
+    sys.exit('usage: probe.py onsets|gap|answer|window ...')
