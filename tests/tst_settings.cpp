@@ -146,18 +146,35 @@ class TestSettings : public QObject {
         }
     }
 
-    void closingAppliesTimerSoundsAndBackground()
+    void eachWayOfClosingAppliesTimerSoundsAndBackground_data()
     {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Play") << "Play";
+        QTest::newRow("close box") << "close box";
+        QTest::newRow("Return before Qt counts the window active") << "Return";
+    }
+
+    void eachWayOfClosingAppliesTimerSoundsAndBackground()
+    {
+        QFETCH(QString, way);
         Window1& play = Window1::shared();
         Window2& w = Window2::shared();
         w.Slider1->setValue(5);
         w.CheckBox1->setValue(true);
         w.RadioButton8->setValue(true);
         w.RadioButton3->setValue(true);
-        Module1::beginnersMode = "off";
+        w.CheckBox2->setValue(false);
         toy.random->reset();
         toy.random->push(ScriptedRandom::giving(4, 5, 1));
-        w.PushButton1->Push();
+        if (way == "Play") {
+            w.PushButton1->Push();
+        } else if (way == "close box") {
+            w.frame()->close();
+        } else {
+            // A desktop hands the keyboard over a moment before Qt takes the window as active.
+            QApplication::setActiveWindow(play.frame());
+            QTest::keyClick(w.surface(), Qt::Key_Return);
+        }
         QVERIFY(w.isClosed());
         QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
         QCOMPARE(play.Timer1->Period(), 5000);
@@ -165,31 +182,6 @@ class TestSettings : public QObject {
         QCOMPARE(play.MoviePlayer6->movie(), Media::Submarine());
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(play.screenCol, play.palette.col_LGreen);
-    }
-
-    void closeBoxAndReturnDoWhatPlayDoes_data()
-    {
-        QTest::addColumn<bool>("byReturn");
-        QTest::newRow("close box") << false;
-        QTest::newRow("Return before Qt counts the window active") << true;
-    }
-
-    void closeBoxAndReturnDoWhatPlayDoes()
-    {
-        QFETCH(bool, byReturn);
-        Window1& play = Window1::shared();
-        Window2& w = Window2::shared();
-        w.CheckBox1->setValue(true);
-        if (byReturn) {
-            // A desktop hands the keyboard over a moment before Qt takes the window as active.
-            QApplication::setActiveWindow(play.frame());
-            QTest::keyClick(w.surface(), Qt::Key_Return);
-        } else {
-            w.frame()->close();
-        }
-        QVERIFY(w.isClosed());
-        QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
-        QCOMPARE(play.Timer1->Period(), 20000);
     }
 
     void choicesFromTheFirstStartScreenSurviveThePlayWindowOpening()
