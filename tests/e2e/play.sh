@@ -3,8 +3,8 @@
 # Every key press and click changes the screen; a key held with auto-repeat on makes one shape
 # only; the keys held down are asked of the X server, so one held key changes what the next does.
 # Then a parent sets up the toy from the preferences: with "Only background changes" and auto-play
-# after 1 second, the toy changes the screen by itself, and a key press stops it. (Auto-play's
-# timing is the play window's unit test; "Web site" without a browser is the soak's.)
+# after 1 second, the toy changes the screen by itself. (Auto-play's timing, and a press stopping
+# it, are the play window's unit test; "Web site" without a browser is the soak's.)
 source "$(dirname "$0")/lib.sh"
 start_display
 start_play
@@ -49,24 +49,19 @@ xdotool key Home # the slider all the way down: 1 second
 xdotool key Return
 wait_active Untitled
 
-# The middle of the screen, as often as screenshots come, for so many milliseconds: how often it
-# changed.
-changes() {
-    local until=$(($(date +%s%3N) + $1)) last="" colour count=0
-    while [ "$(date +%s%3N)" -lt $until ]; do
-        colour=$(colour_at "$(shot watch)" 640 400)
-        [ -n "$last" ] && [ "$colour" != "$last" ] && count=$((count + 1))
-        last=$colour
-    done
-    echo $count
+# The middle of the screen changes by itself. A tick may by chance keep the colour it had (1 in
+# 11), so three changes are waited for.
+last=$(colour_at "$(shot watch)" 640 400)
+seen=0
+changed_thrice() {
+    local colour
+    colour=$(colour_at "$(shot watch)" 640 400)
+    [ "$colour" != "$last" ] && seen=$((seen + 1))
+    last=$colour
+    [ "$seen" -ge 3 ]
 }
-# A tick may by chance keep the colour it had (1 in 11), so a few are waited for.
-[ "$(changes 8000)" -ge 3 ] || fail "auto-play did not change the screen by itself"
+wait_until 200 changed_thrice || fail "auto-play did not change the screen by itself"
 note "auto-play changes the screen by itself"
-# The key's own change, then a pause of 1 s + 1.5 s before auto-play starts again.
-xdotool key a
-[ "$(changes 1800)" -le 1 ] || fail "auto-play went on after a key press"
-note "a key press stops auto-play"
 
 quit_toy "at the end"
 echo "PASS: play answers every key and click, and the preferences take effect"
