@@ -35,7 +35,6 @@ class ManualClock : public platform::TimerScheduler {
         }
         now_ = end;
     }
-    long long now() const { return now_; }
     int running() const { return int(timers_.size()); }
 
   private:
