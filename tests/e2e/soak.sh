@@ -86,14 +86,13 @@ rss_end=$(rss_kb)
 covers_screen || fail "the toy left full screen"
 # In "Only background changes" a press may end on the colour it had: about 1 in 11, and 1 in 3
 # with beginners' colours. Ten presses that all keep the screen mean the toy no longer answers.
-changed=""
-for try in $(seq 10); do
-    before=$(shot "before-key$try")
+press_changes() {
+    local before
+    before=$(shot before-key)
     xdotool key a
-    sleep 0.3
-    [ "$(differ "$before" "$(shot "after-key$try")")" -gt 0 ] && changed=yes && break
-done
-[ -n "$changed" ] || fail "key presses no longer change the screen"
+    wait_until 6 changed_from "$before" after-key
+}
+wait_until 10 press_changes || fail "key presses no longer change the screen"
 growth=$(awk -v a="$rss_at_1000" -v b="$rss_end" 'BEGIN { printf "%.1f", 100 * (b - a) / a }')
 # A sanitized build holds freed memory back on purpose; its growth says nothing of the toy's.
 if [ "$SLOWER" = 1 ]; then
