@@ -33,13 +33,10 @@ void shortcut(platform::Window& window, Qt::Key key, Qt::KeyboardModifiers modif
 
 } // namespace
 
-class TestApp : public QObject {
+class TestApp : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void preferencesShortcutWorksOnTheFullScreenPlayWindow()
     {
         Window1& play = Window1::shared();
@@ -56,8 +53,8 @@ class TestApp : public QObject {
     void withoutShiftItIsAKeyForTheChild()
     {
         Window1& play = Window1::shared();
-        toy.random->reset();
-        toy.random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9, 0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        random->reset();
+        random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9, 0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
         shortcut(play, Qt::Key_P, Qt::ControlModifier);
         shortcut(play, Qt::Key_Z, Qt::ControlModifier); // the Edit items are never enabled
         QVERIFY(!Window2::isOpen());
@@ -69,12 +66,12 @@ class TestApp : public QObject {
     {
         Window3& first = Window3::shared();
         // Its music loops until a key or click closes it.
-        QVERIFY(toy.sound->playing(first.MoviePlayer1));
-        QCOMPARE(toy.sound->played.back().movie, Media::allegro());
-        QVERIFY(toy.sound->played.back().loop);
+        QVERIFY(sound->playing(first.MoviePlayer1));
+        QCOMPARE(sound->played.back().movie, Media::allegro());
+        QVERIFY(sound->played.back().loop);
         QTest::keyClick(first.surface(), Qt::Key_A);
         QVERIFY(first.isClosed());
-        QVERIFY(!toy.sound->playing(first.MoviePlayer1));
+        QVERIFY(!sound->playing(first.MoviePlayer1));
         Window1& play = Window1::shared();
         QVERIFY(play.Canvas1->drawn().empty());
         QCOMPARE(play.playing, 0);
@@ -82,7 +79,7 @@ class TestApp : public QObject {
         // A second start screen, silent, behind the play window.
         Window3& second = Window3::shared();
         QVERIFY(&second != &first);
-        QVERIFY(!toy.sound->playing(second.MoviePlayer1));
+        QVERIFY(!sound->playing(second.MoviePlayer1));
         QCOMPARE(int(platform::Window::openWindows().size()), 2);
     }
 
@@ -106,7 +103,7 @@ class TestApp : public QObject {
         Window2::shared().Close();
         QVERIFY(Window1::isOpen());
         QVERIFY(!first.isClosed()); // the first start screen is found, silenced and shown
-        QVERIFY(!toy.sound->playing(first.MoviePlayer1));
+        QVERIFY(!sound->playing(first.MoviePlayer1));
     }
 
     void mashedChordsAreTheChildsKeys()
@@ -124,14 +121,14 @@ class TestApp : public QObject {
         int quit = 0;
         for (int chord = 0; chord < kChords; ++chord) {
             // Every key is let go once the toy has seen it, so its held-key wait ends.
-            toy.keyboard->releaseAll();
-            toy.keyboard->hold(kControlLeft, 2);
-            toy.keyboard->hold(kShiftLeft, 2);
+            keyboard->releaseAll();
+            keyboard->hold(kControlLeft, 2);
+            keyboard->hold(kShiftLeft, 2);
             for (int n = others(chance); n > 0; --n) {
                 int other = code(chance);
                 while (platform::isChordModifierKey(other))
                     other = code(chance);
-                toy.keyboard->hold(other, 3);
+                keyboard->hold(other, 3);
             }
             shortcut(play, chord % 2 ? Qt::Key_Q : Qt::Key_P,
                      Qt::ControlModifier | Qt::ShiftModifier);
@@ -145,9 +142,9 @@ class TestApp : public QObject {
         QCOMPARE(opened, 0);
         QCOMPARE(quit, 0);
 
-        toy.keyboard->releaseAll();
-        toy.keyboard->hold(kControlLeft);
-        toy.keyboard->hold(kShiftLeft);
+        keyboard->releaseAll();
+        keyboard->hold(kControlLeft);
+        keyboard->hold(kShiftLeft);
         shortcut(play, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Window2::isOpen());
         shortcut(Window2::shared(), Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier);

@@ -73,16 +73,13 @@ double edgeAlong(const QPainterPath& shape, QPointF from, double angle)
 
 } // namespace
 
-class TestDrawing : public QObject {
+class TestDrawing : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void boxesArePlacedByTheDrawsAndTruncated()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         const struct {
             std::string_view appear;
             QSize canvas;
@@ -104,21 +101,21 @@ class TestDrawing : public QObject {
         for (const auto& c : cases) {
             Module1::appearMode = c.appear;
             w.Canvas1->setBounds({8, 7, c.canvas.width(), c.canvas.height()});
-            toy.random->reset();
-            scriptBox(*toy.random, c.drawn.width(), c.drawn.height(), c.drawn.left(), c.drawn.top(),
+            random->reset();
+            scriptBox(*random, c.drawn.width(), c.drawn.height(), c.drawn.left(), c.drawn.top(),
                       c.canvas);
             w.get_Pos_n_Col(c.square ? 1 : 0);
             QCOMPARE(QRect(w.x_start, w.y_start, w.x_width, w.y_height), c.placed);
             // Four placement draws even when centred, so the colours that follow stay in step.
-            QCOMPARE(toy.random->remaining(), std::size_t(0));
-            QCOMPARE(toy.random->overdrawn(), 0);
+            QCOMPARE(random->remaining(), std::size_t(0));
+            QCOMPARE(random->overdrawn(), 0);
             QCOMPARE(w.ranCol, w.palette.col_Black);
         }
     }
 
     void beginnersColoursAreBlackRedAndWhiteEachOnce()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         const struct {
             platform::Color back;
             double fillDraw;
@@ -134,72 +131,72 @@ class TestDrawing : public QObject {
         for (const auto& c : cases) {
             w.screenCol = c.back;
             // A fill equal to the background is drawn again; the line retries until it differs.
-            toy.random->push({0.5, 0.5, 0.5, 0.5, c.fillDraw, 0.0, 0.4, 0.9});
+            random->push({0.5, 0.5, 0.5, 0.5, c.fillDraw, 0.0, 0.4, 0.9});
             w.get_Pos_n_Col(0);
             QCOMPARE(w.ranCol, c.fill);
             QCOMPARE(w.lineCol, c.line);
             QVERIFY(w.ranCol != w.screenCol && w.lineCol != w.screenCol && w.lineCol != w.ranCol);
-            toy.random->reset();
+            random->reset();
         }
     }
 
     void outOfBeginnersTheFillAvoidsTheBackgroundAndTheLineIsBlackUnlessTaken()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::beginnersMode = Word::off;
         w.screenCol = w.palette.col_LBlue;
         for (int n = 2; n <= 8; ++n) {
-            toy.random->push({0.5, 0.5, 0.5, 0.5, ScriptedRandom::giving(n, 8, 1)});
+            random->push({0.5, 0.5, 0.5, 0.5, ScriptedRandom::giving(n, 8, 1)});
             w.get_Pos_n_Col(0);
             QCOMPARE(w.lineCol, w.palette.col_Black);
         }
         w.screenCol = w.palette.col_Green;
-        toy.random->push({0.5, 0.5, 0.5, 0.5});
-        toy.random->push({ScriptedRandom::giving(4, 8, 1), ScriptedRandom::giving(1, 8, 1)});
+        random->push({0.5, 0.5, 0.5, 0.5});
+        random->push({ScriptedRandom::giving(4, 8, 1), ScriptedRandom::giving(1, 8, 1)});
         // Black is safe from the background but taken by the fill: the line draws again.
-        toy.random->push(ScriptedRandom::giving(2, 3, 1));
+        random->push(ScriptedRandom::giving(2, 3, 1));
         w.get_Pos_n_Col(0);
         QCOMPARE(w.ranCol, w.palette.col_Black);
         QCOMPARE(w.lineCol, w.palette.col_White);
-        toy.random->push(ScriptedRandom::giving(3, 3, 1));
+        random->push(ScriptedRandom::giving(3, 3, 1));
         w.get_Line_Col();
         QCOMPARE(w.lineCol, w.palette.col_Red);
-        QCOMPARE(toy.random->overdrawn(), 0);
+        QCOMPARE(random->overdrawn(), 0);
     }
 
     void backgroundCases()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 5);
         QCOMPARE(w.screenCol, w.palette.col_White);
-        QCOMPARE(toy.random->drawn(), 0);
+        QCOMPARE(random->drawn(), 0);
 
         Module1::backMode = Word::different;
         Module1::beginnersMode = Word::off;
-        toy.random->push(ScriptedRandom::giving(2, 5, 1));
+        random->push(ScriptedRandom::giving(2, 5, 1));
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_LBlue);
         QCOMPARE(w.BackColor(), w.palette.col_LBlue);
 
         Module1::beginnersMode = Word::on; // overrides, after its own draw was made
-        toy.random->push({ScriptedRandom::giving(2, 5, 1), ScriptedRandom::giving(7, 3, 5)});
+        random->push({ScriptedRandom::giving(2, 5, 1), ScriptedRandom::giving(7, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 7);
         QCOMPARE(w.screenCol, w.palette.col_Black);
-        QCOMPARE(toy.random->remaining(), std::size_t(0));
+        QCOMPARE(random->remaining(), std::size_t(0));
         // The parent's help line cannot stay black on black.
         QCOMPARE(w.StaticText1->TextColor(), w.palette.col_White);
     }
 
     void helpLineIsBlackWhereverBlackCanBeRead()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         for (int n = 1; n <= 12; ++n) {
             Module1::playMode = Word::backgroundOnly;
             Module1::beginnersMode = Word::off;
             w.lastBackCase = 0;
-            toy.random->push(ScriptedRandom::giving(n, 12, 1));
+            random->push(ScriptedRandom::giving(n, 12, 1));
             w.setBackColor();
             const platform::Color ink = w.StaticText1->TextColor();
             const platform::Color black{0, 0, 0};
@@ -212,25 +209,25 @@ class TestDrawing : public QObject {
 
     void backgroundOnlyRetriesOnceAndBeginnersStillRule()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::playMode = Word::backgroundOnly;
         Module1::beginnersMode = Word::off;
         Module1::backMode = Word::white;
         w.lastBackCase = 9;
-        toy.random->push({ScriptedRandom::giving(9, 12, 1), ScriptedRandom::giving(9, 12, 1)});
+        random->push({ScriptedRandom::giving(9, 12, 1), ScriptedRandom::giving(9, 12, 1)});
         w.setBackColor();
         QCOMPARE(w.lastBackCase, 9); // the second draw is kept even when it repeats
-        toy.random->push({ScriptedRandom::giving(12, 12, 1)});
+        random->push({ScriptedRandom::giving(12, 12, 1)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Green);
 
         Module1::beginnersMode = Word::on; // "white" keeps the beginners rule away
-        toy.random->push({ScriptedRandom::giving(10, 12, 1)});
+        random->push({ScriptedRandom::giving(10, 12, 1)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Blue);
 
         Module1::backMode = Word::changing;
-        toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
+        random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Red);
     }
@@ -252,8 +249,8 @@ class TestDrawing : public QObject {
                               {"triangle", &Window1::draw_Triangle, Triangle, 300},
                               {"rhombus", &Window1::draw_Romb, Rhombus, 300}};
         for (const Case& c : cases) {
-            Window1& w = toy.openPlay();
-            scriptBox(*toy.random, 600, 300);
+            Window1& w = openPlay();
+            scriptBox(*random, 600, 300);
             (w.*c.draw)();
             const QImage shot = w.Canvas1->widget()->grab().toImage();
             const QRectF box((W - c.width) / 2, 150, c.width, 300);

@@ -47,13 +47,10 @@ double median(std::vector<double> values)
 
 } // namespace
 
-class TestMedia : public QObject {
+class TestMedia : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void meterReadsReferenceTones()
     {
         const synth::Buffer tone = sine(997, -20, 20);

@@ -41,7 +41,7 @@ double loudestSecond(const std::vector<float>& sound)
     return loudness::loudestSecond(synth::Buffer(sound.begin(), sound.end()));
 }
 
-std::unique_ptr<platform::Movie> sound(const char* name)
+std::unique_ptr<platform::Movie> loadSound(const char* name)
 {
     std::string error;
     return platform::Movie::load(platform::ResourceStore::folder() + "/sounds/" + name + ".wav",
@@ -131,30 +131,27 @@ void setScreens(std::initializer_list<ScreenSpec> screens)
 
 } // namespace
 
-class TestPlatform : public QObject {
+class TestPlatform : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void timerRestartsOnPeriodAndKeepsItsMode()
     {
         ProbeWindow& w = Probe::get();
         w.log.clear();
         w.timer->setMode(platform::Timer::ModeMultiple); // starts counting from now
-        toy.clock->advance(900);
+        clock->advance(900);
         w.timer->setPeriod(1000); // the same period still restarts the countdown
-        toy.clock->advance(900);
+        clock->advance(900);
         QCOMPARE(w.log, std::string());
-        toy.clock->advance(100);
+        clock->advance(100);
         QCOMPARE(w.log, std::string("tick "));
         w.timer->setMode(platform::Timer::ModeMultiple); // the mode it has: no restart
-        toy.clock->advance(1000);
+        clock->advance(1000);
         QCOMPARE(w.log, std::string("tick tick "));
         w.timer->setMode(platform::Timer::ModeOff);
         w.timer->setPeriod(10); // a stopped timer stays stopped
-        toy.clock->advance(5000);
+        clock->advance(5000);
         QCOMPARE(w.log, std::string("tick tick "));
     }
 
@@ -162,9 +159,9 @@ class TestPlatform : public QObject {
     {
         ProbeWindow& w = Probe::get();
         w.timer->setMode(platform::Timer::ModeMultiple);
-        QCOMPARE(toy.clock->running(), 1);
+        QCOMPARE(clock->running(), 1);
         w.Close();
-        QCOMPARE(toy.clock->running(), 0);
+        QCOMPARE(clock->running(), 0);
     }
 
     void keysReachTheWindowButNotLoneModifiersOrRepeats()
@@ -294,11 +291,11 @@ class TestPlatform : public QObject {
     {
         // A quiet tone, then eight loud voices piling up on it, then the tone alone again.
         std::vector<float> in(kRate * 3);
-        std::mt19937 random(7);
+        std::mt19937 chance(7);
         for (std::size_t i = 0; i < in.size(); ++i)
             in[i] = 0.1f * std::sin(2 * M_PI * 440 * i / kRate);
         for (int voice = 0; voice < 8; ++voice) {
-            const double hz = 200 + random() % 3000;
+            const double hz = 200 + chance() % 3000;
             const std::size_t start = kRate / 2 + voice * kRate / 20;
             for (std::size_t i = 0; i < std::size_t(kRate) / 2; ++i)
                 in[start + i] += 0.4f * std::sin(2 * M_PI * hz * i / kRate);
@@ -328,7 +325,7 @@ class TestPlatform : public QObject {
         std::vector<std::unique_ptr<platform::Movie>> sounds;
         for (const char* name : {"realGiantbell", "Submarine", "QuillomoSound20", "Ping", "Basso",
                                  "Blow", "Glass", "realBoing"})
-            sounds.push_back(sound(name));
+            sounds.push_back(loadSound(name));
         std::vector<double> alone;
         for (std::size_t v = 0; v < sounds.size(); ++v) {
             const std::vector<float> played = mixed(sounds, {{0, v}}, kRate * 3);
@@ -341,9 +338,9 @@ class TestPlatform : public QObject {
         for (int perSecond : {10, 50}) {
             // Each press starts one of the players afresh, cutting off what it played before.
             std::vector<std::pair<std::size_t, std::size_t>> presses;
-            std::mt19937 random(perSecond);
+            std::mt19937 chance(perSecond);
             for (std::size_t t = 0; t < std::size_t(kRate) * 5; t += kRate / perSecond)
-                presses.emplace_back(t, random() % sounds.size());
+                presses.emplace_back(t, chance() % sounds.size());
             const std::vector<float> out = mixed(sounds, presses, kRate * 6);
             QVERIFY(truePeakDb(out) <= -1.0);
             // Twelve decibels over one sound unlevelled; a few at most once levelled.

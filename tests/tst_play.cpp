@@ -26,13 +26,12 @@ void scriptShape(ScriptedRandom& r, int kind = 3)
 
 } // namespace
 
-class TestPlay : public QObject {
+class TestPlay : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
     int playedPlayer(std::size_t index) const
     {
-        const void* owner = toy.sound->played.at(index).owner;
+        const void* owner = sound->played.at(index).owner;
         Window1& w = Window1::shared();
         for (int n = 1; n <= 8; ++n) {
             if (&w.player(n) == owner)
@@ -42,8 +41,6 @@ class TestPlay : public QObject {
     }
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void opensFullScreenWithTheCanvasAndHelpLineAnchored()
     {
         Window1& w = Window1::shared();
@@ -73,7 +70,7 @@ class TestPlay : public QObject {
         QCOMPARE(w.palette.col_Orange, platform::RGB(255, 109, 0));
         // The start screen made while opening is silent and stays behind.
         QVERIFY(Window3::isOpen());
-        QVERIFY(!toy.sound->playing(Window3::shared().MoviePlayer1));
+        QVERIFY(!sound->playing(Window3::shared().MoviePlayer1));
         QCOMPARE(platform::Window::front(), static_cast<platform::Window*>(&w));
     }
 
@@ -92,57 +89,57 @@ class TestPlay : public QObject {
         QFETCH(bool, click);
         QFETCH(int, heldCode);
         QFETCH(int, shapes);
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::delayTime = 20;
         w.Timer2->setMode(platform::Timer::ModeMultiple);
-        scriptShape(*toy.random);
-        toy.keyboard->hold(heldCode, 3);
+        scriptShape(*random);
+        keyboard->hold(heldCode, 3);
         QCOMPARE(click ? w.Event_MouseDown(10, 10) : w.Event_KeyDown("a"), shapes == 0);
         w.Event_MouseUp(10, 10);
         QCOMPARE(w.Timer1->Period(), 20000);
         QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff); // auto-play is off: nothing counts
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
         QCOMPARE(int(w.Canvas1->drawn().size()), 2 * shapes); // a fill and a line
-        QCOMPARE(int(toy.sound->played.size()), shapes);
+        QCOMPARE(int(sound->played.size()), shapes);
     }
 
     void lowestHeldCodeIsTheKeyAndItsReleaseEndsTheWait()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         // Held: scan 0..40, then polls of code 40 alone until it is let go. None held: the full
         // scan, then one poll of code 13.
         for (bool held : {true, false}) {
-            scriptShape(*toy.random);
-            toy.keyboard->releaseAll();
+            scriptShape(*random);
+            keyboard->releaseAll();
             if (held) {
-                toy.keyboard->hold(60);
-                toy.keyboard->hold(40, 5);
+                keyboard->hold(60);
+                keyboard->hold(40, 5);
             }
-            toy.keyboard->resetQueries();
-            toy.sound->played.clear();
+            keyboard->resetQueries();
+            sound->played.clear();
             w.Event_KeyDown("x");
-            QCOMPARE(toy.keyboard->queries(), held ? 41 + 5 : 256 + 1);
-            QCOMPARE(toy.keyboard->lastAsked(), held ? 40 : 13);
-            QCOMPARE(int(toy.sound->played.size()), 1);
+            QCOMPARE(keyboard->queries(), held ? 41 + 5 : 256 + 1);
+            QCOMPARE(keyboard->lastAsked(), held ? 40 : 13);
+            QCOMPARE(int(sound->played.size()), 1);
         }
     }
 
     void controlEndsTheWaitAtOnce()
     {
-        Window1& w = toy.openPlay();
-        scriptShape(*toy.random);
-        toy.keyboard->hold(38); // never let go
-        toy.keyboard->setControl(true);
+        Window1& w = openPlay();
+        scriptShape(*random);
+        keyboard->hold(38); // never let go
+        keyboard->setControl(true);
         w.Event_KeyDown("a");
-        QCOMPARE(int(toy.sound->played.size()), 1);
+        QCOMPARE(int(sound->played.size()), 1);
     }
 
     void pressesDuringAWaitActButDoNotPileUpWaits()
     {
-        Window1& w = toy.openPlay();
-        toy.random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
-        toy.random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
-        toy.keyboard->hold(38, 200);
+        Window1& w = openPlay();
+        random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        keyboard->hold(38, 200);
         int nestedReturned = 0;
         QTimer::singleShot(0, [&] {
             w.Event_KeyDown("b"); // the held key 38 is still the lowest: no second wait
@@ -150,22 +147,22 @@ class TestPlay : public QObject {
         });
         w.Event_KeyDown("a");
         QCOMPARE(nestedReturned, 1);
-        QCOMPARE(int(toy.sound->played.size()), 2);
+        QCOMPARE(int(sound->played.size()), 2);
         QCOMPARE(int(w.Canvas1->drawn().size()), 2); // one shape, its fill and its line
     }
 
     void backgroundOnlyWithChangingChangesTwiceAroundTheSound()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::playMode = Word::backgroundOnly;
         Module1::backMode = Word::changing;
         Module1::beginnersMode = Word::off;
-        toy.random->reset();
-        toy.random->push({0.1, ScriptedRandom::giving(8, 12, 1)});  // first background
-        toy.random->push(ScriptedRandom::giving(4, 6, 1));          // the random sound
-        toy.random->push({0.1, ScriptedRandom::giving(10, 12, 1)}); // second background
+        random->reset();
+        random->push({0.1, ScriptedRandom::giving(8, 12, 1)});  // first background
+        random->push(ScriptedRandom::giving(4, 6, 1));          // the random sound
+        random->push({0.1, ScriptedRandom::giving(10, 12, 1)}); // second background
         w.mouse_Pressed();
-        QCOMPARE(toy.random->remaining(), std::size_t(0));
+        QCOMPARE(random->remaining(), std::size_t(0));
         QCOMPARE(playedPlayer(0), 4);
         QCOMPARE(w.lastBackCase, 10);
         QCOMPARE(w.BackColor(), w.palette.col_Blue);
@@ -176,36 +173,36 @@ class TestPlay : public QObject {
     void onlyChangingChangesTheBackgroundOnAClickAndFirst()
     {
         for (const bool changing : {true, false}) {
-            Window1& w = toy.openPlay();
+            Window1& w = openPlay();
             Module1::backMode = changing ? Word::changing : Word::different;
             Module1::beginnersMode = Word::off;
             const platform::Color before = w.screenCol;
             if (changing)
-                toy.random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
-            scriptShape(*toy.random);
+                random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
+            scriptShape(*random);
             w.mouse_Pressed();
             QCOMPARE(w.screenCol, changing ? w.palette.col_LPink : before);
             QCOMPARE(w.ranCol, w.palette.col_Black); // chosen against the new background
-            QCOMPARE(toy.random->remaining(), std::size_t(0));
-            QCOMPARE(toy.random->overdrawn(), 0);
+            QCOMPARE(random->remaining(), std::size_t(0));
+            QCOMPARE(random->overdrawn(), 0);
         }
     }
 
     void autoPlayStartsAfterTheDelayAndTicksEveryOneAndAHalfSeconds()
     {
         for (int delay : {20, 1}) {
-            toy.reset();
+            reset();
             Window1::shared();
             Module1::autoMode = Word::on;
             Module1::delayTime = delay;
             Window2::shared().Close(); // applies auto-play
-            const std::size_t before = toy.sound->played.size();
-            toy.clock->advance(delay * 1000 + 1499);
-            QCOMPARE(toy.sound->played.size(), before);
-            toy.clock->advance(1);
-            QCOMPARE(toy.sound->played.size(), before + 1);
-            toy.clock->advance(3000);
-            QCOMPARE(toy.sound->played.size(), before + 3);
+            const std::size_t before = sound->played.size();
+            clock->advance(delay * 1000 + 1499);
+            QCOMPARE(sound->played.size(), before);
+            clock->advance(1);
+            QCOMPARE(sound->played.size(), before + 1);
+            clock->advance(3000);
+            QCOMPARE(sound->played.size(), before + 3);
         }
     }
 
@@ -215,15 +212,15 @@ class TestPlay : public QObject {
         Module1::autoMode = Word::on;
         Module1::delayTime = 1;
         Window2::shared().Close();
-        toy.clock->advance(3000);
+        clock->advance(3000);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeMultiple);
         Module1::autoMode = Word::off;
         Window2::shared().Close();
         QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
-        const std::size_t before = toy.sound->played.size();
-        toy.clock->advance(10000);
-        QCOMPARE(toy.sound->played.size(), before);
+        const std::size_t before = sound->played.size();
+        clock->advance(10000);
+        QCOMPARE(sound->played.size(), before);
     }
 };
 

@@ -19,13 +19,10 @@
 
 #include <QtTest>
 
-class TestSettings : public QObject {
+class TestSettings : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void opensShowingTheDefaults()
     {
         Window2& w = Window2::shared();
@@ -89,7 +86,7 @@ class TestSettings : public QObject {
 
         w.RadioButton5->setValue(true);
         w.Close();
-        ToyFixture::settle();
+        settle();
         Window2& again = Window2::shared();
         QVERIFY(!again.BacColBox->Enabled());
         QVERIFY(!again.GroupBox3->Enabled());
@@ -141,7 +138,7 @@ class TestSettings : public QObject {
             QCOMPARE(Module1::delayTime, delay);
             QVERIFY(w.CheckBox1->Value());
             w.Close();
-            ToyFixture::settle();
+            settle();
             QCOMPARE(Module1::delayTime, delay);
         }
     }
@@ -164,8 +161,8 @@ class TestSettings : public QObject {
         w.RadioButton8->setValue(true);
         w.RadioButton3->setValue(true);
         w.CheckBox2->setValue(false);
-        toy.random->reset();
-        toy.random->push(ScriptedRandom::giving(4, 5, 1));
+        random->reset();
+        random->push(ScriptedRandom::giving(4, 5, 1));
         if (way == "Play") {
             w.PushButton1->Push();
         } else if (way == "close box") {

@@ -11,14 +11,13 @@
 
 #include <QtTest>
 
-class TestSound : public QObject {
+class TestSound : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
     std::vector<const platform::Movie*> heard() const
     {
         std::vector<const platform::Movie*> movies;
-        for (const auto& p : toy.sound->played)
+        for (const auto& p : sound->played)
             movies.push_back(p.movie);
         return movies;
     }
@@ -27,15 +26,13 @@ class TestSound : public QObject {
     void scriptShapes(int count)
     {
         for (int i = 0; i < count; ++i)
-            toy.random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+            random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
     }
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void defaultLoadUsesSixOfTheComplexSet()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         QCOMPARE(Module1::soundNumber, 6);
         QVERIFY(w.MoviePlayer7->movie() == nullptr);
         QVERIFY(w.MoviePlayer8->movie() == nullptr);
@@ -51,19 +48,19 @@ class TestSound : public QObject {
 
     void rotationIsSharedByKeysClicksAndTicks()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         scriptShapes(4);
         w.Event_KeyDown("a");
         w.Event_MouseDown(3, 3);
         w.Timer2_Action();
         w.Event_KeyDown("b");
         QCOMPARE(w.playing, 4);
-        QCOMPARE(toy.sound->played[2].owner, static_cast<const void*>(w.MoviePlayer3));
+        QCOMPARE(sound->played[2].owner, static_cast<const void*>(w.MoviePlayer3));
     }
 
     void eachSetFillsItsSlots()
     {
-        toy.openPlay();
+        openPlay();
         using Sound = const platform::Movie* (*)();
         const auto slots = [](std::initializer_list<Sound> sounds) {
             int k = 1;
@@ -94,7 +91,7 @@ class TestSound : public QObject {
 
     void fromEightToSixAndBack()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::soundComplexity = Word::complex;
         Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 8);
@@ -115,12 +112,12 @@ class TestSound : public QObject {
         scriptShapes(1);
         w.mouse_Pressed();
         QCOMPARE(w.playing, 7);
-        QCOMPARE(toy.sound->played.back().movie, Media::QuillomoSound21());
+        QCOMPARE(sound->played.back().movie, Media::QuillomoSound21());
     }
 
     void unknownComplexityOnlyReloadsTheFirstSixPlayers()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::soundComplexity = "loud";
         Window1::shared().applySoundComplexity();
         QCOMPARE(Module1::soundNumber, 6);
@@ -129,13 +126,13 @@ class TestSound : public QObject {
 
     void randomSoundCoversOneToSoundNumber()
     {
-        Window1& w = toy.openPlay();
+        Window1& w = openPlay();
         Module1::soundNumber = 6;
-        toy.random->push({0.0, 0.999999});
+        random->push({0.0, 0.999999});
         w.playSound();
         w.playSound();
-        QCOMPARE(toy.sound->played[0].owner, static_cast<const void*>(w.MoviePlayer1));
-        QCOMPARE(toy.sound->played[1].owner, static_cast<const void*>(w.MoviePlayer6));
+        QCOMPARE(sound->played[0].owner, static_cast<const void*>(w.MoviePlayer1));
+        QCOMPARE(sound->played[1].owner, static_cast<const void*>(w.MoviePlayer6));
         QCOMPARE(w.playing, 0);
     }
 };

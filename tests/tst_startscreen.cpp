@@ -10,9 +10,8 @@
 
 #include <QtTest>
 
-class TestStartScreen : public QObject {
+class TestStartScreen : public ToyFixture {
     Q_OBJECT
-    ToyFixture toy;
 
     std::vector<QString> creditsDrawn(Window3& w) const
     {
@@ -23,8 +22,6 @@ class TestStartScreen : public QObject {
     }
 
   private Q_SLOTS:
-    void init() { toy.reset(); }
-
     void panelIsCentredOnTheScreen()
     {
         Window3& w = Window3::shared();
@@ -38,9 +35,9 @@ class TestStartScreen : public QObject {
     {
         Window3& w = Window3::shared();
         QCOMPARE(w.l_count, 1);
-        toy.clock->advance(3999);
+        clock->advance(3999);
         QVERIFY(creditsDrawn(w).empty());
-        toy.clock->advance(1);
+        clock->advance(1);
         QCOMPARE(int(creditsDrawn(w).size()), 1);
         QVERIFY(creditsDrawn(w)[0].startsWith(QStringLiteral("Tumbletot")));
         // Near-black ink, from the left edge, wrapped at 300 pixels.
@@ -49,15 +46,15 @@ class TestStartScreen : public QObject {
         QCOMPARE(line.box.left(), 1);
         QCOMPARE(line.wrapWidth, 300);
         QCOMPARE(w.Canvas2->drawn()[0].box.top(), 25);
-        toy.clock->advance(1000); // ten ticks, ten pixels up
+        clock->advance(1000); // ten ticks, ten pixels up
         QCOMPARE(w.Canvas2->drawn()[0].box.top(), 15);
-        toy.clock->advance(3000);
-        toy.clock->advance(4000);
+        clock->advance(3000);
+        clock->advance(4000);
         const auto fields = creditsDrawn(w);
         QVERIFY(fields.size() >= 2);
         QVERIFY(fields.back().startsWith(QStringLiteral("Free software")));
         QCOMPARE(w.l_count, 1); // the cycle starts over
-        toy.clock->advance(4000);
+        clock->advance(4000);
         QVERIFY(creditsDrawn(w).back().startsWith(QStringLiteral("Tumbletot")));
     }
 

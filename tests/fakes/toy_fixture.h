@@ -7,16 +7,19 @@
 #include "scripted_keyboard.h"
 #include "scripted_random.h"
 
-#include <string>
+#include <QObject>
 
 class Window1;
 
-// Puts the toy into a known state for one test: scripted chance, keys, clock and sound, the
-// settings at their defaults, no window open, the assets of the build tree read afresh.
-class ToyFixture {
+// The base of every test program: before each test function the toy is put into a known state,
+// with scripted chance, keys, clock and sound, the settings at their defaults, no window open and
+// the assets of the build tree read afresh.
+class ToyFixture : public QObject {
+    Q_OBJECT
+
   public:
     ToyFixture();
-    ~ToyFixture();
+    ~ToyFixture() override;
 
     void reset();
     // The play window, with the chances and sounds of its opening forgotten.
@@ -29,4 +32,7 @@ class ToyFixture {
     ManualClock* clock = nullptr;
     RecordingSoundOutput* sound = nullptr;
     WindowFlow flow;
+
+  private Q_SLOTS:
+    void init() { reset(); }
 };
