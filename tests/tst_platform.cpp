@@ -31,16 +31,6 @@ namespace {
 
 constexpr int kRate = platform::Movie::SampleRate;
 
-double truePeakDb(const std::vector<float>& sound)
-{
-    return loudness::truePeakDb(synth::Buffer(sound.begin(), sound.end()));
-}
-
-double loudestSecond(const std::vector<float>& sound)
-{
-    return loudness::loudestSecond(synth::Buffer(sound.begin(), sound.end()));
-}
-
 std::unique_ptr<platform::Movie> loadSound(const char* name)
 {
     std::string error;
@@ -48,31 +38,31 @@ std::unique_ptr<platform::Movie> loadSound(const char* name)
                                  error);
 }
 
-std::vector<float> samplesOf(const platform::Movie& movie, std::size_t frames)
+synth::Buffer samplesOf(const platform::Movie& movie, std::size_t frames)
 {
-    std::vector<float> out(frames, 0.0f);
+    synth::Buffer out(frames, 0.0);
     for (std::size_t i = 0; i < std::min(frames, movie.samples().size()); ++i)
-        out[i] = movie.samples()[i] / 32768.0f;
+        out[i] = movie.samples()[i] / 32768.0;
     return out;
 }
 
 // What the mixer sends out when players start their sounds: presses are (frame, player).
-std::vector<float> mixed(const std::vector<std::unique_ptr<platform::Movie>>& sounds,
-                         const std::vector<std::pair<std::size_t, std::size_t>>& presses,
-                         std::size_t frames)
+synth::Buffer mixed(const std::vector<std::unique_ptr<platform::Movie>>& sounds,
+                    const std::vector<std::pair<std::size_t, std::size_t>>& presses,
+                    std::size_t frames)
 {
     constexpr std::size_t kStep = 441; // the mixer's own small steps
     std::vector<int> players(sounds.size());
     platform::VoiceMix mix;
     std::vector<std::int16_t> block(kStep);
-    std::vector<float> out;
+    synth::Buffer out;
     auto next = presses.begin();
     for (std::size_t at = 0; at < frames; at += kStep) {
         for (; next != presses.end() && next->first <= at; ++next)
             mix.play(&players[next->second], sounds[next->second].get(), false);
         mix.mix(block.data(), block.size());
         for (std::int16_t sample : block)
-            out.push_back(sample / 32768.0f);
+            out.push_back(sample / 32768.0);
     }
     return out;
 }
@@ -304,7 +294,7 @@ class TestPlatform : public ToyFixture {
         platform::PeakLimiter limiter(kRate, -1.0);
         limiter.process(out.data(), out.size());
 
-        QVERIFY(truePeakDb(out) <= -1.0);
+        QVERIFY(loudness::truePeakDb(synth::Buffer(out.begin(), out.end())) <= -1.0);
         const std::size_t late = platform::PeakLimiter::latency();
         QVERIFY(late <= std::size_t(kRate) * 3 / 1000);
         float largestStepIn = 0;
@@ -328,9 +318,9 @@ class TestPlatform : public ToyFixture {
             sounds.push_back(loadSound(name));
         std::vector<double> alone;
         for (std::size_t v = 0; v < sounds.size(); ++v) {
-            const std::vector<float> played = mixed(sounds, {{0, v}}, kRate * 3);
-            alone.push_back(loudestSecond(played));
-            QVERIFY(loudestSecond(samplesOf(*sounds[v], kRate * 3)) - alone.back() <= 2.5);
+            alone.push_back(loudness::loudestSecond(mixed(sounds, {{0, v}}, kRate * 3)));
+            QVERIFY(loudness::loudestSecond(samplesOf(*sounds[v], kRate * 3)) - alone.back() <=
+                    2.5);
         }
         std::sort(alone.begin(), alone.end());
         const double oneSound = alone[alone.size() / 2];
@@ -341,11 +331,11 @@ class TestPlatform : public ToyFixture {
             std::mt19937 chance(perSecond);
             for (std::size_t t = 0; t < std::size_t(kRate) * 5; t += kRate / perSecond)
                 presses.emplace_back(t, chance() % sounds.size());
-            const std::vector<float> out = mixed(sounds, presses, kRate * 6);
-            QVERIFY(truePeakDb(out) <= -1.0);
+            const synth::Buffer out = mixed(sounds, presses, kRate * 6);
+            QVERIFY(loudness::truePeakDb(out) <= -1.0);
             // Twelve decibels over one sound unlevelled; a few at most once levelled.
-            QVERIFY2(loudestSecond(out) - oneSound <= 4.5,
-                     qPrintable(QString::number(loudestSecond(out) - oneSound)));
+            const double over = loudness::loudestSecond(out) - oneSound;
+            QVERIFY2(over <= 4.5, qPrintable(QString::number(over)));
         }
     }
 
