@@ -79,7 +79,7 @@ escape_shown() {
     [[ $front =~ ^($in_front)$ ]] || { echo "\"$front\" has the keyboard"; return; }
     [ "$(rig_desktop)" = "$home_desktop" ] || { echo "desktop $(rig_desktop) came up"; return; }
     [ -z "$(rig_modal)" ] || { echo "the shell's overview came up"; return; }
-    [ -z "$(escaped_keys)" ] || echo "a binding ran: $(escaped_keys)"
+    [ -z "$(ls "$ESCAPED")" ] || echo "a binding ran: $(ls "$ESCAPED")"
 }
 escaped() { shown=$(escape_shown) && [ -n "$shown" ]; }
 # An attempt made; an escape may take a moment to show.
@@ -88,7 +88,6 @@ held() {
 }
 front_is() { [ "$(rig_front)" = "$1" ]; }
 wait_front() { wait_until 200 front_is "$1" || fail "$RIG, ${moment:-starting}: expected \"$1\" in front, found \"$(rig_front)\""; }
-wait_covered() { wait_until 200 rig_covered || fail "$RIG, $moment: the toy does not cover the screens"; }
 on_failure() { echo "the screen: $(rig_shot failure || echo "none: this rig takes no screenshots")"; }
 quit_with_chord() {
     rig_keys ctrl+shift+q
@@ -161,7 +160,7 @@ for moment in "the title screen" play "after the preferences" "after a browser";
         ;;
     esac
     wait_front "${in_front%%|*}"
-    wait_covered
+    wait_until 200 rig_covered || fail "$RIG, $moment: the toy does not cover the screens"
     for chord in "${chords[@]}"; do
         rig_keys "$chord"
         held "$chord"

@@ -46,7 +46,6 @@ wait_until() {
 # Where a desktop's shortcut bound by a test leaves a file: a file that appears is a key that
 # escaped.
 ESCAPED="$WORK/escaped"
-escaped_keys() { ls "$ESCAPED"; }
 
 # Chords as xdotool names them ("ctrl+alt+Right", "super"), for the other ways of sending them.
 declare -A EVDEV=([super]=125 [ctrl]=29 [alt]=56 [shift]=42 [Escape]=1 [Tab]=15 [Return]=28
