@@ -20,7 +20,8 @@ start_display
 stranger=()
 [ "$(id -u)" = 0 ] && stranger=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 display_name=${DISPLAY//[^A-Za-z0-9]/_}
-"${stranger[@]}" "$PROBE" answer "/tmp/tumbletot-$(id -u)-$display_name" 30 &
+# The stranger gets the script on its input: it may not read the checkout.
+"${stranger[@]}" /usr/bin/python3 - answer "/tmp/tumbletot-$(id -u)-$display_name" 30 <"$PROBE" &
 pids+=($!)
 if [ "$(id -u)" = 0 ]; then
     "$PROBE" answer "$XDG_RUNTIME_DIR/tumbletot-$display_name" 30 &
