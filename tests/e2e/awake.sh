@@ -40,13 +40,12 @@ note "logind blocks the power, suspend and hibernate keys; the screen saver was 
 
 # Nobody touches anything: the X server's idle time must start again by itself.
 idle=$(xprintidle)
-for _ in $(seq 600); do
+idle_restarted() {
+    local now
     now=$(xprintidle)
-    [ "$now" -lt "$idle" ] && break
-    idle=$now
-    sleep 0.1
-done
-[ "$now" -lt "$idle" ] || fail "the display's idle time grew to $now ms"
+    [ "$now" -lt "$idle" ] || { idle=$now && false; }
+}
+wait_until 1200 idle_restarted || fail "the display's idle time grew to $idle ms"
 note "the display's idle time starts again after $idle ms without input"
 
 quit_toy "with the services"

@@ -1,12 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The .deb holds a toy that installs like any desktop program and runs from where it lands.
-TOY=${1:?path to tumbletot}
-BUILD=$(cd "$(dirname "$TOY")/.." && pwd)
-PKG=$(mktemp -d /tmp/tumbletot-deb.XXXXXX)
-trap 'rm -rf "$PKG"' EXIT
-set -euo pipefail
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/lib.sh"
+PKG=$WORK
 
 cpack --config "$BUILD/CPackConfig.cmake" -B "$PKG" >"$PKG/cpack.log" 2>&1 || { cat "$PKG/cpack.log"; fail "cpack"; }
 deb=$(ls "$PKG"/*.deb)
