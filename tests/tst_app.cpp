@@ -160,25 +160,21 @@ class TestApp : public ToyFixture {
         QVERIFY(!Window1::isOpen()); // the preferences' closing opened nothing
     }
 
-    void applicationStartsOnTheStartScreenWithTheSimpleSet()
+    void applicationStartsWithTheSimpleSet()
     {
         int argc = 1;
         char name[] = "tumbletot";
         char* argv[] = {name, nullptr};
         Class2 app(argc, argv);
-        bool startScreenInFront = false;
         bool simpleSet = false;
         QTimer::singleShot(0, [&] {
-            startScreenInFront = platform::Window::front() == &Window3::shared();
             simpleSet = Module1::B_Sound[1] == Media::Basso() &&
                         Module1::B_Sound[4] == Media::Basso() &&
                         Module1::B_Sound[6] == Media::Submarine();
             platform::Application::Quit();
         });
-        QCOMPARE(app.run(), 0);
-        QVERIFY(startScreenInFront);
+        app.run();
         QVERIFY(simpleSet);
-        QVERIFY(platform::Window::openWindows().empty());
         platform::MenuBar::setCurrent(&Menu1::shared());
     }
 };
