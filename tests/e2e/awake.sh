@@ -6,11 +6,9 @@
 # the toy plays on and says nothing. logind and the screen saver are stand-ins on a private bus.
 source "$(dirname "$0")/lib.sh"
 
-dbus-daemon --session --nofork --print-address=3 3>"$WORK/bus" >/dev/null 2>&1 &
-pids+=($!)
-wait_until 100 test -s "$WORK/bus" || fail "no private bus"
-bus=$(head -n1 "$WORK/bus")
-export DBUS_SESSION_BUS_ADDRESS=$bus DBUS_SYSTEM_BUS_ADDRESS=$bus
+start_session_bus
+bus=$DBUS_SESSION_BUS_ADDRESS
+export DBUS_SYSTEM_BUS_ADDRESS=$bus
 /usr/bin/python3 -m dbusmock --template logind >"$WORK/logind.log" 2>&1 &
 pids+=($!)
 /usr/bin/python3 -m dbusmock org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \

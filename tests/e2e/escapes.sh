@@ -11,19 +11,11 @@ RIG=${RIG:?which desktop}
 TABLE=$(dirname "$0")/escapes.tsv
 ENTRY=$(cd "$(dirname "$0")/../../packaging" && pwd)/io.github.tumbletot.Tumbletot.desktop
 APP_ID=$(basename "$ENTRY" .desktop)
-# What a rig does unless it says otherwise: the ways of a Wayland desktop, run as the test user
-# in its session, with keys and pointer from an input client.
-session=()
 width=${SCREEN_SIZE%x*}
 height=${SCREEN_SIZE#*x}
+# What a rig does unless it says otherwise: the ways of a Wayland desktop, run as the test user
+# in its session, with keys and pointer from an input client.
 in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
-# The session's own bus, at the address its session names.
-start_session_bus() {
-    "${as[@]}" env -i "${session[@]}" dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" \
-        --nofork --nopidfile >"$WORK/bus.log" 2>&1 &
-    pids+=($!)
-    wait_until 200 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
-}
 rig_toy() {
     # Not through a function: the pid must be the toy's own.
     "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" \

@@ -12,6 +12,8 @@ SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
+# The environment of a desktop's session, for what runs in it (a rig sets it).
+session=()
 # A sanitized build runs several times slower and checks for leaks as it ends. (ldd is read
 # whole: piped into grep -q it may die of SIGPIPE, and pipefail would call the build plain.)
 SLOWER=1
@@ -90,6 +92,16 @@ input() {
     printf '%s\n' "$@" >&3
     wait_until 200 more_answers_than $((before + $# - 1)) ||
         fail "the input client did not take \"$*\": $(cat "$WORK/input.out")"
+}
+
+# A session bus of the test's own, run in the session's environment as its user; the tests' own
+# calls use it too.
+start_session_bus() {
+    "${as[@]}" env -i "${session[@]}" dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" \
+        --nofork --nopidfile >>"$WORK/bus.log" 2>&1 &
+    pids+=($!)
+    wait_until 200 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
 }
 
 # Starts a program of a desktop's session in the background; the clean-up ends it.
@@ -240,12 +252,7 @@ PW
     cat >"$WORK/pipewire/pipewire/pipewire-pulse.conf.d/toy.conf" <<PW
 pulse.properties = { server.address = [ "unix:$WORK/pulse/socket" ] }
 PW
-    if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-        dbus-daemon --session --address="unix:path=$WORK/bus" --nofork --nopidfile >>"$WORK/dbus.log" 2>&1 &
-        pids+=($!)
-        export DBUS_SESSION_BUS_ADDRESS="unix:path=$WORK/bus"
-        wait_until 200 test -S "$WORK/bus" || fail "no session bus for PipeWire"
-    fi
+    [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || start_session_bus
     local program
     sound_pids=()
     # A daemon killed leaves its socket behind.
