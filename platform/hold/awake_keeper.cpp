@@ -18,6 +18,9 @@ namespace {
 constexpr int kIdleResetMs = 20000;
 const char* const kPowerKeys = "handle-power-key:handle-suspend-key:handle-hibernate-key";
 const char* const kWhy = "A child is playing";
+// How long quitting waits for the screen saver to take its word back: a message only queued
+// dies with the program.
+constexpr int kLetGoWaitMs = 250;
 
 } // namespace
 
@@ -40,7 +43,7 @@ AwakeKeeper::~AwakeKeeper()
             QStringLiteral("/org/freedesktop/ScreenSaver"),
             QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("UnInhibit"));
         release << screenSaverCookie_;
-        QDBusConnection::sessionBus().call(release, QDBus::NoBlock);
+        QDBusConnection::sessionBus().call(release, QDBus::Block, kLetGoWaitMs);
     }
     // Closing the descriptor lets logind have the keys back.
     powerKeys_.reset();
