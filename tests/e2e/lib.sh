@@ -336,18 +336,13 @@ peak_of() {
 
 # Waits for the toy to end; "exited" is then its exit status, or "running" after the seconds
 # given (a sanitized build gets longer).
+toy_ended() { ! kill -0 "$toy_pid" 2>/dev/null; }
 wait_exit() {
-    local limit=$(($1 * SLOWER))
     exited=running
-    for _ in $(seq $((limit * 20))); do
-        if ! kill -0 "$toy_pid" 2>/dev/null; then
-            exited=0
-            wait "$toy_pid" || exited=$?
-            toy_pid=""
-            return
-        fi
-        sleep 0.05
-    done
+    wait_until $(($1 * SLOWER * 20)) toy_ended || return 0
+    exited=0
+    wait "$toy_pid" || exited=$?
+    toy_pid=""
 }
 
 # The preferences' controls, where the design puts them (584 x 381, under the window's menu bar).
