@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/audio/sound_link.h"
 
+#include <chrono>
 #include <cstdio>
 #include <utility>
 
@@ -11,6 +12,8 @@ namespace {
 constexpr auto kFirstLook = std::chrono::milliseconds(50);
 // How often a connected link looks whether the server is still there, and whether to pause.
 constexpr auto kLook = std::chrono::milliseconds(250);
+// How often a link without a server looks for one.
+constexpr auto kRetry = std::chrono::seconds(1);
 // After this long with nothing sounding, the stream pauses.
 constexpr std::int64_t kIdleMs = 1500;
 
@@ -23,9 +26,8 @@ std::int64_t nowMs()
 
 } // namespace
 
-SoundLink::SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh,
-                     std::chrono::milliseconds retry)
-    : makers_(std::move(makers)), pull_(std::move(pull)), fresh_(std::move(fresh)), retry_(retry),
+SoundLink::SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh)
+    : makers_(std::move(makers)), pull_(std::move(pull)), fresh_(std::move(fresh)),
       thread_([this] { run(); })
 {
 }
@@ -110,7 +112,7 @@ void SoundLink::run()
         lock.lock();
         // Without a server, it is looked for again on the retry's schedule, however much is
         // played meanwhile.
-        changed_.wait_for(lock, device_ ? kLook : retry_,
+        changed_.wait_for(lock, device_ ? kLook : kRetry,
                           [this] { return stopping_ || (woken_ && device_); });
     }
     lock.unlock();

@@ -4,7 +4,6 @@
 #include "platform/audio/sound_device.h"
 
 #include <atomic>
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -21,8 +20,7 @@ class SoundLink {
     using Pull = std::function<bool(std::int16_t* out, std::size_t frames)>;
 
     // fresh is called each time a stream is about to start.
-    SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh,
-              std::chrono::milliseconds retry = std::chrono::seconds(1));
+    SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh);
     ~SoundLink();
     SoundLink(const SoundLink&) = delete;
     SoundLink& operator=(const SoundLink&) = delete;
@@ -39,7 +37,6 @@ class SoundLink {
     std::vector<SoundDeviceMaker> makers_;
     Pull pull_;
     std::function<void()> fresh_;
-    std::chrono::milliseconds retry_;
     std::unique_ptr<SoundDevice> device_;
     std::atomic<std::int64_t> lastSound_{0};
     std::atomic<bool> connected_{false};
