@@ -106,9 +106,7 @@ class TestMedia : public ToyFixture {
 
     void musicLoopsWithoutAJump()
     {
-        std::string error;
-        auto music =
-            platform::Movie::load(platform::ResourceStore::folder() + "/sounds/allegro.wav", error);
+        const platform::Movie* music = Media::allegro();
         QVERIFY(music);
         const auto& s = music->samples();
         // Across the loop point the wave moves no more than it does anywhere inside.

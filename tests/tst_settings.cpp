@@ -29,11 +29,10 @@ class TestSettings : public ToyFixture {
         QCOMPARE(w.Width(), 584);
         QCOMPARE(w.Height(), 381);
         QVERIFY(w.MenuBarVisible());
-        QVERIFY(w.RadioButton1->Value());  // White
-        QVERIFY(!w.RadioButton2->Value()); // the layout's own choice gave way
-        QVERIFY(w.RadioButton4->Value());
-        QVERIFY(w.RadioButton7->Value());
-        QVERIFY(w.RadioButton9->Value());
+        for (platform::RadioButton* chosen :
+             {w.RadioButton1, w.RadioButton4, w.RadioButton7, w.RadioButton9})
+            QVERIFY(chosen->Value());
+        QVERIFY(!w.RadioButton2->Value()); // the layout's own choice gave way to White
         QVERIFY(w.CheckBox2->Value());
         QVERIFY(!w.CheckBox1->Value());
         QCOMPARE(w.Slider1->Value(), 20);
@@ -72,11 +71,8 @@ class TestSettings : public ToyFixture {
     {
         Window2& w = Window2::shared();
         w.RadioButton5->setValue(true);
-        for (platform::Control* c : {static_cast<platform::Control*>(w.BacColBox),
-                                     static_cast<platform::Control*>(w.RadioButton1),
-                                     static_cast<platform::Control*>(w.RadioButton3),
-                                     static_cast<platform::Control*>(w.GroupBox3),
-                                     static_cast<platform::Control*>(w.RadioButton7)})
+        for (platform::Control* c : std::initializer_list<platform::Control*>{
+                 w.BacColBox, w.RadioButton1, w.RadioButton3, w.GroupBox3, w.RadioButton7})
             QVERIFY(!c->Enabled());
         QVERIFY(w.GroupBox5->Enabled());
         QCOMPARE(Module1::backMode, std::string("white")); // kept while greyed
