@@ -115,15 +115,6 @@ class TestSound : public ToyFixture {
         QCOMPARE(sound->played.back().movie, Media::QuillomoSound21());
     }
 
-    void unknownComplexityOnlyReloadsTheFirstSixPlayers()
-    {
-        Window1& w = openPlay();
-        Module1::soundComplexity = "loud";
-        Window1::shared().applySoundComplexity();
-        QCOMPARE(Module1::soundNumber, 6);
-        QCOMPARE(w.MoviePlayer1->movie(), Media::QuillomoSound20());
-    }
-
     void randomSoundCoversOneToSoundNumber()
     {
         Window1& w = openPlay();
