@@ -55,13 +55,9 @@ class TestPlay : public ToyFixture {
         QCOMPARE(w.Screen_height, 616);
     }
 
-    void openingKeepsTheSettingsStopsTimersAndStartsWhite()
+    void openingStopsTimersAndMakesASilentStartScreen()
     {
-        Module1::backMode = Word::changing; // chosen on the first start screen
-        Module1::beginnersMode = Word::off;
         Window1& w = Window1::shared();
-        QCOMPARE(Module1::backMode, std::string(Word::changing));
-        QCOMPARE(Module1::beginnersMode, std::string(Word::off));
         QCOMPARE(w.Timer1->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.Timer2->Mode(), platform::Timer::ModeOff);
         QCOMPARE(w.playing, 0);
