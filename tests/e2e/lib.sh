@@ -142,40 +142,24 @@ become_test_user() {
 # it: openbox (stacking) unless WM=i3 (tiling).
 WM=${WM:-openbox}
 start_display() {
-    local number server wm
+    local number
     for _ in 1 2 3 4 5; do
         number=$((100 + RANDOM % 800))
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         # Without -noreset the server resets as its last client leaves: the probe below would
         # leave the window manager knocking on a server in the middle of a reset.
         Xvfb ":$number" -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -noreset >>"$WORK/xvfb.log" 2>&1 &
-        server=$!
+        pids+=($!)
         export DISPLAY=":$number"
-        for _ in $(seq 200); do
-            kill -0 $server 2>/dev/null || break
-            xdpyinfo >/dev/null 2>&1 && break
-            sleep 0.05
-        done
-        if ! xdpyinfo >/dev/null 2>&1; then
-            kill $server 2>/dev/null || true
-            continue
-        fi
-        pids+=($server)
+        wait_until 200 xdpyinfo >/dev/null 2>&1 || continue
         start_manager
-        wm=$!
-        for _ in $(seq 200); do
-            # "window id #": xprop says "no such atom on any window" before the manager is up.
-            if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id #"; then
-                pids+=($wm)
-                return
-            fi
-            kill -0 $wm 2>/dev/null || break
-            sleep 0.05
-        done
-        kill $wm $server 2>/dev/null || true
+        pids+=($!)
+        wait_until 200 manager_up && return
     done
     fail "no X server with a window manager could be started"
 }
+# "window id #": xprop says "no such atom on any window" before the manager is up.
+manager_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id #"; }
 
 # The chords a desktop binds to a file of its own, besides its own bindings (TRACE_CHORDS, set by
 # a test).
