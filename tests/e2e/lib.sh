@@ -6,6 +6,7 @@ set -euo pipefail
 TOY=$(readlink -f "${1:?path to tumbletot}")
 BUILD=$(cd "$(dirname "$TOY")/.." && pwd)
 PROBE=$(dirname "${BASH_SOURCE[0]}")/probe.py
+WLINPUT=$(dirname "${BASH_SOURCE[0]}")/wlinput.py
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
 # The user's private runtime folder, as a desktop session gives one.
@@ -116,11 +117,12 @@ TEST_USER=tumbletot-test
 as=()
 become_test_user() {
     mkdir -p "$WORK/tree/bin" "$WORK/tree/lib/games" "$WORK/tree/share"
-    cp "$TOY" "$PROBE" "$BUILD/bin/tumbletot-wlinput" "$WORK/tree/bin/"
+    cp "$TOY" "$PROBE" "$WLINPUT" "$WORK/tree/bin/"
     cp -r "$BUILD/lib/games/tumbletot" "$WORK/tree/lib/games/"
     cp -r "$BUILD/share/tumbletot" "$WORK/tree/share/"
     TOY=$WORK/tree/bin/tumbletot
     PROBE=$WORK/tree/bin/probe.py
+    WLINPUT=$WORK/tree/bin/wlinput.py
     # A sanitized build's checks go along, with a copy of their list of what to let be.
     local leaks=${LSAN_OPTIONS:-} suppressions
     suppressions=$(tr : '\n' <<<"$leaks" | sed -n 's/^suppressions=//p')
