@@ -8,16 +8,13 @@
 #include "media/media.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
-#include "platform/ui/draw_op.h"
 #include "platform/ui/menu_item.h"
-#include "platform/ui/movie_player.h"
 #include "platform/ui/prefs_menu_item.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
 #include "startscreen/start_screen.h"
 
-#include <QAction>
 #include <QtTest>
 #include <random>
 

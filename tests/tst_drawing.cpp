@@ -5,7 +5,6 @@
 
 #include "drawing/ink.h"
 #include "platform/ui/canvas.h"
-#include "platform/ui/draw_op.h"
 #include "platform/ui/static_text.h"
 #include "play/play_window.h"
 #include "settings/module1.h"

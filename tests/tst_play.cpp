@@ -5,7 +5,6 @@
 
 #include "platform/ui/canvas.h"
 #include "platform/ui/draw_op.h"
-#include "platform/ui/movie_player.h"
 #include "platform/ui/static_text.h"
 #include "platform/ui/timer.h"
 #include "play/play_window.h"

@@ -4,7 +4,6 @@
 #include "toy_fixture.h"
 
 #include "media/media.h"
-#include "platform/ui/application.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/movie_player.h"

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toy_fixture.h"
 
-#include "app/class2.h"
 #include "app/menu1.h"
-#include "app/window_flow.h"
 #include "media/media.h"
 #include "platform/hold/hold.h"
 #include "platform/runtime/resource_store.h"
-#include "platform/ui/application.h"
 #include "platform/ui/window.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
