@@ -35,7 +35,8 @@ rig_with_alt_held() {
     input "key 56 0"
 }
 rig_modal() { :; }
-rig_wheel() { return 1; }
+rig_click() { input "click $1 $2 $width $height"; }
+rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
 rig_let_go() { return 1; }
 rig_shot() { return 1; }
 rig_reset() {

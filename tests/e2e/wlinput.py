@@ -1,14 +1,14 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Input for a headless Wayland compositor that has no devices of its own, spoken straight on the
-# Wayland socket: a virtual pointer on wlroots compositors (sway), fake input on KWin (pointer and
-# keys). Made once, before the program under test starts, so the seat has a pointer when the
-# program looks. Reads lines
+# Input for a headless Wayland desktop that has no devices of its own: a virtual pointer on
+# wlroots compositors (sway) and fake input on KWin, spoken straight on the Wayland socket; on
+# GNOME, its remote desktop service. Made once, before the program under test starts, so the seat
+# has a pointer when the program looks. Reads lines
 #   move X Y WIDTH HEIGHT        the pointer to X, Y of a layout WIDTH x HEIGHT
 #   click X Y WIDTH HEIGHT       a left click there
-#   wheel STEPS                  the wheel turned (negative: up); KWin only
-#   key CODE STATE               an evdev key code pressed (1) or let go (0); KWin only
-# and answers each, once the compositor has it, with a line "done".
+#   wheel STEPS                  the wheel turned (negative: up); not on sway
+#   key CODE STATE               an evdev key code pressed (1) or let go (0); not on sway
+# and answers each, once the desktop has it, with a line "done".
 import os
 import socket
 import struct
@@ -78,7 +78,7 @@ def bind(interface, version):
     return bound
 
 
-kwin = pointer = None
+kwin = pointer = gnome = None
 if offered.get('org_kde_kwin_fake_input', (0, 0))[1] >= 4:
     kwin = bind('org_kde_kwin_fake_input', 4)
     send(kwin, 0, 'tumbletot tests', 'drive the toy')  # authenticate
@@ -88,7 +88,12 @@ elif 'zwlr_virtual_pointer_manager_v1' in offered:
     pointer = next(ids)
     send(manager, 0, seat, pointer)  # create_virtual_pointer
 else:
-    sys.exit('wlinput: the compositor offers no virtual input')
+    import dbus
+    service = 'org.gnome.Mutter.RemoteDesktop'
+    bus = dbus.SessionBus()
+    desktop = dbus.Interface(bus.get_object(service, '/org/gnome/Mutter/RemoteDesktop'), service)
+    gnome = dbus.Interface(bus.get_object(service, desktop.CreateSession()), service + '.Session')
+    gnome.Start()
 roundtrip()
 print('ready', flush=True)
 
@@ -102,6 +107,11 @@ def pointer_event(opcode, *args):
 def move(x, y, width, height):
     if kwin:
         send(kwin, 9, float(x), float(y))  # pointer_motion_absolute, in KWin's own layout
+    elif gnome:
+        # GNOME moves it only by so much: from the bottom-right corner, where a long way down and
+        # right always ends (the top-left one opens the overview).
+        gnome.NotifyPointerMotionRelative(100000.0, 100000.0)
+        gnome.NotifyPointerMotionRelative(float(x - width + 1), float(y - height + 1))
     else:
         pointer_event(1, x, y, width, height)
 
@@ -109,6 +119,8 @@ def move(x, y, width, height):
 def button(state):
     if kwin:
         send(kwin, 2, LEFT_BUTTON, state)
+    elif gnome:
+        gnome.NotifyPointerButton(LEFT_BUTTON, state == 1)
     else:
         pointer_event(2, LEFT_BUTTON, state)
 
@@ -124,8 +136,12 @@ for line in sys.stdin:
         button(0)
     elif command == 'wheel' and len(numbers) == 1 and kwin:
         send(kwin, 3, 0, float(numbers[0] * WHEEL_STEP))  # axis, vertical
+    elif command == 'wheel' and len(numbers) == 1 and gnome:
+        gnome.NotifyPointerAxisDiscrete(dbus.UInt32(0), numbers[0])
     elif command == 'key' and len(numbers) == 2 and kwin:
         send(kwin, 10, *numbers)  # keyboard_key
+    elif command == 'key' and len(numbers) == 2 and gnome:
+        gnome.NotifyKeyboardKeycode(dbus.UInt32(numbers[0]), numbers[1] == 1)
     else:
         print('wlinput: not understood: ' + line, end='', file=sys.stderr, flush=True)
         continue

@@ -43,9 +43,7 @@ SESSION
     pids+=($display_pid)
     shell_ready() { [ "$(shell_eval '!Main.layoutManager._startingUp && !Main.overview.visible')" = true ]; }
     wait_until 400 shell_ready || fail "GNOME Shell did not start: $(tail -n 20 "$WORK/gnome.log")"
-    # From the tree the test user can read, wherever the checkout is.
-    install -m 644 "$(dirname "${BASH_SOURCE[0]}")/gnome/input.py" "$WORK/tree/gnome-input.py"
-    start_input /usr/bin/python3 "$WORK/tree/gnome-input.py"
+    start_input "$WLINPUT"
     in_background "$PROBE" window other
     wait_until 200 rig_activate other || fail "the other window did not open"
 }
@@ -60,12 +58,6 @@ rig_activate() {
 rig_rect() {
     shell_eval "(r => r.x + ' ' + r.y + ' ' + r.width + ' ' + r.height)($(find_window "$1").get_frame_rect())"
 }
-rig_click() {
-    # From the bottom-right corner, where a long way down and right always ends (the top-left
-    # one opens the overview).
-    input "move 100000 100000" "move $(($1 - width + 1)) $(($2 - height + 1))" "button 272 1" "button 272 0"
-}
-rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
 rig_shot() {
     in_session gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell/Screenshot \
         --method org.gnome.Shell.Screenshot.Screenshot false false "$XDG_RUNTIME_DIR/shot.png" >/dev/null

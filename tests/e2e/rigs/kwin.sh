@@ -66,8 +66,6 @@ rig_rect() {
     kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') print('tumbletot rect ' + c.frameGeometry.x + ' ' + c.frameGeometry.y + ' ' + c.frameGeometry.width + ' ' + c.frameGeometry.height); });"
     logged rect
 }
-rig_click() { input "click $1 $2 $width $height"; }
-rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
 rig_covered() { [ "$(logged active | cut -d' ' -f1-2)" = "$toy_pid true" ]; }
 rig_identity() {
     wait_until 200 front_is Tumbletot || fail "the toy did not come in front"

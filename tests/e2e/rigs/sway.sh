@@ -54,6 +54,7 @@ rig_rect() {
     tree | jq -r --arg t "$1" 'first(.. | objects | select(.name? == $t) | .rect) | "\(.x) \(.y) \(.width) \(.height)"'
 }
 rig_click() { input "click $1 $2 $((OUTPUTS * width)) $height"; }
+rig_wheel() { return 1; }
 rig_point() { input "move $1 $2 $((OUTPUTS * width)) $height"; }
 rig_shot() { in_session grim -o HEADLESS-1 - >"$WORK/$1.png"; echo "$WORK/$1.png"; }
 rig_lose_display() { kill "$display_pid"; }
