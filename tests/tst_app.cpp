@@ -47,7 +47,7 @@ class TestApp : public ToyFixture {
     {
         Window1& play = Window1::shared();
         random->reset();
-        random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9, 0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        random->pushShapes(2);
         shortcut(play, Qt::Key_P, Qt::ControlModifier);
         shortcut(play, Qt::Key_Z, Qt::ControlModifier); // the Edit items are never enabled
         QVERIFY(!Window2::isOpen());

@@ -14,17 +14,6 @@
 
 #include <QtTest>
 
-namespace {
-
-// Rnd values for one shape action on the defaults: kind, then placement and colours.
-void scriptShape(ScriptedRandom& r, int kind = 3)
-{
-    r.push(ScriptedRandom::giving(kind, 6, 1));
-    r.push({0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
-}
-
-} // namespace
-
 class TestPlay : public ToyFixture {
     Q_OBJECT
 
@@ -85,7 +74,7 @@ class TestPlay : public ToyFixture {
         Window1& w = openPlay();
         Module1::delayTime = 20;
         w.Timer2->setMode(platform::Timer::ModeMultiple);
-        scriptShape(*random);
+        random->pushShapes();
         keyboard->hold(heldCode, 3);
         QCOMPARE(click ? w.Event_MouseDown(10, 10) : w.Event_KeyDown("a"), shapes == 0);
         w.Event_MouseUp(10, 10);
@@ -102,7 +91,7 @@ class TestPlay : public ToyFixture {
         // Held: scan 0..40, then polls of code 40 alone until it is let go. None held: the full
         // scan, then one poll of code 13.
         for (bool held : {true, false}) {
-            scriptShape(*random);
+            random->pushShapes();
             keyboard->releaseAll();
             if (held) {
                 keyboard->hold(60);
@@ -120,7 +109,7 @@ class TestPlay : public ToyFixture {
     void controlEndsTheWaitAtOnce()
     {
         Window1& w = openPlay();
-        scriptShape(*random);
+        random->pushShapes();
         keyboard->hold(38); // never let go
         keyboard->setControl(true);
         w.Event_KeyDown("a");
@@ -130,8 +119,7 @@ class TestPlay : public ToyFixture {
     void pressesDuringAWaitActButDoNotPileUpWaits()
     {
         Window1& w = openPlay();
-        random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
-        random->push({ScriptedRandom::giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+        random->pushShapes(2);
         keyboard->hold(38, 200);
         int nestedReturned = 0;
         QTimer::singleShot(0, [&] {
@@ -172,7 +160,7 @@ class TestPlay : public ToyFixture {
             const platform::Color before = w.screenCol;
             if (changing)
                 random->push(ScriptedRandom::giving(3, 5, 1)); // light pink
-            scriptShape(*random);
+            random->pushShapes();
             w.mouse_Pressed();
             QCOMPARE(w.screenCol, changing ? w.palette.col_LPink : before);
             QCOMPARE(w.ranCol, w.palette.col_Black); // chosen against the new background

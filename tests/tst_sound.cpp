@@ -22,13 +22,6 @@ class TestSound : public ToyFixture {
         return movies;
     }
 
-    // One shape action's worth of chance, so the input paths can run.
-    void scriptShapes(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            random->push({0.5, 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
-    }
-
   private Q_SLOTS:
     void defaultLoadUsesSixOfTheComplexSet()
     {
@@ -37,7 +30,7 @@ class TestSound : public ToyFixture {
         QVERIFY(w.MoviePlayer7->movie() == nullptr);
         QVERIFY(w.MoviePlayer8->movie() == nullptr);
         // The set's own slots (its table is eachSetFillsItsSlots'), six of them, then round again.
-        scriptShapes(7);
+        random->pushShapes(7);
         for (int i = 0; i < 7; ++i)
             w.mouse_Pressed();
         const auto sounds = heard();
@@ -49,7 +42,7 @@ class TestSound : public ToyFixture {
     void rotationIsSharedByKeysClicksAndTicks()
     {
         Window1& w = openPlay();
-        scriptShapes(4);
+        random->pushShapes(4);
         w.Event_KeyDown("a");
         w.Event_MouseDown(3, 3);
         w.Timer2_Action();
@@ -102,14 +95,14 @@ class TestSound : public ToyFixture {
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(w.MoviePlayer1->movie(), Media::Basso());
         QCOMPARE(w.MoviePlayer7->movie(), Media::QuillomoSound21()); // kept, but out of use
-        scriptShapes(1);
+        random->pushShapes(1);
         w.mouse_Pressed();
         QCOMPARE(w.playing, 1);
 
         w.playing = 6;
         Module1::soundComplexity = Word::complex;
         Window1::shared().applySoundComplexity();
-        scriptShapes(1);
+        random->pushShapes(1);
         w.mouse_Pressed();
         QCOMPARE(w.playing, 7);
         QCOMPARE(sound->played.back().movie, Media::QuillomoSound21());

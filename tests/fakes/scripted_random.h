@@ -26,6 +26,13 @@ class ScriptedRandom : public platform::RandomSource {
 
     void push(std::initializer_list<double> values) { values_.insert(values_.end(), values); }
     void push(double value) { values_.push_back(value); }
+    // Rnd values for shape actions on the defaults: each its kind, its place, and a black fill
+    // with a red line.
+    void pushShapes(int count = 1)
+    {
+        for (int i = 0; i < count; ++i)
+            push({giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
+    }
     std::size_t remaining() const { return values_.size(); }
     int drawn() const { return drawn_; }
     int overdrawn() const { return overdrawn_; }
