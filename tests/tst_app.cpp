@@ -8,8 +8,11 @@
 #include "media/media.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
+#include "platform/ui/check_box.h"
 #include "platform/ui/menu_item.h"
+#include "platform/ui/movie_player.h"
 #include "platform/ui/prefs_menu_item.h"
+#include "platform/ui/radio_button.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
@@ -82,15 +85,23 @@ class TestApp : public ToyFixture {
         QVERIFY(Window1::shared().Canvas1->drawn().empty());
     }
 
-    void preferencesFromTheFirstStartScreen()
+    void choicesFromTheFirstStartScreenReachPlay()
     {
         Window3& first = Window3::shared();
         shortcut(first, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Window2::isOpen());
-        Window2::shared().Close();
+        Window2& w = Window2::shared();
+        w.RadioButton3->setValue(true);
+        w.CheckBox2->setValue(false);
+        w.RadioButton10->setValue(true);
+        w.Close();
         QVERIFY(Window1::isOpen());
         QVERIFY(!first.isClosed()); // the first start screen is found, silenced and shown
         QVERIFY(!sound->playing(first.MoviePlayer1));
+        // Play opens keeping the choices.
+        QCOMPARE(Module1::backMode, std::string(Word::changing));
+        QCOMPARE(Module1::beginnersMode, std::string(Word::off));
+        QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
     }
 
     void mashedChordsAreTheChildsKeys()

@@ -172,20 +172,6 @@ class TestSettings : public ToyFixture {
         QCOMPARE(Module1::soundNumber, 6);
         QCOMPARE(play.screenCol, play.palette.col_LGreen);
     }
-
-    void choicesFromTheFirstStartScreenSurviveThePlayWindowOpening()
-    {
-        QVERIFY(!Window1::isOpen());
-        Window2& w = Window2::shared();
-        w.RadioButton3->setValue(true);
-        w.CheckBox2->setValue(false);
-        w.RadioButton10->setValue(true);
-        w.Close();
-        QVERIFY(Window1::isOpen());
-        QCOMPARE(Module1::backMode, std::string("changing"));
-        QCOMPARE(Module1::beginnersMode, std::string("off"));
-        QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
-    }
 };
 
 QTEST_MAIN(TestSettings)
