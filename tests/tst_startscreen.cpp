@@ -47,8 +47,7 @@ class TestStartScreen : public ToyFixture {
         QCOMPARE(w.Canvas2->drawn()[0].box.top(), 25);
         clock->advance(1000); // ten ticks, ten pixels up
         QCOMPARE(w.Canvas2->drawn()[0].box.top(), 15);
-        clock->advance(3000);
-        clock->advance(4000);
+        clock->advance(7000);
         const auto fields = creditsDrawn(w);
         QVERIFY(fields.size() >= 2);
         QVERIFY(fields.back().startsWith(QStringLiteral("Free software")));
