@@ -22,10 +22,17 @@ rig_toy() {
         >"$WORK/toy.out" 2>"$WORK/toy.err" &
     toy_pid=$!
 }
+# A chord to an input client: the keys down in order, then up the other way.
+declare -A EVDEV=([super]=125 [ctrl]=29 [alt]=56 [shift]=42 [Escape]=1 [Tab]=15 [Return]=28
+    [space]=57 [grave]=41 [Left]=105 [Right]=106 [Page_Down]=109 [Delete]=111 [a]=30 [d]=32
+    [e]=18 [l]=38 [p]=25 [q]=16 [s]=31 [v]=47 [F1]=59 [F2]=60 [F3]=61 [F4]=62 [F10]=68)
 rig_keys() {
-    local chord lines
+    local chord keys key i lines
     for chord in "$@"; do
-        mapfile -t lines < <(chord_lines "$chord")
+        IFS=+ read -ra keys <<<"$chord"
+        lines=()
+        for key in "${keys[@]}"; do lines+=("key ${EVDEV[$key]:?unknown key $key} 1"); done
+        for ((i = ${#keys[@]} - 1; i >= 0; i--)); do lines+=("key ${EVDEV[${keys[i]}]} 0"); done
         input "${lines[@]}"
     done
 }

@@ -50,18 +50,8 @@ wait_until() {
 # escaped.
 ESCAPED="$WORK/escaped"
 
-# Chords as xdotool names them ("ctrl+alt+Right", "super"), for the other ways of sending them.
-declare -A EVDEV=([super]=125 [ctrl]=29 [alt]=56 [shift]=42 [Escape]=1 [Tab]=15 [Return]=28
-    [space]=57 [grave]=41 [Left]=105 [Right]=106 [Page_Down]=109 [Delete]=111 [a]=30 [d]=32
-    [e]=18 [l]=38 [p]=25 [q]=16 [s]=31 [v]=47 [F1]=59 [F2]=60 [F3]=61 [F4]=62 [F10]=68)
-# Lines "key CODE STATE" for an input client: the keys down in order, then up the other way.
-chord_lines() {
-    local keys code i
-    IFS=+ read -ra keys <<<"$1"
-    for code in "${keys[@]}"; do echo "key ${EVDEV[$code]:?unknown key $code} 1"; done
-    for ((i = ${#keys[@]} - 1; i >= 0; i--)); do echo "key ${EVDEV[${keys[i]}]} 0"; done
-}
-# A binding's name in i3's and sway's words, and in openbox's.
+# A chord, written as xdotool names it ("ctrl+alt+Right", "super"), as a binding's name in i3's
+# and sway's words, and in openbox's.
 bindsym_for() {
     local chord=${1//super/Mod4}
     [ "$1" = super ] && chord="--release Super_L"
