@@ -61,9 +61,11 @@ class TestPlay : public ToyFixture {
         QTest::addColumn<bool>("click");
         QTest::addColumn<int>("heldCode");
         QTest::addColumn<int>("shapes");
-        QTest::newRow("key") << false << 38 << 1;
-        QTest::newRow("click, then its release") << true << 38 << 1;
-        QTest::newRow("code 133, swallowed") << false << 133 << 0;
+        QTest::addColumn<bool>("control"); // held: the wait for the key's release ends at once
+        QTest::newRow("key") << false << 38 << 1 << false;
+        QTest::newRow("click, then its release") << true << 38 << 1 << false;
+        QTest::newRow("code 133, swallowed") << false << 133 << 0 << false;
+        QTest::newRow("key never let go, with Control") << false << 38 << 1 << true;
     }
 
     void anInputRestartsTheCountdownStopsAutoPlayAndActsOnce()
@@ -71,11 +73,13 @@ class TestPlay : public ToyFixture {
         QFETCH(bool, click);
         QFETCH(int, heldCode);
         QFETCH(int, shapes);
+        QFETCH(bool, control);
         Window1& w = openPlay();
         Module1::delayTime = 20;
         w.Timer2->setMode(platform::Timer::ModeMultiple);
         random->pushShapes();
-        keyboard->hold(heldCode, 3);
+        keyboard->hold(heldCode, control ? -1 : 3);
+        keyboard->setControl(control);
         QCOMPARE(click ? w.Event_MouseDown(10, 10) : w.Event_KeyDown("a"), shapes == 0);
         w.Event_MouseUp(10, 10);
         QCOMPARE(w.Timer1->Period(), 20000);
@@ -104,16 +108,6 @@ class TestPlay : public ToyFixture {
             QCOMPARE(keyboard->lastAsked(), held ? 40 : 13);
             QCOMPARE(int(sound->played.size()), 1);
         }
-    }
-
-    void controlEndsTheWaitAtOnce()
-    {
-        Window1& w = openPlay();
-        random->pushShapes();
-        keyboard->hold(38); // never let go
-        keyboard->setControl(true);
-        w.Event_KeyDown("a");
-        QCOMPARE(int(sound->played.size()), 1);
     }
 
     void pressesDuringAWaitActButDoNotPileUpWaits()
