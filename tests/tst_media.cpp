@@ -21,14 +21,9 @@ namespace {
 synth::Buffer load(const std::string& name)
 {
     std::string error;
-    auto movie = platform::Movie::load(
+    const auto movie = platform::Movie::load(
         platform::ResourceStore::folder() + "/sounds/" + name + ".wav", error);
-    synth::Buffer clip;
-    if (movie) {
-        for (auto s : movie->samples())
-            clip.push_back(s / 32768.0);
-    }
-    return clip;
+    return movie ? ToyFixture::samplesOf(*movie) : synth::Buffer();
 }
 
 synth::Buffer sine(double hz, double peakDb, double seconds)

@@ -29,14 +29,6 @@ namespace {
 
 constexpr int kRate = platform::Movie::SampleRate;
 
-synth::Buffer samplesOf(const platform::Movie& movie, std::size_t frames)
-{
-    synth::Buffer out(frames, 0.0);
-    for (std::size_t i = 0; i < std::min(frames, movie.samples().size()); ++i)
-        out[i] = movie.samples()[i] / 32768.0;
-    return out;
-}
-
 // What the mixer sends out when players start their sounds: presses are (frame, player).
 synth::Buffer mixed(const std::vector<const platform::Movie*>& sounds,
                     const std::vector<std::pair<std::size_t, std::size_t>>& presses,

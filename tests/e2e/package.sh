@@ -2,17 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The .deb holds a toy that installs like any desktop program and runs from where it lands.
 source "$(dirname "$0")/lib.sh"
-PKG=$WORK
 
-cpack --config "$BUILD/CPackConfig.cmake" -B "$PKG" >"$PKG/cpack.log" 2>&1 || { cat "$PKG/cpack.log"; fail "cpack"; }
-deb=$(ls "$PKG"/*.deb)
+cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK" >"$WORK/cpack.log" 2>&1 || { cat "$WORK/cpack.log"; fail "cpack"; }
+deb=$(ls "$WORK"/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 [ "$(dpkg-deb -f "$deb" Recommends)" = cage ] || fail "the package does not recommend cage for its session"
 for needed in libpipewire-0.3-0 libpulse0 qt6-qpa-plugins fonts-comic-neue; do
     grep -q "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
-dpkg -x "$deb" "$PKG/root"
-root="$PKG/root/usr"
+dpkg -x "$deb" "$WORK/root"
+root="$WORK/root/usr"
 for file in games/tumbletot share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
     share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
     share/tumbletot/pictures/tumbletotlogo.png \
@@ -25,7 +24,7 @@ done
 desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" \
     "$root/share/wayland-sessions/tumbletot-child-lock.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" >/dev/null
-lintian --fail-on error,warning "$deb" >"$PKG/lintian.log" 2>&1 ||
-    { cat "$PKG/lintian.log"; fail "lintian found faults in the package"; }
+lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 ||
+    { cat "$WORK/lintian.log"; fail "lintian found faults in the package"; }
 echo "  $(basename "$deb"): files in place, desktop entry and AppStream data valid, lintian clean"
 bash "$(dirname "$0")/play.sh" "$root/games/tumbletot"

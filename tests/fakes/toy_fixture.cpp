@@ -3,6 +3,7 @@
 
 #include "app/menu1.h"
 #include "media/media.h"
+#include "platform/audio/movie.h"
 #include "platform/hold/hold.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/window.h"
@@ -78,6 +79,14 @@ Window1& ToyFixture::openPlay()
     sound->played.clear();
     random->reset();
     return w;
+}
+
+synth::Buffer ToyFixture::samplesOf(const platform::Movie& movie, std::size_t atLeast)
+{
+    synth::Buffer out(std::max(atLeast, movie.samples().size()), 0.0);
+    for (std::size_t i = 0; i < movie.samples().size(); ++i)
+        out[i] = movie.samples()[i] / 32768.0;
+    return out;
 }
 
 void ToyFixture::settle()
