@@ -5,23 +5,17 @@
 #                                      the delay (ms) to the first 5 ms frame from 30 ms before it
 #                                      whose energy is 4 dB over the 60 ms before that; none if none
 #   probe.py gap REC.raw FROM TO       the longest silence (ms) between two times
-#   probe.py answer SOCKET SECONDS     a look-alike single-instance server that answers anyone
 #   probe.py window TITLE              a plain window of another program, for the desktop to switch to
 import array
-import os
-import signal
-import socket
 import sys
 
 RATE = 44100
 
 
 def recording(path):
-    samples = array.array('h')
     with open(path, 'rb') as f:
         data = f.read()
-    samples.frombytes(data[:len(data) // 2 * 2])
-    return samples
+    return array.array('h', data[:len(data) // 2 * 2])
 
 
 def onsets(samples, presses):
@@ -54,24 +48,6 @@ def gap(samples, start_ms, end_ms):
     print(longest)
 
 
-def answer(path, seconds):
-    if os.path.exists(path):
-        os.unlink(path)
-    server = socket.socket(socket.AF_UNIX)
-    server.bind(path)
-    os.chmod(path, 0o777)
-    server.listen()
-    signal.alarm(seconds)
-    callers = []
-    while True:
-        caller, _ = server.accept()
-        callers.append(caller)
-        try:
-            caller.sendall(b'front\n')
-        except OSError:
-            pass  # a caller gone already
-
-
 def window(title):
     import gi
     gi.require_version('Gtk', '3.0')
@@ -88,9 +64,7 @@ if command == 'onsets':
     onsets(recording(args[0]), args[1:])
 elif command == 'gap':
     gap(recording(args[0]), float(args[1]), float(args[2]))
-elif command == 'answer':
-    answer(args[0], int(args[1]))
 elif command == 'window':
     window(args[0])
 else:
-    sys.exit('usage: probe.py onsets|gap|answer|window ...')
+    sys.exit('usage: probe.py onsets|gap|window ...')
