@@ -10,58 +10,34 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
-layer() {
+# A file's layer and its folder.
+place() {
     case $1 in
-    app/* | startscreen/* | settings/preferences_window.*) echo 0 ;;
-    play/*) echo 1 ;;
-    drawing/* | sound/*) echo 2 ;;
-    media/*) echo 3 ;;
-    settings/*) echo 4 ;;
-    platform/*) echo 5 ;;
-    *) echo - ;;
+    settings/preferences_window.*) echo 0 settings/preferences_window ;;
+    app/* | startscreen/*) echo 0 "$(dirname "$1")" ;;
+    play/*) echo 1 "$(dirname "$1")" ;;
+    drawing/* | sound/*) echo 2 "$(dirname "$1")" ;;
+    media/*) echo 3 "$(dirname "$1")" ;;
+    settings/*) echo 4 settings ;;
+    platform/*) echo 5 "$(cut -d/ -f1-2 <<<"$1")" ;;
     esac
 }
 
-folder() {
-    case $1 in
-    settings/preferences_window.*) echo settings/preferences_window ;;
-    platform/*/*) cut -d/ -f1-2 <<<"$1" ;;
-    *) dirname "$1" ;;
-    esac
-}
-
-edges=$(mktemp)
-trap 'rm -f "$edges"' EXIT
-for file in $(find app startscreen settings play drawing sound media platform \
+# Each include as "layer folder layer folder", from the source root or beside the including file.
+edges=$(for file in $(find app startscreen settings play drawing sound media platform \
     -name '*.h' -o -name '*.cpp' | sort); do
     sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file" | while read -r target; do
-        # From the source root, or beside the including file.
-        if [ -f "$target" ]; then
-            echo "$file $target"
-        elif [ -f "$(dirname "$file")/$target" ]; then
-            echo "$file $(dirname "$file")/$target"
-        fi
+        [ -f "$target" ] || target=$(dirname "$file")/$target
+        [ ! -f "$target" ] || echo "$(place "$file") $(place "$target") $file $target"
     done
-done >"$edges"
+done)
 
-upward=0
-while read -r from to; do
-    a=$(layer "$from")
-    b=$(layer "$to")
-    if [ "$a" != - ] && [ "$b" != - ] && [ "$b" -lt "$a" ]; then
-        echo "up: $from includes $to"
-        upward=$((upward + 1))
-    fi
-done <"$edges"
-
+upward=$(awk '$3 < $1 { print "up: " $5 " includes " $6 }' <<<"$edges")
 # tsort names a loop on stderr, and the folders in it, for every circle it has to break.
-loops=$(while read -r from to; do
-    a=$(folder "$from")
-    b=$(folder "$to")
-    if [ "$a" != "$b" ]; then echo "$a $b"; fi
-done <"$edges" | sort -u | tsort 2>&1 >/dev/null || true)
+loops=$(awk '$2 != $4 { print $2, $4 }' <<<"$edges" | sort -u | tsort 2>&1 >/dev/null || true)
 circles=$(grep -c "input contains a loop" <<<"$loops" || true)
+[ -z "$upward" ] || echo "$upward"
 if [ "$circles" -gt 0 ]; then echo "circles:"; sed 's/^tsort: //' <<<"$loops"; fi
 
-echo "$(wc -l <"$edges") includes, $upward up the layers, $circles circles between folders"
-[ "$upward" -eq 0 ] && [ "$circles" -eq 0 ]
+echo "$(wc -l <<<"$edges") includes, $(grep -c . <<<"$upward" || true) up the layers, $circles circles between folders"
+[ -z "$upward" ] && [ "$circles" -eq 0 ]
