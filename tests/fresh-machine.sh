@@ -7,7 +7,6 @@
 set -euo pipefail
 source_tree=$(cd "$(dirname "$0")/.." && pwd)
 root=${1:-/var/tmp/tumbletot-fresh}
-mirror=${MIRROR:-http://deb.debian.org/debian}
 
 command -v debootstrap >/dev/null || apt-get install -y -qq --no-install-recommends debootstrap
 mounted=()
@@ -17,13 +16,9 @@ cleanup() {
 trap cleanup EXIT
 bind() { mkdir -p "$root$1"; mount --bind "$1" "$root$1"; mounted+=("$root$1"); }
 
-if [ ! -x "$root/usr/bin/apt-get" ]; then
-    debootstrap --variant=minbase bookworm "$root" "$mirror"
-fi
-bind /proc
-bind /sys
-bind /dev
-bind /dev/pts
+[ -x "$root/usr/bin/apt-get" ] ||
+    debootstrap --variant=minbase bookworm "$root" "${MIRROR:-http://deb.debian.org/debian}"
+for folder in /proc /sys /dev /dev/pts; do bind "$folder"; done
 mount -t tmpfs tmpfs "$root/dev/shm"
 mounted+=("$root/dev/shm")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
