@@ -304,12 +304,6 @@ active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
 named_active() { [ "$(active_name)" = "$1" ]; }
 wait_active() { wait_until 60 named_active "$1" || fail "expected \"$1\" in front, found \"$(active_name)\""; }
 
-# The loudest sample of a recording, 0 to 32767.
-peak_of() {
-    sox -t raw -r 44100 -e signed -b 16 -c 1 "$WORK/$1.raw" -n stat 2>&1 |
-        awk '/Maximum amplitude/ { print int($3 * 32767) }'
-}
-
 # Waits for the toy to end; "exited" is then its exit status, or "running" after the seconds
 # given (a sanitized build gets longer).
 toy_ended() { ! kill -0 "$toy_pid" 2>/dev/null; }

@@ -1,22 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Every key press and click changes the screen; a key held with auto-repeat on makes one shape
-# only; the keys held down are asked of the X server, so one held key changes what the next does.
-# Then a parent sets up the toy from the preferences: with "Only background changes" and auto-play
+# A click changes the screen; a key held with auto-repeat on makes one shape only (many presses
+# are the soak's); the keys held down are asked of the X server, so one held key changes what the
+# next does. Then a parent sets up the toy from the preferences: with "Only background changes" and auto-play
 # after 1 second, the toy changes the screen by itself. (Auto-play's timing, and a press stopping
 # it, are the play window's unit test; "Web site" without a browser is the soak's.)
 source "$(dirname "$0")/lib.sh"
 start_display
 start_play
 before=$(shot start)
-letters=abcdefghijk
-for i in $(seq 10); do
-    # Keys and clicks in turn.
-    [ $((i % 2)) = 0 ] && xdotool key "${letters:i:1}" || xdotool mousemove $((i * 90)) $((i * 50)) click 1
-    wait_until 40 changed_from "$before" "press$i" || fail "press $i did not change the screen"
-    before=$WORK/press$i.png
-done
-note "10 key presses and clicks, 10 new shapes"
+xdotool mousemove 300 200 click 1
+wait_until 40 changed_from "$before" click || fail "a click did not change the screen"
+before=$WORK/click.png
 
 xset r on
 xdotool keydown x
@@ -27,7 +22,7 @@ second=$(shot held2)
 xdotool keyup x
 [ "$(differ "$before" "$first")" -gt 0 ] || fail "holding a key drew nothing"
 [ "$(differ "$first" "$second")" -eq 0 ] || fail "a held key drew more than one shape"
-note "a key held for 3 s gave one shape"
+note "a click gave a shape, and a key held for 3 s one shape"
 
 # Which key a press was is found by asking the server which keys are down, lowest code first:
 # with the Super key (code 133) held, a key above it (Menu, 135) is taken for Super and swallowed.
