@@ -78,21 +78,16 @@ class FullScreenProbeWindow : public ProbeWindow {
 };
 using FullScreenProbe = platform::SharedWindow<FullScreenProbeWindow>;
 
-struct ScreenSpec {
-    const char* name;
-    QRect geometry;
-};
-
 // Plugs screens in and out, as the offscreen platform lets a test do.
-void setScreens(std::initializer_list<ScreenSpec> screens)
+void setScreens(std::initializer_list<std::pair<const char*, QRect>> screens)
 {
     QJsonArray list;
-    for (const ScreenSpec& screen : screens) {
-        list.append(QJsonObject{{"name", screen.name},
-                                {"x", screen.geometry.x()},
-                                {"y", screen.geometry.y()},
-                                {"width", screen.geometry.width()},
-                                {"height", screen.geometry.height()}});
+    for (const auto& [name, geometry] : screens) {
+        list.append(QJsonObject{{"name", name},
+                                {"x", geometry.x()},
+                                {"y", geometry.y()},
+                                {"width", geometry.width()},
+                                {"height", geometry.height()}});
     }
     QPlatformNativeInterface* native = QGuiApplication::platformNativeInterface();
     using Configure = void (*)(const QJsonObject&, QPlatformNativeInterface*);

@@ -135,42 +135,37 @@ class TestSettings : public ToyFixture {
         }
     }
 
-    void eachWayOfClosingAppliesTimerSoundsAndBackground_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("Play") << "Play";
-        QTest::newRow("close box") << "close box";
-        QTest::newRow("Return before Qt counts the window active") << "Return";
-    }
-
     void eachWayOfClosingAppliesTimerSoundsAndBackground()
     {
-        QFETCH(QString, way);
-        Window1& play = Window1::shared();
-        Window2& w = Window2::shared();
-        w.Slider1->setValue(5);
-        w.CheckBox1->setValue(true);
-        w.RadioButton8->setValue(true);
-        w.RadioButton3->setValue(true);
-        w.CheckBox2->setValue(false);
-        random->reset();
-        random->push(ScriptedRandom::giving(4, 5, 1));
-        if (way == "Play") {
-            w.PushButton1->Push();
-        } else if (way == "close box") {
-            w.frame()->close();
-        } else {
-            // A desktop hands the keyboard over a moment before Qt takes the window as active.
-            QApplication::setActiveWindow(play.frame());
-            QTest::keyClick(w.surface(), Qt::Key_Return);
+        for (const std::string way : {"Play", "close box", "Return"}) {
+            reset();
+            Window1& play = Window1::shared();
+            Window2& w = Window2::shared();
+            w.Slider1->setValue(5);
+            w.CheckBox1->setValue(true);
+            w.RadioButton8->setValue(true);
+            w.RadioButton3->setValue(true);
+            w.CheckBox2->setValue(false);
+            random->reset();
+            random->push(ScriptedRandom::giving(4, 5, 1));
+            if (way == "Play") {
+                w.PushButton1->Push();
+            } else if (way == "close box") {
+                w.frame()->close();
+            } else {
+                // A desktop hands the keyboard over a moment before Qt takes the window as
+                // active.
+                QApplication::setActiveWindow(play.frame());
+                QTest::keyClick(w.surface(), Qt::Key_Return);
+            }
+            QVERIFY2(w.isClosed(), way.c_str());
+            QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
+            QCOMPARE(play.Timer1->Period(), 5000);
+            QCOMPARE(play.MoviePlayer1->movie(), Media::Basso());
+            QCOMPARE(play.MoviePlayer6->movie(), Media::Submarine());
+            QCOMPARE(Module1::soundNumber, 6);
+            QCOMPARE(play.screenCol, play.palette.col_LGreen);
         }
-        QVERIFY(w.isClosed());
-        QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
-        QCOMPARE(play.Timer1->Period(), 5000);
-        QCOMPARE(play.MoviePlayer1->movie(), Media::Basso());
-        QCOMPARE(play.MoviePlayer6->movie(), Media::Submarine());
-        QCOMPARE(Module1::soundNumber, 6);
-        QCOMPARE(play.screenCol, play.palette.col_LGreen);
     }
 };
 

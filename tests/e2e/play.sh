@@ -59,4 +59,4 @@ wait_until 200 changed_thrice || fail "auto-play did not change the screen by it
 note "auto-play changes the screen by itself"
 
 quit_toy "at the end"
-echo "PASS: play answers every key and click, and the preferences take effect"
+echo "PASS: play answers a click and held keys, and the preferences take effect"

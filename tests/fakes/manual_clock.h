@@ -3,6 +3,7 @@
 
 #include "platform/runtime/timer_scheduler.h"
 
+#include <algorithm>
 #include <map>
 
 // Timers that fire only when the test moves time on.
@@ -20,13 +21,10 @@ class ManualClock : public platform::TimerScheduler {
     {
         const long long end = now_ + ms;
         for (;;) {
-            auto due = timers_.end();
-            for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-                if (it->second.due <= end &&
-                    (due == timers_.end() || it->second.due < due->second.due))
-                    due = it;
-            }
-            if (due == timers_.end())
+            auto due = std::min_element(timers_.begin(), timers_.end(), [](auto& a, auto& b) {
+                return a.second.due < b.second.due;
+            });
+            if (due == timers_.end() || due->second.due > end)
                 break;
             now_ = due->second.due;
             due->second.due += due->second.period;
