@@ -51,20 +51,11 @@ wait_until() {
 ESCAPED="$WORK/escaped"
 
 # A chord, written as xdotool names it ("ctrl+alt+Right", "super"), as a binding's name in i3's
-# and sway's words, and in openbox's.
+# and sway's words, and in openbox's. i3 and sway take Super alone as it is let go, as desktops do.
 bindsym_for() {
-    local chord=${1//super/Mod4}
-    [ "$1" = super ] && chord="--release Super_L"
-    chord=${chord//alt/Mod1}
-    echo "${chord//ctrl/Control}"
+    [ "$1" = super ] && echo "--release Super_L" || sed 's/super/Mod4/; s/alt/Mod1/; s/ctrl/Control/' <<<"$1"
 }
-openbox_key_for() {
-    local chord=${1//super/W}
-    [ "$1" = super ] && chord=Super_L
-    chord=${chord//alt/A}
-    chord=${chord//ctrl/C}
-    echo "${chord//+/-}"
-}
+openbox_key_for() { [ "$1" = super ] && echo Super_L || sed 's/super/W/; s/alt/A/; s/ctrl/C/; s/+/-/g' <<<"$1"; }
 
 # An input client of the tests' own (a virtual pointer, a remote desktop session) fed one line at
 # a time; each line is waited for until the client answers "done".
@@ -184,21 +175,16 @@ start_manager() {
     esac
 }
 
-# A sound server of its own with a null sink named toy: PulseAudio, or PipeWire with its
-# PulseAudio server when SOUND=pipewire (at 48 kHz, so the toy's sound is resampled).
+# A sound server of its own where a session's would be, with a null sink named toy: PulseAudio, or
+# PipeWire with its PulseAudio server when SOUND=pipewire. The sink is stereo at 48 kHz, as a
+# laptop's usually is, so the toy's sound is resampled.
 SOUND=${SOUND:-pulseaudio}
+export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
 sound_pids=()
 start_sound() {
-    mkdir -p "$WORK/pulse"
-    export PULSE_SERVER="unix:$WORK/pulse/socket"
     case "$SOUND" in
     pulseaudio)
-        cat >"$WORK/pulse/default.pa" <<PA
-load-module module-null-sink sink_name=toy rate=44100 channels=1
-load-module module-native-protocol-unix socket=$WORK/pulse/socket auth-anonymous=1
-set-default-sink toy
-PA
-        HOME="$WORK/pulse" pulseaudio -n -F "$WORK/pulse/default.pa" --exit-idle-time=-1 \
+        HOME="$WORK" pulseaudio -n --load=module-native-protocol-unix --exit-idle-time=-1 \
             --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
         sound_pids=($!)
         ;;
@@ -208,26 +194,13 @@ PA
     esac
     pids+=("${sound_pids[@]}")
     wait_until 200 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
+    pactl load-module module-null-sink sink_name=toy rate=48000 channels=2 >/dev/null
+    pactl set-default-sink toy
 }
 
-# What one speaker gets: PipeWire's sink is stereo, and folding both channels into one would add
-# them up.
-one_channel() { [ "$SOUND" = pipewire ] && echo front-left || echo mono; }
-
-# PipeWire needs a session bus, a session manager, and the null sink made from its own config;
-# its PulseAudio server lets the tests record.
+# PipeWire needs a session bus and a session manager; its PulseAudio server lets the tests record
+# and make the sink.
 start_pipewire() {
-    mkdir -p "$WORK/pipewire/pipewire/pipewire.conf.d" "$WORK/pipewire/pipewire/pipewire-pulse.conf.d"
-    cat >"$WORK/pipewire/pipewire/pipewire.conf.d/toy.conf" <<PW
-context.objects = [
-    { factory = adapter
-      args = { factory.name = support.null-audio-sink node.name = "toy" media.class = Audio/Sink
-               audio.position = [ FL FR ] object.linger = true monitor.channel-volumes = true } }
-]
-PW
-    cat >"$WORK/pipewire/pipewire/pipewire-pulse.conf.d/toy.conf" <<PW
-pulse.properties = { server.address = [ "unix:$WORK/pulse/socket" ] }
-PW
     [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || start_session_bus
     local program
     sound_pids=()
@@ -249,7 +222,8 @@ stop_sound() {
 }
 
 record_start() {
-    parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --channel-map="$(one_channel)" \
+    # One speaker's channel: folding both into one would add them up.
+    parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --channel-map=front-left \
         --latency-msec=10 >"$WORK/$1.raw" 2>/dev/null &
     rec_pid=$!
     pids+=($rec_pid)
