@@ -18,19 +18,14 @@ inhibitors() { call org.freedesktop.login1 /org/freedesktop/login1 org.freedeskt
 saver_calls() { call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls; }
 stand_ins_up() { inhibitors >/dev/null && saver_calls >/dev/null; }
 wait_until 200 stand_ins_up || fail "the stand-ins for logind and the screen saver did not start"
-for method in "Inhibit ss u ret = 7" "UnInhibit u '' ret = None"; do
-    read -r name in out code <<<"$method"
-    [ "$out" = "''" ] && out=""
-    call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.AddMethod \
-        string:org.freedesktop.ScreenSaver string:"$name" string:"$in" string:"$out" string:"$code" >/dev/null ||
-        fail "the stand-in screen saver did not start"
-done
+gdbus call --session --dest org.freedesktop.ScreenSaver --object-path /org/freedesktop/ScreenSaver \
+    --method org.freedesktop.DBus.Mock.AddMethods org.freedesktop.ScreenSaver \
+    "[('Inhibit', 'ss', 'u', 'ret = 7'), ('UnInhibit', 'u', '', '')]" >/dev/null || fail "the stand-in screen saver did not start"
 
 start_display
 start_toy
 holds_keys() { grep -q "handle-power-key:handle-suspend-key:handle-hibernate-key" <<<"$(inhibitors)"; }
-wait_until 200 holds_keys ||
-    fail "logind holds no keys for the toy: $(inhibitors)"
+wait_until 200 holds_keys || fail "logind holds no keys for the toy: $(inhibitors)"
 inhibitors | grep -q '"block"' || fail "the power keys are not blocked: $(inhibitors)"
 saver_calls | grep -q '"Inhibit"' || fail "the screen saver was not asked to wait: $(saver_calls)"
 note "logind blocks the power, suspend and hibernate keys; the screen saver was asked to wait"
