@@ -29,25 +29,22 @@ namespace {
 
 constexpr int kRate = platform::Movie::SampleRate;
 
-// What the mixer sends out when players start their sounds: presses are (frame, player).
+// What the mixer sends out when players start their sounds: presses are (frame, player), in order.
 synth::Buffer mixed(const std::vector<const platform::Movie*>& sounds,
                     const std::vector<std::pair<std::size_t, std::size_t>>& presses,
                     std::size_t frames)
 {
-    constexpr std::size_t kStep = 441; // the mixer's own small steps
     std::vector<int> players(sounds.size());
     platform::VoiceMix mix;
-    std::vector<std::int16_t> block(kStep);
-    synth::Buffer out;
-    auto next = presses.begin();
-    for (std::size_t at = 0; at < frames; at += kStep) {
-        for (; next != presses.end() && next->first <= at; ++next)
-            mix.play(&players[next->second], sounds[next->second], false);
-        mix.mix(block.data(), block.size());
-        for (std::int16_t sample : block)
-            out.push_back(sample / 32768.0);
+    std::vector<std::int16_t> out(frames);
+    std::size_t at = 0;
+    for (const auto& [frame, player] : presses) {
+        mix.mix(out.data() + at, frame - at);
+        at = frame;
+        mix.play(&players[player], sounds[player], false);
     }
-    return out;
+    mix.mix(out.data() + at, frames - at);
+    return ToyFixture::samplesOf(*platform::Movie::fromSamples(out));
 }
 
 // A small window that records what the framework made it do.
