@@ -42,6 +42,12 @@ rig_with_alt_held() {
     input "key 56 0"
 }
 rig_modal() { :; }
+# The input client, then a window of another program for the desktop to switch to.
+rig_others() {
+    start_input "$WLINPUT"
+    in_background "$PROBE" window other
+    wait_until 200 front_is other || fail "the other window did not open"
+}
 rig_click() { input "click $1 $2 $width $height"; }
 rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
 rig_let_go() { return 1; }

@@ -264,12 +264,8 @@ colour_at() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr A-F 
 
 # One window of the toy shows, covering the screen exactly.
 covers_screen() {
-    local geometry
-    geometry=$(for id in $(xdotool search --pid "$toy_pid" --onlyvisible 2>/dev/null); do
-        xdotool getwindowgeometry --shell "$id" | tr '\n' ' '
-        echo
-    done)
-    [ "$(wc -l <<<"$geometry")" = 1 ] && grep -q "X=0 Y=0 WIDTH=${SCREEN_SIZE%x*} HEIGHT=${SCREEN_SIZE#*x}" <<<"$geometry"
+    [ "$(xdotool search --all --onlyvisible --pid "$toy_pid" --name '' getwindowgeometry --shell %@ 2>/dev/null |
+        grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' ')" = "X=0 Y=0 WIDTH=${SCREEN_SIZE%x*} HEIGHT=${SCREEN_SIZE#*x} " ]
 }
 
 active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }

@@ -43,9 +43,7 @@ SESSION
     pids+=($display_pid)
     shell_ready() { [ "$(shell_eval '!Main.layoutManager._startingUp && !Main.overview.visible')" = true ]; }
     wait_until 400 shell_ready || fail "GNOME Shell did not start: $(tail -n 20 "$WORK/gnome.log")"
-    start_input "$WLINPUT"
-    in_background "$PROBE" window other
-    wait_until 200 rig_activate other || fail "the other window did not open"
+    rig_others
 }
 rig_front() { shell_eval 'global.display.focus_window ? global.display.focus_window.title : ""'; }
 rig_desktop() { shell_eval 'global.workspace_manager.get_active_workspace_index()'; }

@@ -53,9 +53,7 @@ rig_start() {
         desktop();'
     script_ran() { [ -n "$(logged desktop)" ]; }
     wait_until 100 script_ran || fail "KWin's state script did not run"
-    start_input "$WLINPUT"
-    in_background "$PROBE" window other
-    wait_until 200 front_is other || fail "the other window did not open"
+    rig_others
 }
 rig_front() { logged active | cut -d' ' -f4-; }
 rig_desktop() { logged desktop; }

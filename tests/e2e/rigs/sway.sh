@@ -29,9 +29,7 @@ rig_start() {
     wait_until 200 sway_up || fail "sway did not start: $(cat "$WORK/sway.log")"
     session=(HOME="$WORK" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
         WAYLAND_DISPLAY="$WAYLAND_SOCKET_NAME" SWAYSOCK="$SWAYSOCK")
-    start_input "$WLINPUT"
-    in_background "$PROBE" window other
-    wait_until 200 node_count '.name == "other"' 1 || fail "the other window did not open"
+    rig_others
 }
 tree() { in_session swaymsg -t get_tree -r; }
 # Whether as many nodes of the tree as given match a jq condition.
