@@ -92,17 +92,17 @@ class TestDrawing : public ToyFixture {
     void beginnersColoursAreBlackRedAndWhiteEachOnce()
     {
         Window1& w = openPlay();
+        const Palette& p = w.palette;
         const struct {
             platform::Color back;
             double fillDraw;
             platform::Color fill;
             platform::Color line;
         } cases[] = {
-            {w.palette.col_White, 0.0, w.palette.col_Black,
-             w.palette.col_Red}, // line draw black, white: rejected
-            {w.palette.col_White, 0.4, w.palette.col_Red, w.palette.col_Black},
-            {w.palette.col_Black, 0.9, w.palette.col_White, w.palette.col_Red},
-            {w.palette.col_Red, 0.0, w.palette.col_Black, w.palette.col_White},
+            {p.col_White, 0.0, p.col_Black, p.col_Red}, // line draw black, white: rejected
+            {p.col_White, 0.4, p.col_Red, p.col_Black},
+            {p.col_Black, 0.9, p.col_White, p.col_Red},
+            {p.col_Red, 0.0, p.col_Black, p.col_White},
         };
         for (const auto& c : cases) {
             w.screenCol = c.back;

@@ -3,7 +3,7 @@
 
 #include "platform/audio/sound_output.h"
 
-#include <algorithm>
+#include <set>
 #include <vector>
 
 // Hears what the players play, in order.
@@ -20,17 +20,11 @@ class RecordingSoundOutput : public platform::SoundOutput {
         played.push_back({owner, movie, loop});
         stop(owner);
         if (movie)
-            sounding.push_back(owner);
+            sounding.insert(owner);
     }
-    void stop(const void* owner) override
-    {
-        sounding.erase(std::remove(sounding.begin(), sounding.end(), owner), sounding.end());
-    }
-    bool playing(const void* owner) const override
-    {
-        return std::find(sounding.begin(), sounding.end(), owner) != sounding.end();
-    }
+    void stop(const void* owner) override { sounding.erase(owner); }
+    bool playing(const void* owner) const override { return sounding.count(owner) > 0; }
 
     std::vector<Played> played;
-    std::vector<const void*> sounding;
+    std::set<const void*> sounding;
 };
