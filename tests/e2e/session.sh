@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The child lock, the toy's own session at the login screen: its installed entry is valid and runs
-# the toy in cage without console switching; run as the login screen would, under headless cage
+# The child lock, the toy's own session at the login screen: its installed entry (valid, as the
+# package test shows) runs the toy in cage without console switching; run as the login screen would, under headless cage
 # with one output and with two, the title screen shows on the first and the toy covers them all,
 # asks the compositor to keep the screen on, notes nothing about keys (cage has no shortcuts),
 # and when the toy ends, so does the session.
@@ -10,11 +10,10 @@ become_test_user
 cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log"
 chmod -R a+rX "$WORK/prefix"
 entry="$WORK/prefix/share/wayland-sessions/tumbletot-child-lock.desktop"
-desktop-file-validate "$entry" || fail "the session's entry is not valid"
 read -ra command <<<"$(sed -n 's/^Exec=//p' "$entry")"
 grep -qw cage <<<"${command[*]}" && ! grep -qw -- -s <<<"${command[*]}" ||
     fail "the session does not run cage without console switching: ${command[*]}"
-note "the session's entry is valid: ${command[*]}"
+note "the session's entry runs: ${command[*]}"
 
 # As a login screen starts a session: the entry's command, the installed toy on the path.
 start_session() {

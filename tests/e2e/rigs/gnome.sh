@@ -81,7 +81,6 @@ rig_identity() {
         [ "$(shell_eval "Main.modalCount > 0 && global.stage.key_focus != null && global.get_window_actors().some(a => a.meta_window.get_pid() == $toy_pid)")" = true ]
     }
     wait_until 200 asking || fail "GNOME did not ask to let the toy hold the keys"
-    rig_shot gnome-asks >/dev/null
     rig_keys Return
     # Read again on each try: the answer is stored a moment after the dialog goes.
     granted() { grep -q "'$APP_ID.desktop': \['GRANTED'\]" <<<"$(permission)"; }

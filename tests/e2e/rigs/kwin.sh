@@ -60,10 +60,12 @@ rig_desktop() { logged desktop; }
 rig_activate() {
     kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') workspace.activeClient = c; });"
 }
-rig_rect() {
-    kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') print('tumbletot rect ' + c.frameGeometry.x + ' ' + c.frameGeometry.y + ' ' + c.frameGeometry.width + ' ' + c.frameGeometry.height); });"
-    logged rect
+# What an expression of the window with the given caption, c, gives, logged under a key.
+of_window() {
+    kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$2') print('tumbletot $1 ' + ($3)); });"
+    logged "$1"
 }
+rig_rect() { of_window rect "$1" "[c.frameGeometry.x, c.frameGeometry.y, c.frameGeometry.width, c.frameGeometry.height].join(' ')"; }
 rig_covered() { [ "$(logged active | cut -d' ' -f1-2)" = "$toy_pid true" ]; }
 rig_identity() {
     wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
@@ -76,7 +78,4 @@ rig_reset() {
     wait_until 100 at_home
 }
 # The preferences are a dialog of the toy's window: the desktop keeps them over it.
-rig_dialog() {
-    kwin_script "workspace.clientList().forEach(c => { if (c.caption == 'Tumbletot Preferences') print('tumbletot dialog ' + (c.transientFor ? c.transientFor.pid : 0)); });"
-    [ "$(logged dialog)" = "$toy_pid" ]
-}
+rig_dialog() { [ "$(of_window dialog 'Tumbletot Preferences' 'c.transientFor ? c.transientFor.pid : 0')" = "$toy_pid" ]; }

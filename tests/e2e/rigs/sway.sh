@@ -32,8 +32,6 @@ rig_start() {
     rig_others
 }
 tree() { in_session swaymsg -t get_tree -r; }
-# Whether as many nodes of the tree as given match a jq condition.
-node_count() { [ "$(tree | jq "[.. | objects | select(.type? and ($1))] | length")" = "$2" ]; }
 rig_keys() {
     local chord key keys args
     for chord in "$@"; do
@@ -80,4 +78,4 @@ rig_with_alt_held() {
     wait "$held"
 }
 # The preferences float over the toy.
-rig_dialog() { node_count '.type == "floating_con" and .name == "Tumbletot Preferences"' 1; }
+rig_dialog() { [ "$(tree | jq '[.. | objects | select(.type? == "floating_con" and .name == "Tumbletot Preferences")] | length')" = 1 ]; }
