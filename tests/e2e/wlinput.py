@@ -19,6 +19,7 @@ LEFT_BUTTON = 0x110
 WHEEL_STEP = 15
 wire = socket.socket(socket.AF_UNIX)
 wire.connect(os.path.join(os.environ['XDG_RUNTIME_DIR'], os.environ['WAYLAND_DISPLAY']))
+replies = wire.makefile('rb')
 # A new object's id is the next one, in the order the requests that make them are sent.
 ids = iter(range(2, 1 << 24))
 
@@ -43,23 +44,18 @@ def send(target, opcode, *args):
 def roundtrip():
     done = next(ids)
     send(1, 0, done)  # wl_display.sync
-    events, data = [], b''
+    events = []
     while True:
-        received = wire.recv(4096)
-        if not received:
+        header = replies.read(8)
+        if len(header) < 8:
             sys.exit('wlinput: the compositor closed the connection')
-        data += received
-        while len(data) >= 8:
-            sender, header = struct.unpack('=II', data[:8])
-            size = header >> 16
-            if len(data) < size:
-                break
-            if sender == 1 and header & 0xffff == 0:  # wl_display.error: object, code, message
-                sys.exit('wlinput: refused: ' + data[20:size].rstrip(b'\0').decode())
-            if sender == done:
-                return events
-            events.append((sender, header & 0xffff, data[8:size]))
-            data = data[size:]
+        sender, word = struct.unpack('=II', header)
+        body = replies.read((word >> 16) - 8)
+        if sender == 1 and word & 0xffff == 0:  # wl_display.error: object, code, message
+            sys.exit('wlinput: refused: ' + body[12:].rstrip(b'\0').decode())
+        if sender == done:
+            return events
+        events.append((sender, word & 0xffff, body))
 
 
 registry = next(ids)
