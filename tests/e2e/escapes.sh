@@ -132,36 +132,30 @@ note "$RIG: the desktop knows the toy by its entry, $APP_ID"
 for moment in "the title screen" play "after the preferences" "after a browser"; do
     in_front=Untitled
     case "$moment" in
-    "the title screen")
-        # Its first key starts play.
-        in_front="Tumbletot|Untitled"
-        ;;
-    play)
-        rig_keys space
-        ;;
-    "after the preferences")
+    # Its first key starts play.
+    "the title screen") in_front="Tumbletot|Untitled" ;;
+    play) rig_keys space ;;
+    *)
         rig_keys ctrl+shift+p
         wait_front "Tumbletot Preferences"
-        wait_until 100 rig_dialog || fail "$RIG: the preferences are not a dialog over the toy"
-        rig_keys Return
-        ;;
-    "after a browser")
-        rig_keys ctrl+shift+p
-        wait_front "Tumbletot Preferences"
-        # A desktop may still be placing the window when it first has the keyboard.
-        page_open() { [ -n "$(rig_rect "$page")" ]; }
-        for _ in 1 2 3; do
-            read -r x y w h <<<"$(rig_rect "Tumbletot Preferences")"
-            read -r cx cy <<<"$(preference_at website "$h")"
-            rig_click $((x + cx)) $((y + cy))
-            wait_until 100 page_open && break
-        done
-        page_open || fail "$RIG: the page did not open in a browser"
-        # The parent reads it, and goes back to the preferences.
-        rig_activate "$page"
-        wait_front "$page"
-        rig_activate "Tumbletot Preferences"
-        wait_front "Tumbletot Preferences"
+        if [ "$moment" = "after the preferences" ]; then
+            wait_until 100 rig_dialog || fail "$RIG: the preferences are not a dialog over the toy"
+        else
+            # A desktop may still be placing the window when it first has the keyboard.
+            page_open() { [ -n "$(rig_rect "$page")" ]; }
+            for _ in 1 2 3; do
+                read -r x y w h <<<"$(rig_rect "Tumbletot Preferences")"
+                read -r cx cy <<<"$(preference_at website "$h")"
+                rig_click $((x + cx)) $((y + cy))
+                wait_until 100 page_open && break
+            done
+            page_open || fail "$RIG: the page did not open in a browser"
+            # The parent reads it, and goes back to the preferences.
+            rig_activate "$page"
+            wait_front "$page"
+            rig_activate "Tumbletot Preferences"
+            wait_front "Tumbletot Preferences"
+        fi
         rig_keys Return
         ;;
     esac
