@@ -23,9 +23,7 @@ grep -q libasan <<<"$(ldd "$TOY" 2>/dev/null)" && SLOWER=4
 cleanup() {
     local status=$?
     [ $status -eq 0 ] || ! declare -F on_failure >/dev/null || on_failure || true
-    for pid in "${toy_pid:-}" "${pids[@]}"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    done
+    kill ${toy_pid:-} "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
     if [ $status -ne 0 ]; then
         echo "--- toy's stderr ---"; cat "$WORK/toy.err" 2>/dev/null || true
@@ -188,9 +186,7 @@ start_sound() {
             --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
         sound_pids=($!)
         ;;
-    pipewire)
-        start_pipewire
-        ;;
+    pipewire) start_pipewire ;;
     esac
     pids+=("${sound_pids[@]}")
     wait_until 200 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
@@ -209,9 +205,7 @@ start_pipewire() {
     for program in pipewire wireplumber pipewire-pulse; do
         XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" "$program" >>"$WORK/pipewire.log" 2>&1 &
         sound_pids+=($!)
-        if [ "$program" = pipewire ]; then
-            wait_until 200 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
-        fi
+        [ "$program" != pipewire ] || wait_until 200 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
     done
 }
 

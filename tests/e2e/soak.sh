@@ -54,14 +54,12 @@ while [ $done_inputs -lt "$INPUTS" ]; do
     batch=()
     for _ in $(seq 50); do
         case $((RANDOM % 20)) in
-            0 | 1 | 2)
-                batch+=(mousemove $((RANDOM % 1280)) $((RANDOM % 800)) click 1) ;;
+            0 | 1 | 2) batch+=(mousemove $((RANDOM % 1280)) $((RANDOM % 800)) click 1) ;;
             3)
                 chord=()
                 for _ in $(seq $((2 + RANDOM % 4))); do chord+=("${letters[RANDOM % 26]}"); done
                 batch+=(keydown "${chord[@]}" sleep 0.02 keyup "${chord[@]}") ;;
-            *)
-                batch+=(key "${letters[RANDOM % ${#letters[@]}]}") ;;
+            *) batch+=(key "${letters[RANDOM % ${#letters[@]}]}") ;;
         esac
     done
     xdotool "${batch[@]}" >/dev/null 2>&1 || true

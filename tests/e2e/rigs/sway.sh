@@ -71,9 +71,8 @@ rig_identity() {
     [ "$ids" = "$APP_ID" ] || fail "the toy's Wayland app id is \"$ids\", not its desktop entry's $APP_ID"
 }
 rig_with_alt_held() {
-    local held
     in_session wtype -M alt -s 600 -m alt &
-    held=$!
+    local held=$!
     "$@"
     wait "$held"
 }
