@@ -25,9 +25,7 @@ namespace {
 
 void shortcut(platform::Window& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    QWidget* frame = window.frame();
-    frame->activateWindow();
-    QApplication::setActiveWindow(frame);
+    QApplication::setActiveWindow(window.frame());
     QTest::keyClick(window.surface(), key, modifiers);
 }
 

@@ -17,17 +17,6 @@
 class TestPlay : public ToyFixture {
     Q_OBJECT
 
-    int playedPlayer(std::size_t index) const
-    {
-        const void* owner = sound->played.at(index).owner;
-        Window1& w = Window1::shared();
-        for (int n = 1; n <= 8; ++n) {
-            if (&w.player(n) == owner)
-                return n;
-        }
-        return 0;
-    }
-
   private Q_SLOTS:
     void opensFullScreenWithTheCanvasAndHelpLineAnchored()
     {
@@ -136,7 +125,7 @@ class TestPlay : public ToyFixture {
         random->push({0.1, ScriptedRandom::giving(10, 12, 1)}); // second background
         w.mouse_Pressed();
         QCOMPARE(random->remaining(), std::size_t(0));
-        QCOMPARE(playedPlayer(0), 4);
+        QCOMPARE(sound->played.at(0).owner, static_cast<const void*>(&w.player(4)));
         QCOMPARE(w.lastBackCase, 10);
         QCOMPARE(w.BackColor(), w.palette.col_Blue);
         QCOMPARE(w.playing, 0); // the random sound leaves the rotation alone
