@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # A click changes the screen; a key held with auto-repeat on makes one shape only (many presses
 # are the soak's); the keys held down are asked of the X server, so one held key changes what the
-# next does. Then a parent sets up the toy from the preferences: with "Only background changes" and auto-play
-# after 1 second, the toy changes the screen by itself. (Auto-play's timing, and a press stopping
-# it, are the play window's unit test; "Web site" without a browser is the soak's.)
+# next does. Then a parent sets up the toy from the preferences: with "Only background changes"
+# and auto-play after 1 second, the toy changes the screen by itself. (Auto-play's timing, and a
+# press stopping it, are the play window's unit test; "Web site" without a browser is the soak's.)
 source "$(dirname "$0")/lib.sh"
 start_display
 start_play

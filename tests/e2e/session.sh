@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The child lock, the toy's own session at the login screen: its installed entry (valid, as the
-# package test shows) runs the toy in cage without console switching; run as the login screen would, under headless cage
-# with one output and with two, the title screen shows on the first and the toy covers them all,
-# asks the compositor to keep the screen on, notes nothing about keys (cage has no shortcuts),
-# and when the toy ends, so does the session.
+# package test shows) runs the toy in cage without console switching; run as the login screen
+# would, under headless cage with one output and with two, the title screen shows on the first and
+# the toy covers them all, asks the compositor to keep the screen on, notes nothing about keys
+# (cage has no shortcuts), and when the toy ends, so does the session.
 source "$(dirname "$0")/lib.sh"
 become_test_user
 cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log"

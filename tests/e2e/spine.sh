@@ -15,7 +15,7 @@ DISPLAY=:79|cannot open display :79
 WAYLAND_DISPLAY=wayland-79|cannot open display wayland-79
 CASES
 start_display
-# Look-alikes of the single-instance meeting point, answering anyone: one where any user could
+# Look-alikes of the single-instance meeting point, taking any caller: one where any user could
 # make it, and one in the runtime folder owned by someone else. Neither may keep the toy away.
 stranger=()
 [ "$(id -u)" = 0 ] && stranger=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
