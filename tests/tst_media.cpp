@@ -23,7 +23,7 @@ synth::Buffer load(const std::string& name)
     std::string error;
     const auto movie = platform::Movie::load(
         platform::ResourceStore::folder() + "/sounds/" + name + ".wav", error);
-    return movie ? ToyFixture::samplesOf(*movie) : synth::Buffer();
+    return movie ? ToyFixture::samplesOf(movie->samples()) : synth::Buffer();
 }
 
 synth::Buffer sine(double hz, double peakDb, double seconds)

@@ -3,7 +3,6 @@
 
 #include "app/menu1.h"
 #include "media/media.h"
-#include "platform/audio/movie.h"
 #include "platform/hold/hold.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/window.h"
@@ -81,11 +80,11 @@ Window1& ToyFixture::openPlay()
     return w;
 }
 
-synth::Buffer ToyFixture::samplesOf(const platform::Movie& movie, std::size_t atLeast)
+synth::Buffer ToyFixture::samplesOf(const std::vector<std::int16_t>& samples, std::size_t atLeast)
 {
-    synth::Buffer out(std::max(atLeast, movie.samples().size()), 0.0);
-    for (std::size_t i = 0; i < movie.samples().size(); ++i)
-        out[i] = movie.samples()[i] / 32768.0;
+    synth::Buffer out(std::max(atLeast, samples.size()), 0.0);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        out[i] = samples[i] / 32768.0;
     return out;
 }
 

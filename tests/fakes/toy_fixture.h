@@ -11,9 +11,6 @@
 #include <QObject>
 
 class Window1;
-namespace platform {
-class Movie;
-}
 
 // The base of every test program: before each test function the toy is put into a known state,
 // with scripted chance, keys, clock and sound, the settings at their defaults, no window open and
@@ -30,8 +27,9 @@ class ToyFixture : public QObject {
     Window1& openPlay();
     // Lets everything queued on the event loop run.
     static void settle();
-    // A sound's samples as the loudness meter reads them, padded with silence to atLeast.
-    static synth::Buffer samplesOf(const platform::Movie& movie, std::size_t atLeast = 0);
+    // Samples as the loudness meter reads them, padded with silence to atLeast.
+    static synth::Buffer samplesOf(const std::vector<std::int16_t>& samples,
+                                   std::size_t atLeast = 0);
 
     ScriptedRandom* random = nullptr;
     ScriptedKeyboard* keyboard = nullptr;
