@@ -191,7 +191,8 @@ start_sound() {
     pids+=("${sound_pids[@]}")
     wait_until 200 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
     pactl load-module module-null-sink sink_name=toy rate=48000 channels=2 >/dev/null
-    pactl set-default-sink toy
+    # PipeWire takes a default only once its session manager is up, which a busy machine delays.
+    wait_until 200 pactl set-default-sink toy 2>/dev/null || fail "the sound server took no default sink"
 }
 
 # PipeWire needs a session bus and a session manager; its PulseAudio server lets the tests record
