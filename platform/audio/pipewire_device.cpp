@@ -18,6 +18,9 @@ namespace {
 // About 5 ms of the graph's time: the quantum a press waits for at most before it is mixed in.
 constexpr const char* kLatency = "128/48000";
 constexpr std::size_t kFormatPodBytes = 1024;
+// How long a new stream may take to reach a sink. A daemon whose session manager is not up yet
+// never links it; such a daemon is tried again later, as one that is not there.
+constexpr std::int64_t kLinkWaitNs = 2'000'000'000;
 
 } // namespace
 
@@ -30,6 +33,7 @@ struct PipeWireDevice::Link {
     spa_hook coreHook{};
     spa_hook streamHook{};
     std::atomic<bool> lost{false};
+    bool linked = false;
 
     static void process(void* data)
     {
@@ -52,15 +56,22 @@ struct PipeWireDevice::Link {
 
     static void stateChanged(void* data, pw_stream_state, pw_stream_state state, const char*)
     {
+        auto* link = static_cast<Link*>(data);
         if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
-            static_cast<Link*>(data)->lost = true;
+            link->lost = true;
+        // Paused is only a node in the graph; streaming is one a sink pulls.
+        if (state == PW_STREAM_STATE_STREAMING)
+            link->linked = true;
+        pw_thread_loop_signal(link->loop, false);
     }
 
     static void coreError(void* data, std::uint32_t id, int, int result, const char*)
     {
+        auto* link = static_cast<Link*>(data);
         // The daemon went away under the connection.
         if (id == PW_ID_CORE && result == -EPIPE)
-            static_cast<Link*>(data)->lost = true;
+            link->lost = true;
+        pw_thread_loop_signal(link->loop, false);
     }
 };
 
@@ -128,9 +139,19 @@ bool PipeWireDevice::open(const Pull& pull)
     const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &format)};
     const auto flags = pw_stream_flags(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS |
                                        PW_STREAM_FLAG_RT_PROCESS);
-    if (pw_stream_connect(l.stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0)
+    if (pw_stream_connect(l.stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0 ||
+        pw_thread_loop_start(l.loop) != 0)
         return false;
-    return pw_thread_loop_start(l.loop) == 0;
+    // Open only once it plays somewhere, so that sound is said to be back only when it is.
+    pw_thread_loop_lock(l.loop);
+    timespec deadline{};
+    pw_thread_loop_get_time(l.loop, &deadline, kLinkWaitNs);
+    while (!l.lost && !l.linked)
+        if (pw_thread_loop_timed_wait_full(l.loop, &deadline) != 0)
+            break;
+    const bool linked = l.linked && !l.lost;
+    pw_thread_loop_unlock(l.loop);
+    return linked;
 }
 
 bool PipeWireDevice::lost() const

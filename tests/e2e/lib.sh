@@ -196,15 +196,19 @@ start_sound() {
 }
 
 # PipeWire needs a session bus and a session manager; its PulseAudio server lets the tests record
-# and make the sink.
+# and make the sink. The session manager comes MANAGER_LATE seconds after the others, as it may at
+# a login.
 start_pipewire() {
     [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || start_session_bus
     local program
     sound_pids=()
     # A daemon killed leaves its socket behind.
     rm -f "$XDG_RUNTIME_DIR"/pipewire-0*
-    for program in pipewire wireplumber pipewire-pulse; do
-        XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" "$program" >>"$WORK/pipewire.log" 2>&1 &
+    for program in pipewire pipewire-pulse wireplumber; do
+        {
+            [ "$program" != wireplumber ] || sleep "${MANAGER_LATE:-0}"
+            XDG_CONFIG_HOME="$WORK/pipewire" XDG_STATE_HOME="$WORK/pipewire" exec "$program"
+        } >>"$WORK/pipewire.log" 2>&1 &
         sound_pids+=($!)
         [ "$program" != pipewire ] || wait_until 200 test -S "$XDG_RUNTIME_DIR/pipewire-0" || fail "PipeWire did not start"
     done
