@@ -4,6 +4,7 @@
 #include "platform/audio/audio_mixer.h"
 #include "platform/hold/hold.h"
 #include "platform/input/key_events.h"
+#include "platform/runtime/character_locale.h"
 #include "platform/runtime/display.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/single_instance.h"
@@ -39,8 +40,10 @@ bool Application::canStart()
 Application::Application(int& argc, char** argv)
 {
     quitRequested() = false;
-    if (!QApplication::instance())
+    if (!QApplication::instance()) {
+        chooseUtf8Characters();
         qt_ = std::make_unique<QApplication>(argc, argv);
+    }
     QApplication::setApplicationName(QStringLiteral("tumbletot"));
     // The desktop entry's name: a Wayland desktop matches the windows to the program by it, for
     // their icon and for what the user allowed the program once (GNOME's shortcuts question).
