@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Tries the README's test command as a new user would: on a minimal Debian 12 made with
+# Tries the README's test command as a new user would: on a minimal Debian made with
 # debootstrap, with nothing but the archive to install from: a program the installer leaves out
-# fails the test that calls it. Needs root and about 4 GB; takes half an hour or more.
-#   sudo tests/fresh-machine.sh [FOLDER]
+# fails the test that calls it. RELEASE is bookworm (Debian 12, the default) or trixie (13).
+# Needs root and about 4 GB; takes half an hour or more.
+#   sudo tests/fresh-machine.sh [RELEASE [FOLDER]]
 set -euo pipefail
 source_tree=$(cd "$(dirname "$0")/.." && pwd)
-root=${1:-/var/tmp/tumbletot-fresh}
+release=${1:-bookworm}
+case $release in bookworm | trixie) ;; *) echo "unknown release: $release (bookworm or trixie)" >&2; exit 2 ;; esac
+root=${2:-/var/tmp/tumbletot-fresh-$release}
 
 command -v debootstrap >/dev/null || apt-get install -y -qq --no-install-recommends debootstrap
 mounted=()
@@ -17,7 +20,7 @@ trap cleanup EXIT
 bind() { mkdir -p "$root$1"; mount --bind "$1" "$root$1"; mounted+=("$root$1"); }
 
 [ -x "$root/usr/bin/apt-get" ] ||
-    debootstrap --variant=minbase bookworm "$root" "${MIRROR:-http://deb.debian.org/debian}"
+    debootstrap --variant=minbase "$release" "$root" "${MIRROR:-http://deb.debian.org/debian}"
 for folder in /proc /sys /dev /dev/pts; do bind "$folder"; done
 mount -t tmpfs tmpfs "$root/dev/shm"
 mounted+=("$root/dev/shm")
