@@ -13,7 +13,7 @@ run=(qt6-qpa-plugins qt6-wayland libebur128-1 libpipewire-0.3-0 libpulse0 fonts-
 test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
       desktop-file-utils appstream dpkg-dev lintian procps gdb sway wtype grim jq
       dbus-daemon dbus-bin python3-dbusmock python3-dbus python3-gi gir1.2-gtk-3.0 xprintidle passwd socat pipewire pipewire-pulse
-      wireplumber gnome-shell mutter xdg-desktop-portal libglib2.0-bin kwin-wayland cage)
+      wireplumber gnome-shell mutter xdg-desktop-portal libglib2.0-bin kwin-wayland kwin-style-breeze cage)
 bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev qt6-multimedia-dev)
 
 wanted=()
@@ -27,11 +27,11 @@ for purpose in "$@"; do
     esac
 done
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 missing=()
 for package in "${wanted[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$package")
-    fi
+    # Debian 13 renamed some libraries with a t64 ending; apt takes the old name for the new.
+    installed "$package" || installed "${package}t64" || missing+=("$package")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

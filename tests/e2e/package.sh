@@ -21,9 +21,10 @@ for file in games/tumbletot share/tumbletot/about.html share/man/man6/tumbletot.
     share/icons/hicolor/48x48/apps/io.github.tumbletot.Tumbletot.png; do
     [ -e "$root/$file" ] || fail "the package lacks $file"
 done
-desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" \
-    "$root/share/wayland-sessions/tumbletot-child-lock.desktop"
-appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" >/dev/null
+said=$(desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" \
+    "$root/share/wayland-sessions/tumbletot-child-lock.desktop" 2>&1) || fail "a desktop entry is not valid: $said"
+said=$(appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" 2>&1) ||
+    fail "the AppStream data is not valid: $said"
 lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 ||
     { cat "$WORK/lintian.log"; fail "lintian found faults in the package"; }
 echo "  $(basename "$deb"): files in place, desktop entry and AppStream data valid, lintian clean"
