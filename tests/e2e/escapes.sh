@@ -113,11 +113,13 @@ proof_shown || fail "$RIG: $PROOF showed no escape with no toy running"
 note "$RIG: with no toy, $PROOF shows as ${PROOF_SIGN}: the rig sees escapes"
 rig_reset
 
-# "Web site" opens a browser of sorts: a window of another program named after the page.
+# "Web site" opens a browser of sorts: a window of another program named after the page. It takes
+# a file (%f), which xdg-open gives as a path; for a URL (%u) xdg-utils 1.2 gives the page's URL
+# as it came, where 1.1 gave the path.
 desktop="$WORK/desktop"
 mkdir -p "$desktop/config" "$desktop/data/applications"
 ln -s /usr/share/mime "$desktop/data/mime"
-printf '[Desktop Entry]\nType=Application\nName=Browser\nExec=%s window %%u\nMimeType=text/html;\n' \
+printf '[Desktop Entry]\nType=Application\nName=Browser\nExec=%s window %%f\nMimeType=text/html;\n' \
     "$PROBE" >"$desktop/data/applications/browser.desktop"
 printf '[Default Applications]\ntext/html=browser.desktop\n' >"$desktop/config/mimeapps.list"
 BROWSER_ENV=(XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data"
@@ -171,13 +173,14 @@ done
 moment=play
 if rig_wheel; then held alt+wheel; fi
 if [ "${sign[other-output]}" != - ]; then
-    # A click on the other screen plays on the first. The pointer goes back to the first before
-    # each look, without a click: a headless compositor may not repaint an output without it.
-    rig_point 20 20
+    # A click on another screen plays on the first, where play is. The pointer goes back there
+    # before each look, without a click: a headless compositor may not repaint an output without it.
+    read -r play_x other_x <<<"$(rig_screens)"
+    rig_point $((play_x + 20)) 20
     for _ in $(seq 10); do
         before=$(rig_shot before-click)
-        rig_click $((width + width / 2 + RANDOM % 100)) $((height / 2))
-        rig_point 20 20
+        rig_click $((other_x + RANDOM % 100)) $((height / 2))
+        rig_point $((play_x + 20)) 20
         drawn() { [ "$(differ "$before" "$(rig_shot after-click)")" -gt 100 ]; }
         wait_until $((20 * SLOWER)) drawn && break
     done

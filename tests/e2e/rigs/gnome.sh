@@ -20,7 +20,12 @@ rig_start() {
     become_test_user
     local extension="$GNOME_HOME/.local/share/gnome-shell/extensions/tumbletot-tests@tumbletot.github.io"
     mkdir -p "$extension" "$GNOME_HOME/.local/share/applications"
-    cp "$(dirname "${BASH_SOURCE[0]}")"/gnome/*.js* "$extension/"
+    # Extensions became modules in GNOME 45.
+    local shell_version source=extension.js
+    shell_version=$(gnome-shell --version | grep -o '[0-9]\+' | head -n1)
+    [ "$shell_version" -ge 45 ] || source=extension-43.js
+    cp "$(dirname "${BASH_SOURCE[0]}")/gnome/metadata.json" "$extension/"
+    cp "$(dirname "${BASH_SOURCE[0]}")/gnome/$source" "$extension/extension.js"
     mkdir -p "$GNOME_HOME/.local/share/icons/hicolor"
     cp -r "$BUILD/icons/scalable" "$GNOME_HOME/.local/share/icons/hicolor/"
     # GNOME leaves out an entry whose program it cannot find.
@@ -34,6 +39,10 @@ export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/system"
 while [ ! -S "$XDG_RUNTIME_DIR/system" ]; do sleep 0.05; done
 /usr/bin/python3 -m dbusmock --system --template logind &
 until gdbus introspect --system --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 >/dev/null 2>&1; do sleep 0.05; done
+# The template's GetUser adds a number to a string and fails; GNOME 48 asks it.
+gdbus call --system --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 \\
+    --method org.freedesktop.DBus.Mock.AddMethod org.freedesktop.login1.Manager GetUser u o \\
+    'ret = "/org/freedesktop/login1/user/%d" % args[0]' >/dev/null
 exec gnome-shell --headless --wayland --no-x11 --virtual-monitor ${width}x${height} --wayland-display=gnome-test
 SESSION
     start_session_bus

@@ -8,16 +8,29 @@ KWIN_HOME="$WORK/home"
 
 session=(HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
     DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus" WAYLAND_DISPLAY=kwin-test)
-# Runs a script in KWin; what it prints lands in KWin's log.
+# What the scripts say in KWin 5's words and in KWin 6's, which speaks of windows where 5 spoke of
+# clients, and of desktops as objects where 5 numbered them from 1.
+KWIN_WORDS='
+    const six = typeof workspace.windowList === "function";
+    const windows = () => six ? workspace.windowList() : workspace.clientList();
+    const activeWindow = () => six ? workspace.activeWindow : workspace.activeClient;
+    function activate(c) { if (six) workspace.activeWindow = c; else workspace.activeClient = c; }
+    const desktopNumber = () => six ? workspace.desktops.indexOf(workspace.currentDesktop) + 1 : workspace.currentDesktop;
+    function goToDesktop(n) { workspace.currentDesktop = six ? workspace.desktops[n - 1] : n; }'
+# Runs a script in KWin; what it prints lands in KWin's log. KWin 6 keeps a loaded script under
+# /Scripting, KWin 5 at the root.
 kwin_script() {
-    local file id
+    local file id path
     file=$(mktemp "$WORK/script.XXXXXX")
-    echo "$1" >"$file"
+    echo "$KWIN_WORDS $1" >"$file"
     chmod 644 "$file"
     id=$(in_session gdbus call --session --dest org.kde.KWin --object-path /Scripting \
         --method org.kde.kwin.Scripting.loadScript "$file" "$(basename "$file")" | grep -o '[0-9-]\+')
-    in_session gdbus call --session --dest org.kde.KWin --object-path "/$id" \
-        --method org.kde.kwin.Script.run >/dev/null
+    for path in "/Scripting/Script$id" "/$id"; do
+        in_session gdbus call --session --dest org.kde.KWin --object-path "$path" \
+            --method org.kde.kwin.Script.run >/dev/null 2>&1 && return
+    done
+    fail "KWin did not run the script $file"
 }
 # The last line KWin's log has for a key the state script writes.
 logged() { grep -a "js: tumbletot $1 " "$WORK/kwin.log" | tail -n1 | cut -d' ' -f4-; }
@@ -40,16 +53,16 @@ rig_start() {
     wait_until 200 kwin_up || fail "KWin did not start: $(tail -n 20 "$WORK/kwin.log")"
     kwin_script '
         function active(c) { print("tumbletot active " + (c ? c.pid + " " + c.fullScreen + " " + c.desktopFileName + " " + c.caption : "none")); }
-        function desktop() { print("tumbletot desktop " + workspace.currentDesktop); }
+        function desktop() { print("tumbletot desktop " + desktopNumber()); }
         function watch(c) {
             for (const change of [c.captionChanged, c.fullScreenChanged])
-                change.connect(() => active(workspace.activeClient));
+                change.connect(() => active(activeWindow()));
         }
-        workspace.clientActivated.connect(active);
-        workspace.clientAdded.connect(watch);
-        workspace.clientList().forEach(watch);
+        (six ? workspace.windowActivated : workspace.clientActivated).connect(active);
+        (six ? workspace.windowAdded : workspace.clientAdded).connect(watch);
+        windows().forEach(watch);
         workspace.currentDesktopChanged.connect(desktop);
-        active(workspace.activeClient);
+        active(activeWindow());
         desktop();'
     script_ran() { [ -n "$(logged desktop)" ]; }
     wait_until 100 script_ran || fail "KWin's state script did not run"
@@ -58,14 +71,17 @@ rig_start() {
 rig_front() { logged active | cut -d' ' -f4-; }
 rig_desktop() { logged desktop; }
 rig_activate() {
-    kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$1') workspace.activeClient = c; });"
+    kwin_script "windows().forEach(c => { if (c.caption == '$1') activate(c); });"
 }
 # What an expression of the window with the given caption, c, gives, logged under a key.
 of_window() {
-    kwin_script "workspace.clientList().forEach(c => { if (c.caption == '$2') print('tumbletot $1 ' + ($3)); });"
+    kwin_script "windows().forEach(c => { if (c.caption == '$2') print('tumbletot $1 ' + ($3)); });"
     logged "$1"
 }
-rig_rect() { of_window rect "$1" "[c.frameGeometry.x, c.frameGeometry.y, c.frameGeometry.width, c.frameGeometry.height].join(' ')"; }
+# KWin 6 places windows on fractions of a pixel.
+rig_rect() {
+    of_window rect "$1" "[c.frameGeometry.x, c.frameGeometry.y, c.frameGeometry.width, c.frameGeometry.height].map(Math.round).join(' ')"
+}
 rig_covered() { [ "$(logged active | cut -d' ' -f1-2)" = "$toy_pid true" ]; }
 rig_identity() {
     wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
@@ -73,7 +89,7 @@ rig_identity() {
         fail "KWin knows the toy as \"$(logged active | cut -d' ' -f3)\", not as its desktop entry $APP_ID"
 }
 rig_reset() {
-    kwin_script "workspace.currentDesktop = $home_desktop;"
+    kwin_script "goToDesktop($home_desktop);"
     at_home() { [ "$(rig_desktop)" = "$home_desktop" ]; }
     wait_until 100 at_home
 }

@@ -52,17 +52,30 @@ rig_rect() {
 rig_click() { input "click $1 $2 $((OUTPUTS * width)) $height"; }
 rig_wheel() { return 1; }
 rig_point() { input "move $1 $2 $((OUTPUTS * width)) $height"; }
-rig_shot() { in_session grim -o HEADLESS-1 - >"$WORK/$1.png"; echo "$WORK/$1.png"; }
+# The output play shows on, and where it starts: Qt's first screen, which is the first output on
+# sway 1.7 and the last on 1.10.
+play_output() {
+    tree | jq -r 'first(.nodes[] | select(.type == "output" and any(.. | objects; .name? == "Untitled"))) //
+        {name: "HEADLESS-1", rect: {x: 0}} | "\(.name) \(.rect.x)"'
+}
+# Where play starts, and the middle of another screen.
+rig_screens() {
+    local name x
+    read -r name x <<<"$(play_output)"
+    echo "$x $((x == 0 ? width + width / 2 : width / 2))"
+}
+rig_shot() { in_session grim -o "$(play_output | cut -d' ' -f1)" - >"$WORK/$1.png"; echo "$WORK/$1.png"; }
 rig_lose_display() { kill "$display_pid"; }
 rig_covered() {
-    # Every output shows one full-screen window of the toy, and asks to stay awake.
+    # Every output shows one full-screen window of the toy, and asks to stay awake. sway 1.10
+    # lists the outputs in another order than 1.7.
     local expected="" i
     for i in $(seq 1 "$OUTPUTS"); do
         expected+="HEADLESS-$i 1 1 true $(((i - 1) * width)) 0 $width $height"$'\n'
     done
     [ "$(tree | jq -r --argjson pid "$toy_pid" '.nodes[] | select(.type == "output" and .name != "__i3") |
         [.. | objects | select(.pid? == $pid)] as $w |
-        "\(.name) \($w | length) \([$w[].fullscreen_mode] | min) \([$w[].inhibit_idle] | all) \($w[0].rect.x) \($w[0].rect.y) \($w[0].rect.width) \($w[0].rect.height)"')" = "${expected%$'\n'}" ]
+        "\(.name) \($w | length) \([$w[].fullscreen_mode] | min) \([$w[].inhibit_idle] | all) \($w[0].rect.x) \($w[0].rect.y) \($w[0].rect.width) \($w[0].rect.height)"' | sort)" = "${expected%$'\n'}" ]
 }
 rig_identity() {
     local ids

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// For a headless test session only: lets org.gnome.Shell.Eval answer, and starts without the
-// overview, as a session resumed would.
+// For a headless test session only, on GNOME 43 and 44 (extension.js is for the shells after):
+// lets org.gnome.Shell.Eval and the screenshots answer, and starts without the overview, as a
+// session resumed would.
 const Main = imports.ui.main;
 
 function init() {}
