@@ -95,6 +95,10 @@ rig_identity() {
     granted() { grep -q "'$APP_ID.desktop': \['GRANTED'\]" <<<"$(permission)"; }
     wait_until 200 granted ||
         fail "GNOME kept no answer for the toy's entry: $(permission)"
+    # The shell keeps the keys until its dialog has gone, on a loaded machine a while after the
+    # answer.
+    keys_to_windows() { [ "$(shell_eval 'Main.modalCount == 0 && global.stage.key_focus == null')" = true ]; }
+    wait_until 200 keys_to_windows || fail "GNOME kept the keys after its question was answered"
     quit_with_chord
     rig_toy
     wait_until 200 front_is Tumbletot || fail "the second start did not come in front"
