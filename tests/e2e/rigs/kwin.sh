@@ -13,8 +13,7 @@ session=(HOME="$KWIN_HOME" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR"
 KWIN_WORDS='
     const six = typeof workspace.windowList === "function";
     const windows = () => six ? workspace.windowList() : workspace.clientList();
-    const activeWindow = () => six ? workspace.activeWindow : workspace.activeClient;
-    function activate(c) { if (six) workspace.activeWindow = c; else workspace.activeClient = c; }
+    const activeKey = six ? "activeWindow" : "activeClient";
     const desktopNumber = () => six ? workspace.desktops.indexOf(workspace.currentDesktop) + 1 : workspace.currentDesktop;
     function goToDesktop(n) { workspace.currentDesktop = six ? workspace.desktops[n - 1] : n; }'
 # Runs a script in KWin; what it prints lands in KWin's log. KWin 6 keeps a loaded script under
@@ -56,13 +55,13 @@ rig_start() {
         function desktop() { print("tumbletot desktop " + desktopNumber()); }
         function watch(c) {
             for (const change of [c.captionChanged, c.fullScreenChanged])
-                change.connect(() => active(activeWindow()));
+                change.connect(() => active(workspace[activeKey]));
         }
         (six ? workspace.windowActivated : workspace.clientActivated).connect(active);
         (six ? workspace.windowAdded : workspace.clientAdded).connect(watch);
         windows().forEach(watch);
         workspace.currentDesktopChanged.connect(desktop);
-        active(activeWindow());
+        active(workspace[activeKey]);
         desktop();'
     script_ran() { [ -n "$(logged desktop)" ]; }
     wait_until 100 script_ran || fail "KWin's state script did not run"
@@ -71,7 +70,7 @@ rig_start() {
 rig_front() { logged active | cut -d' ' -f4-; }
 rig_desktop() { logged desktop; }
 rig_activate() {
-    kwin_script "windows().forEach(c => { if (c.caption == '$1') activate(c); });"
+    kwin_script "windows().forEach(c => { if (c.caption == '$1') workspace[activeKey] = c; });"
 }
 # What an expression of the window with the given caption, c, gives, logged under a key.
 of_window() {

@@ -52,8 +52,8 @@ rig_rect() {
 rig_click() { input "click $1 $2 $((OUTPUTS * width)) $height"; }
 rig_wheel() { return 1; }
 rig_point() { input "move $1 $2 $((OUTPUTS * width)) $height"; }
-# The output play shows on, and where it starts: Qt's first screen, which is the first output on
-# sway 1.7 and the last on 1.10.
+# The output play shows on, and where it starts: Qt's first screen, which is HEADLESS-1 on sway 1.7
+# and HEADLESS-2 on 1.10.
 play_output() {
     tree | jq -r 'first(.nodes[] | select(.type == "output" and any(.. | objects; .name? == "Untitled"))) //
         {name: "HEADLESS-1", rect: {x: 0}} | "\(.name) \(.rect.x)"'
