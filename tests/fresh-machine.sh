@@ -25,8 +25,10 @@ for folder in /proc /sys /dev /dev/pts; do bind "$folder"; done
 mount -t tmpfs tmpfs "$root/dev/shm"
 mounted+=("$root/dev/shm")
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-rm -rf "$root/src"
-mkdir -p "$root/src"
-git -C "$source_tree" archive HEAD | tar -x -C "$root/src"
+# A clone of what is committed, in root's home (mode 0700), as a new user would have it.
+rm -rf "$root/root/tumbletot"
+git clone -q --no-hardlinks "$source_tree" "$root/root/tumbletot"
+chmod 0700 "$root/root"
 
-chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=true bash /src/.ci/run
+chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=true \
+    bash -c 'cd /root/tumbletot && exec .ci/run'
