@@ -21,7 +21,9 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
 #include <cmath>
+#include <mutex>
 #include <qpa/qplatformnativeinterface.h>
 #include <random>
 
@@ -282,28 +284,80 @@ class TestPlatform : public ToyFixture {
         }
     }
 
-    void soundPausesWhileIdleAndWakesForASound()
+    void soundSaysWhyItWentOnceAndPausesWhileIdle()
     {
-        // A server lost, late or back is the end-to-end sound test's.
-        std::atomic<bool> paused{false};
+        // What a kind of server does when asked: not answer (""), refuse saying why, or play.
+        struct Server {
+            std::string refusal;
+            bool plays = false;
+            std::atomic<bool> lost{false};
+            std::atomic<bool> paused{false};
+        };
         class FakeDevice : public platform::SoundDevice {
           public:
-            explicit FakeDevice(std::atomic<bool>& paused) : paused_(paused) {}
-            bool open(const Pull&) override { return true; }
-            bool lost() const override { return false; }
-            void pause(bool paused) override { paused_ = paused; }
+            explicit FakeDevice(Server& server) : server_(server) {}
+            bool open(const Pull&) override { return server_.plays; }
+            bool lost() const override { return server_.lost; }
+            std::string failure() const override
+            {
+                return server_.lost ? "Connection terminated" : server_.refusal;
+            }
+            void pause(bool paused) override { server_.paused = paused; }
 
           private:
-            std::atomic<bool>& paused_;
+            Server& server_;
         };
-        platform::SoundLink link(
-            {[&paused] { return std::make_unique<FakeDevice>(paused); }},
-            [](std::int16_t*, std::size_t) { return false; }, nullptr);
-        QTRY_VERIFY(link.connected());
-        // Nothing sounds: the stream pauses, until something starts.
-        QTRY_VERIFY_WITH_TIMEOUT(paused, 3000);
-        link.wake();
-        QTRY_VERIFY(!paused);
+        const std::string silent = "; playing without sound until it is back";
+        const std::string refused = "sound server refused the stream: Access denied";
+        struct Case {
+            const char* name;
+            std::vector<std::string> refusals;
+            std::string line;
+        };
+        for (const Case& c :
+             std::vector<Case>{{"none answers", {"", ""}, "no sound output found" + silent},
+                               {"the second refuses", {"", refused}, refused + silent},
+                               {"the first refusal is said",
+                                {refused, "sound server has no output"},
+                                refused + silent}}) {
+            std::vector<Server> servers(c.refusals.size());
+            std::vector<platform::SoundDeviceMaker> makers;
+            for (std::size_t i = 0; i < servers.size(); ++i) {
+                servers[i].refusal = c.refusals[i];
+                makers.push_back(
+                    [&server = servers[i]] { return std::make_unique<FakeDevice>(server); });
+            }
+            // The last server starts playing later, is lost, then comes back.
+            Server& last = servers.back();
+            std::mutex mutex;
+            std::vector<std::string> lines;
+            const auto said = [&] {
+                std::lock_guard<std::mutex> lock(mutex);
+                return lines;
+            };
+            platform::SoundLink link(
+                makers, [](std::int16_t*, std::size_t) { return false; }, nullptr,
+                [&](const std::string& line) {
+                    std::lock_guard<std::mutex> lock(mutex);
+                    lines.push_back(line);
+                });
+            QTRY_COMPARE(said(), std::vector<std::string>{c.line});
+            // Retried every second, never said again.
+            QTest::qWait(1500);
+            QCOMPARE(said().size(), std::size_t(1));
+            last.plays = true;
+            QTRY_VERIFY(link.connected());
+            QCOMPARE(said().back(), std::string("sound is back"));
+            // Nothing sounds: the stream pauses, until something starts.
+            QTRY_VERIFY_WITH_TIMEOUT(last.paused, 3000);
+            link.wake();
+            QTRY_VERIFY(!last.paused);
+            last.plays = false;
+            last.lost = true;
+            QTRY_COMPARE(said().back(), "lost the sound output: Connection terminated" + silent);
+            QTRY_VERIFY(!link.connected());
+            QVERIFY2(said().size() == 3, c.name);
+        }
     }
 
     void damagedOrOddSoundFilesAreRefusedOrRead()

@@ -3,6 +3,8 @@
 
 #include "platform/audio/sound_link.h"
 
+#include <cstdio>
+
 namespace platform {
 namespace {
 
@@ -39,7 +41,8 @@ AudioMixer::AudioMixer()
     : link_(std::make_unique<SoundLink>(
           systemSoundDevices(),
           [this](std::int16_t* out, std::size_t frames) { return voices_.mix(out, frames); },
-          [this] { voices_.startAfresh(); }))
+          [this] { voices_.startAfresh(); },
+          [](const std::string& line) { std::fprintf(stderr, "tumbletot: %s\n", line.c_str()); }))
 {
 }
 

@@ -11,6 +11,8 @@
 #include <mutex>
 #include <pipewire/pipewire.h>
 #include <spa/param/audio/format-utils.h>
+#include <spa/utils/result.h>
+#include <string>
 
 namespace platform {
 namespace {
@@ -34,6 +36,8 @@ struct PipeWireDevice::Link {
     spa_hook streamHook{};
     std::atomic<bool> lost{false};
     bool linked = false;
+    // Set on the loop's thread, with the loop locked.
+    std::string failure;
 
     static void process(void* data)
     {
@@ -54,23 +58,29 @@ struct PipeWireDevice::Link {
         pw_stream_queue_buffer(link->stream, buffer);
     }
 
-    static void stateChanged(void* data, pw_stream_state, pw_stream_state state, const char*)
+    static void stateChanged(void* data, pw_stream_state, pw_stream_state state, const char* error)
     {
         auto* link = static_cast<Link*>(data);
-        if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED)
+        if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED) {
+            if (link->failure.empty())
+                link->failure = error ? error : "the stream was disconnected";
             link->lost = true;
+        }
         // Paused is only a node in the graph; streaming is one a sink pulls.
         if (state == PW_STREAM_STATE_STREAMING)
             link->linked = true;
         pw_thread_loop_signal(link->loop, false);
     }
 
-    static void coreError(void* data, std::uint32_t id, int, int result, const char*)
+    static void coreError(void* data, std::uint32_t id, int, int result, const char* message)
     {
         auto* link = static_cast<Link*>(data);
         // The daemon went away under the connection.
-        if (id == PW_ID_CORE && result == -EPIPE)
+        if (id == PW_ID_CORE && result == -EPIPE) {
+            if (link->failure.empty())
+                link->failure = message ? message : spa_strerror(result);
             link->lost = true;
+        }
         pw_thread_loop_signal(link->loop, false);
     }
 };
@@ -104,10 +114,11 @@ bool PipeWireDevice::open(const Pull& pull)
     l.pull = pull;
     l.loop = pw_thread_loop_new("tumbletot-sound", nullptr);
     l.context = l.loop ? pw_context_new(pw_thread_loop_get_loop(l.loop), nullptr, 0) : nullptr;
-    // Nothing at the daemon's socket: this is no PipeWire session.
     l.core = l.context ? pw_context_connect(l.context, nullptr, 0) : nullptr;
-    if (!l.core)
+    if (!l.core) {
+        l.failure = std::string("sound server would not connect: ") + spa_strerror(-errno);
         return false;
+    }
     static const pw_core_events coreEvents = [] {
         pw_core_events events{};
         events.version = PW_VERSION_CORE_EVENTS;
@@ -119,8 +130,10 @@ bool PipeWireDevice::open(const Pull& pull)
                              pw_properties_new(PW_KEY_MEDIA_TYPE, "Audio", PW_KEY_MEDIA_CATEGORY,
                                                "Playback", PW_KEY_MEDIA_ROLE, "Game",
                                                PW_KEY_NODE_LATENCY, kLatency, nullptr));
-    if (!l.stream)
+    if (!l.stream) {
+        l.failure = std::string("sound server refused the stream: ") + spa_strerror(-errno);
         return false;
+    }
     static const pw_stream_events streamEvents = [] {
         pw_stream_events events{};
         events.version = PW_VERSION_STREAM_EVENTS;
@@ -139,9 +152,16 @@ bool PipeWireDevice::open(const Pull& pull)
     const spa_pod* params[] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &format)};
     const auto flags = pw_stream_flags(PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS |
                                        PW_STREAM_FLAG_RT_PROCESS);
-    if (pw_stream_connect(l.stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1) < 0 ||
-        pw_thread_loop_start(l.loop) != 0)
+    const int connected =
+        pw_stream_connect(l.stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1);
+    if (connected < 0) {
+        l.failure = std::string("sound server refused the stream: ") + spa_strerror(connected);
         return false;
+    }
+    if (pw_thread_loop_start(l.loop) != 0) {
+        l.failure = "the sound library would not start";
+        return false;
+    }
     // Open only once it plays somewhere, so that sound is said to be back only when it is.
     pw_thread_loop_lock(l.loop);
     timespec deadline{};
@@ -150,6 +170,9 @@ bool PipeWireDevice::open(const Pull& pull)
         if (pw_thread_loop_timed_wait_full(l.loop, &deadline) != 0)
             break;
     const bool linked = l.linked && !l.lost;
+    if (!linked)
+        l.failure = l.failure.empty() ? "sound server found no output to play on"
+                                      : "sound server refused the stream: " + l.failure;
     pw_thread_loop_unlock(l.loop);
     return linked;
 }
@@ -157,6 +180,16 @@ bool PipeWireDevice::open(const Pull& pull)
 bool PipeWireDevice::lost() const
 {
     return link_->lost;
+}
+
+std::string PipeWireDevice::failure() const
+{
+    if (!link_->loop)
+        return link_->failure;
+    pw_thread_loop_lock(link_->loop);
+    std::string why = link_->failure;
+    pw_thread_loop_unlock(link_->loop);
+    return why;
 }
 
 void PipeWireDevice::pause(bool paused)

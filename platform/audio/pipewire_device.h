@@ -13,6 +13,7 @@ class PipeWireDevice : public SoundDevice {
     ~PipeWireDevice() override;
     bool open(const Pull& pull) override;
     bool lost() const override;
+    std::string failure() const override;
     void pause(bool paused) override;
 
   private:

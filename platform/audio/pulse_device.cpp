@@ -14,8 +14,10 @@
 namespace platform {
 namespace {
 
-// What the server keeps queued: a press is mixed in at most this long before it is heard.
-constexpr pa_usec_t kQueueUs = 5000;
+// What the server keeps queued: a press is mixed in at most this long before it is heard. With
+// 5 ms the server ran dry hundreds of times a minute on a quiet machine; 10 ms keeps a press's
+// onset under a person's notice and the stream whole.
+constexpr pa_usec_t kQueueUs = 10000;
 // So short a queue runs dry whenever another program takes the processor for a few
 // milliseconds. Where the system allows it, the thread that fills it runs ahead of ordinary
 // programs, just below the sound server itself; elsewhere it stays as it is.
@@ -36,6 +38,13 @@ struct PulseDevice::Link {
     pa_context* context = nullptr;
     pa_stream* stream = nullptr;
     std::atomic<bool> lost{false};
+    std::string failure;
+
+    // What went wrong, in a parent's words, and the server's own after them.
+    std::string said(const char* what) const
+    {
+        return std::string(what) + ": " + pa_strerror(pa_context_errno(context));
+    }
 
     static void contextChanged(pa_context* context, void* data)
     {
@@ -107,23 +116,30 @@ bool PulseDevice::open(const Pull& pull)
     Link& l = *link_;
     l.pull = pull;
     l.loop = pa_threaded_mainloop_new();
-    if (!l.loop)
+    l.context =
+        l.loop ? pa_context_new(pa_threaded_mainloop_get_api(l.loop), "Tumbletot") : nullptr;
+    if (!l.context) {
+        l.failure = "the sound library would not start";
         return false;
-    l.context = pa_context_new(pa_threaded_mainloop_get_api(l.loop), "Tumbletot");
-    if (!l.context)
-        return false;
+    }
     pa_context_set_state_callback(l.context, &Link::contextChanged, &l);
     // A server that is not there is not started for the toy.
     if (pa_context_connect(l.context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
-        pa_threaded_mainloop_start(l.loop) < 0)
+        pa_threaded_mainloop_start(l.loop) < 0) {
+        l.failure = l.said("sound server would not connect");
         return false;
+    }
     pa_threaded_mainloop_lock(l.loop);
     pa_threaded_mainloop_once_unlocked(l.loop, &runAhead, nullptr);
     bool ready = l.waitFor([&l] { return pa_context_get_state(l.context) == PA_CONTEXT_READY; });
+    if (!ready)
+        l.failure = l.said("sound server would not connect");
     if (ready) {
         const pa_sample_spec format{PA_SAMPLE_S16LE, Movie::SampleRate, 1};
         l.stream = pa_stream_new(l.context, "Tumbletot", &format, nullptr);
         ready = l.stream != nullptr;
+        if (!ready)
+            l.failure = l.said("sound server would not take the toy's sound format");
     }
     if (ready) {
         pa_stream_set_state_callback(l.stream, &Link::streamChanged, &l);
@@ -132,12 +148,19 @@ bool PulseDevice::open(const Pull& pull)
         pa_buffer_attr queue{};
         queue.maxlength = std::uint32_t(-1);
         queue.tlength = std::uint32_t(pa_usec_to_bytes(kQueueUs, granted));
-        queue.prebuf = std::uint32_t(-1);
+        // Played from the first byte, and on again as soon as there is more after running dry:
+        // a server that waits for a full queue again after an underrun (PipeWire's does) would
+        // stay silent until the queue next fills.
+        queue.prebuf = 0;
         queue.minreq = std::uint32_t(-1);
         queue.fragsize = std::uint32_t(-1);
         ready = pa_stream_connect_playback(l.stream, nullptr, &queue, PA_STREAM_ADJUST_LATENCY,
                                            nullptr, nullptr) == 0 &&
                 l.waitFor([&l] { return pa_stream_get_state(l.stream) == PA_STREAM_READY; });
+        if (!ready)
+            l.failure = l.said(pa_context_errno(l.context) == PA_ERR_NOENTITY
+                                   ? "sound server has no output to play on"
+                                   : "sound server refused the stream");
     }
     pa_threaded_mainloop_unlock(l.loop);
     return ready;
@@ -146,6 +169,17 @@ bool PulseDevice::open(const Pull& pull)
 bool PulseDevice::lost() const
 {
     return link_->lost;
+}
+
+std::string PulseDevice::failure() const
+{
+    Link& l = *link_;
+    if (!l.lost || !l.failure.empty())
+        return l.failure;
+    pa_threaded_mainloop_lock(l.loop);
+    const std::string why = pa_strerror(pa_context_errno(l.context));
+    pa_threaded_mainloop_unlock(l.loop);
+    return why;
 }
 
 void PulseDevice::pause(bool paused)

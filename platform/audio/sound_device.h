@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -17,10 +18,14 @@ class SoundDevice {
     using Pull = std::function<void(std::int16_t* out, std::size_t frames)>;
 
     virtual ~SoundDevice() = default;
-    // Connects and starts the stream; false when no server of this kind answers.
+    // Connects and starts the stream; false when no server of this kind answers, or when one
+    // answers but will not play.
     virtual bool open(const Pull& pull) = 0;
     // The server went away, or the stream failed: this device is to be let go.
     virtual bool lost() const = 0;
+    // Why it would not play ("sound server refused the stream: Access denied"), or, once lost,
+    // the server's own word for why; empty where no server of this kind answered.
+    virtual std::string failure() const = 0;
     // The stream stops or starts being pulled, so an idle toy costs nothing.
     virtual void pause(bool paused) = 0;
 };

@@ -2,7 +2,6 @@
 #include "platform/audio/sound_link.h"
 
 #include <chrono>
-#include <cstdio>
 #include <utility>
 
 namespace platform {
@@ -26,9 +25,10 @@ std::int64_t nowMs()
 
 } // namespace
 
-SoundLink::SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh)
+SoundLink::SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh,
+                     Say say)
     : makers_(std::move(makers)), pull_(std::move(pull)), fresh_(std::move(fresh)),
-      thread_([this] { run(); })
+      say_(std::move(say)), thread_([this] { run(); })
 {
 }
 
@@ -52,7 +52,7 @@ void SoundLink::wake()
     changed_.notify_one();
 }
 
-bool SoundLink::connect()
+bool SoundLink::connect(std::string& why)
 {
     const SoundDevice::Pull pull = [this](std::int16_t* out, std::size_t frames) {
         if (pull_(out, frames))
@@ -69,17 +69,17 @@ bool SoundLink::connect()
             connected_ = true;
             return true;
         }
+        // The first server that answered and would not play says why.
+        if (device && why.empty())
+            why = device->failure();
     }
     return false;
 }
 
-void SoundLink::say(const char* line)
-{
-    std::fprintf(stderr, "tumbletot: %s\n", line);
-}
-
 void SoundLink::run()
 {
+    // Each said once, as sound goes: the reason it went, not every retry's.
+    constexpr const char* kSilent = "; playing without sound until it is back";
     bool complained = false;
     bool paused = false;
     std::unique_lock<std::mutex> lock(mutex_);
@@ -88,18 +88,20 @@ void SoundLink::run()
         const bool woken = std::exchange(woken_, false);
         lock.unlock();
         if (device_ && device_->lost()) {
+            const std::string why = device_->failure();
             device_.reset();
             connected_ = false;
-            say("lost the sound output; playing without sound until it is back");
+            say_("lost the sound output" + (why.empty() ? "" : ": " + why) + kSilent);
             complained = true;
         } else if (!device_) {
-            if (connect()) {
+            std::string why;
+            if (connect(why)) {
                 paused = false;
                 if (complained)
-                    say("sound is back");
+                    say_("sound is back");
                 complained = false;
             } else if (!complained) {
-                say("no sound output found; playing without sound until it is back");
+                say_((why.empty() ? "no sound output found" : why) + kSilent);
                 complained = true;
             }
         } else if (paused && woken) {

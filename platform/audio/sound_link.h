@@ -6,6 +6,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace platform {
@@ -13,14 +14,18 @@ namespace platform {
 // Keeps the sound connected, on a thread of its own so that neither the event thread nor a press
 // ever waits for a sound server: opens the first server that answers; when it goes away, or was
 // not there at the start, looks for one again every so often until one answers; says one line
-// when sound goes and one when it is back; and pauses the stream while nothing sounds.
+// when sound goes, with why, and one when it is back; and pauses the stream while nothing sounds.
 class SoundLink {
   public:
     // The pull also tells whether anything sounded.
     using Pull = std::function<bool(std::int16_t* out, std::size_t frames)>;
 
-    // fresh is called each time a stream is about to start.
-    SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh);
+    using Say = std::function<void(const std::string& line)>;
+
+    // fresh is called each time a stream is about to start; say is given each line for the
+    // parent, on the link's own thread.
+    SoundLink(std::vector<SoundDeviceMaker> makers, Pull pull, std::function<void()> fresh,
+              Say say);
     ~SoundLink();
     SoundLink(const SoundLink&) = delete;
     SoundLink& operator=(const SoundLink&) = delete;
@@ -31,12 +36,13 @@ class SoundLink {
 
   private:
     void run();
-    bool connect();
-    void say(const char* line);
+    // True once a device plays; else why is the first answering server's reason, if any.
+    bool connect(std::string& why);
 
     std::vector<SoundDeviceMaker> makers_;
     Pull pull_;
     std::function<void()> fresh_;
+    Say say_;
     std::unique_ptr<SoundDevice> device_;
     std::atomic<std::int64_t> lastSound_{0};
     std::atomic<bool> connected_{false};

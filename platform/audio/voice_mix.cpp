@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 
 namespace platform {
 namespace {
@@ -17,9 +18,6 @@ constexpr double kCeilingDbTruePeak = -1.0;
 // frames of one pull.
 constexpr std::size_t kVoices = 16;
 constexpr std::size_t kFrames = 8192;
-// A player holds the voices only to add or drop one; the sound thread asks this often for them
-// before it sends a block of silence rather than wait.
-constexpr int kTries = 4096;
 constexpr float kFullScale = 32768.0f;
 constexpr float kLargestSample = 32767.0f;
 
@@ -36,7 +34,7 @@ VoiceMix::~VoiceMix() = default;
 
 void VoiceMix::play(const void* owner, const Movie* movie, bool loop)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<InheritingMutex> lock(mutex_);
     dropVoicesOf(owner);
     if (movie && !movie->samples().empty())
         voices_.push_back({owner, movie, 0, loop});
@@ -44,26 +42,26 @@ void VoiceMix::play(const void* owner, const Movie* movie, bool loop)
 
 void VoiceMix::stop(const void* owner)
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<InheritingMutex> lock(mutex_);
     dropVoicesOf(owner);
 }
 
 bool VoiceMix::playing(const void* owner) const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<InheritingMutex> lock(mutex_);
     return std::any_of(voices_.begin(), voices_.end(),
                        [owner](const Voice& v) { return v.owner == owner; });
 }
 
 bool VoiceMix::silent() const
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<InheritingMutex> lock(mutex_);
     return voices_.empty();
 }
 
 void VoiceMix::startAfresh()
 {
-    std::lock_guard<std::mutex> lock(mutex_);
+    std::lock_guard<InheritingMutex> lock(mutex_);
     voices_.erase(
         std::remove_if(voices_.begin(), voices_.end(), [](const Voice& v) { return !v.loop; }),
         voices_.end());
@@ -80,13 +78,7 @@ void VoiceMix::dropVoicesOf(const void* owner)
 
 bool VoiceMix::mix(std::int16_t* out, std::size_t frames)
 {
-    std::unique_lock<std::mutex> lock(mutex_, std::defer_lock);
-    for (int tries = 0; !lock.try_lock(); ++tries) {
-        if (tries == kTries) {
-            std::fill_n(out, frames, std::int16_t(0));
-            return true;
-        }
-    }
+    std::lock_guard<InheritingMutex> lock(mutex_);
     const bool sounded = !voices_.empty();
     accumulator_.assign(frames, 0.0f);
     for (Voice& voice : voices_) {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/audio/inheriting_mutex.h"
+
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 namespace platform {
@@ -27,7 +28,8 @@ class VoiceMix {
     bool silent() const;
 
     // The next frames of the stream; a voice that reaches its end is gone. True when a voice
-    // sounded. Never waits long for a player: called on a sound server's realtime thread.
+    // sounded. Called on a sound server's realtime thread: a player holding the voices is
+    // lifted to its priority, and holds them only to add or drop one.
     bool mix(std::int16_t* out, std::size_t frames);
     // A fresh output starts from silence: nothing of what was levelled before carries over, and
     // a sound started while there was no output is not heard late; a looping one goes on.
@@ -43,7 +45,7 @@ class VoiceMix {
         std::size_t position;
         bool loop;
     };
-    mutable std::mutex mutex_;
+    mutable InheritingMutex mutex_;
     std::vector<Voice> voices_;
     std::vector<float> accumulator_;
     std::unique_ptr<Leveller> leveller_;

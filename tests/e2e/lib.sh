@@ -13,6 +13,8 @@ SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 pids=()
+# Where a browser the toy opened writes its process id: it is no child of the test's.
+BROWSERS="$XDG_RUNTIME_DIR/browsers"
 # The environment of a desktop's session, for what runs in it (a rig sets it).
 session=()
 # A sanitized build runs several times slower and checks for leaks as it ends. (ldd is read
@@ -20,10 +22,25 @@ session=()
 SLOWER=1
 grep -q libasan <<<"$(ldd "$TOY" 2>/dev/null)" && SLOWER=4
 
+# The processes started below the given ones (a desktop's own helpers, a bus's services), read
+# before any of them ends: once a parent has gone, its children belong to no one here.
+descendants() {
+    ps -e -o pid=,ppid= | awk -v roots="$*" '
+        { parent[$1] = $2 }
+        END {
+            n = split(roots, found, " ")
+            for (i in found) mine[found[i]] = 1
+            do { more = 0; for (p in parent) if (!(p in mine) && (parent[p] in mine)) { mine[p] = 1; more = 1 } } while (more)
+            for (p in mine) if (p in parent) print p
+        }'
+}
+
 cleanup() {
     local status=$?
     [ $status -eq 0 ] || ! declare -F on_failure >/dev/null || on_failure || true
-    kill ${toy_pid:-} "${pids[@]}" 2>/dev/null || true
+    local started
+    started=$(descendants ${toy_pid:-} "${pids[@]}" $(cat "$BROWSERS" 2>/dev/null))
+    [ -z "$started" ] || kill $started 2>/dev/null || true
     wait 2>/dev/null || true
     if [ $status -ne 0 ]; then
         echo "--- toy's stderr ---"; cat "$WORK/toy.err" 2>/dev/null || true
@@ -174,10 +191,13 @@ start_manager() {
 }
 
 # A sound server of its own where a session's would be, with a null sink named toy: PulseAudio, or
-# PipeWire with its PulseAudio server when SOUND=pipewire. The sink is stereo at 48 kHz, as a
-# laptop's usually is, so the toy's sound is resampled.
+# PipeWire with its PulseAudio server when SOUND=pipewire. With SOUND=pipewire-pulse the toy
+# reaches PipeWire only through that server, as in a sandbox that grants only PulseAudio's. The
+# sink is stereo at 48 kHz, as a laptop's usually is, so the toy's sound is resampled.
 SOUND=${SOUND:-pulseaudio}
 export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
+toy_env=()
+[ "$SOUND" != pipewire-pulse ] || toy_env=(PIPEWIRE_REMOTE=no-pipewire-here)
 sound_pids=()
 start_sound() {
     case "$SOUND" in
@@ -186,7 +206,7 @@ start_sound() {
             --daemonize=no --disallow-exit --use-pid-file=no -vv >>"$WORK/pulse.log" 2>&1 &
         sound_pids=($!)
         ;;
-    pipewire) start_pipewire ;;
+    pipewire | pipewire-pulse) start_pipewire ;;
     esac
     pids+=("${sound_pids[@]}")
     wait_until 200 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
@@ -240,7 +260,7 @@ wait_recorded() {
 record_stop() { kill "$rec_pid" 2>/dev/null || true; sleep 0.1; }
 
 start_toy() {
-    "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
+    env "${toy_env[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
     toy_pid=$!
     wait_active Tumbletot
 }
