@@ -12,7 +12,7 @@ for needed in libpipewire-0.3-0 libpulse0 qt6-qpa-plugins fonts-comic-neue; do
 done
 dpkg -x "$deb" "$WORK/root"
 root="$WORK/root/usr"
-for file in games/tumbletot share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
+for file in games/tumbletot games/tumbletot-child-lock share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
     share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
     share/tumbletot/pictures/tumbletotlogo.png \
     share/applications/io.github.tumbletot.Tumbletot.desktop share/wayland-sessions/tumbletot-child-lock.desktop \

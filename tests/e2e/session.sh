@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The child lock, the toy's own session at the login screen: its installed entry (valid, as the
-# package test shows) runs the toy in cage without console switching; run as the login screen
-# would, under headless cage with one output and with two, the title screen shows on the first and
+# package test shows) runs the toy in cage without console switching, with or without Xwayland;
+# run as the login screen would, under headless cage with one output and with two, the title screen shows on the first and
 # the toy covers them all, asks the compositor to keep the screen on, notes nothing about keys
 # (cage has no shortcuts), and when the toy ends, so does the session.
 source "$(dirname "$0")/lib.sh"
@@ -11,13 +11,22 @@ cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log"
 chmod -R a+rX "$WORK/prefix"
 entry="$WORK/prefix/share/wayland-sessions/tumbletot-child-lock.desktop"
 read -ra command <<<"$(sed -n 's/^Exec=//p' "$entry")"
-grep -qw cage <<<"${command[*]}" && ! grep -qw -- -s <<<"${command[*]}" ||
-    fail "the session does not run cage without console switching: ${command[*]}"
-note "the session's entry runs: ${command[*]}"
+launcher=$(PATH="$WORK/prefix/games" command -v "${command[0]}") || fail "the session's program is not installed: ${command[*]}"
+grep -q "^exec cage " "$launcher" && ! grep -qw -- -s "$launcher" ||
+    fail "the session does not run cage without console switching: $(cat "$launcher")"
+note "the session's entry runs ${command[*]}, which runs: $(grep "^exec" "$launcher")"
+
+# Where only the package was installed there may be no Xwayland, which Debian 12's cage wants: it
+# is hidden from the session (a file in its place that cannot run, for the session alone).
+hide=()
+if [ "$(id -u)" = 0 ] && [ -e /usr/bin/Xwayland ]; then
+    hide=(unshare --mount --propagation private sh -c 'mount --bind /dev/null /usr/bin/Xwayland && exec "$@"' sh)
+    note "Xwayland hidden from the session"
+fi
 
 # As a login screen starts a session: the entry's command, the installed toy on the path.
 start_session() {
-    "${as[@]}" env -i HOME="$WORK" PATH="$WORK/prefix/games:/usr/bin:/bin" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+    "${hide[@]}" "${as[@]}" env -i HOME="$WORK" PATH="$WORK/prefix/games:/usr/bin:/bin" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
         "${SANITIZERS[@]}" WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINPUT_NO_DEVICES=1 \
         WLR_RENDERER=pixman WAYLAND_DEBUG=client "${command[@]}" >"$WORK/session.out" 2>"$WORK/toy.err" &
     cage_pid=$!
