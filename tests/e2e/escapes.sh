@@ -123,7 +123,7 @@ printf '[Desktop Entry]\nType=Application\nName=Browser\nExec=%s window %%f\nMim
     "$PROBE" >"$desktop/data/applications/browser.desktop"
 printf '[Default Applications]\ntext/html=browser.desktop\n' >"$desktop/config/mimeapps.list"
 BROWSER_ENV=(XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data"
-    XDG_CONFIG_DIRS="$desktop/config" XDG_DATA_DIRS="$desktop/data")
+    XDG_CONFIG_DIRS="$desktop/config" XDG_DATA_DIRS="$desktop/data" WINDOW_PID_FILE="$BROWSERS")
 page="$(cd "$(dirname "$TOY")/../share/tumbletot" && pwd)/about.html"
 
 rig_toy
@@ -205,7 +205,7 @@ note "$RIG, play: Alt+wheel, another screen, the desktop letting go, the focus t
 quit_with_chord
 # The browser goes too. What it and its launcher still write goes to the first toy's file, not
 # into the second toy's.
-pkill -f "window $page" || true
+kill $(cat "$BROWSERS") 2>/dev/null && rm "$BROWSERS" || true
 mv "$WORK/toy.err" "$WORK/toy-first.err"
 
 rig_toy

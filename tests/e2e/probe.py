@@ -7,6 +7,7 @@
 #   probe.py gap REC.raw FROM TO       the longest silence (ms) between two times
 #   probe.py window TITLE              a plain window of another program, for the desktop to switch to
 import array
+import os
 import sys
 
 RATE = 44100
@@ -49,6 +50,10 @@ def gap(samples, start_ms, end_ms):
 
 
 def window(title):
+    # Started by another program, it says who it is, so that a test can end it by its id.
+    if os.environ.get('WINDOW_PID_FILE'):
+        with open(os.environ['WINDOW_PID_FILE'], 'a') as pids:
+            print(os.getpid(), file=pids)
     import gi
     gi.require_version('Gtk', '3.0')
     from gi.repository import Gtk

@@ -31,21 +31,26 @@ rig_start() {
     # GNOME leaves out an entry whose program it cannot find.
     sed "s|^Exec=.*|Exec=$TOY|" "$ENTRY" >"$GNOME_HOME/.local/share/applications/$(basename "$ENTRY")"
     [ ${#as[@]} -eq 0 ] || chown -R "$TEST_USER" "$GNOME_HOME"
-    # The shell asks logind for the session; a stand-in answers on a system bus of the test's own.
+    start_session_bus
+    # The shell asks logind for the session; a stand-in answers on a system bus of the test's
+    # own. Both are the test's own children, so that they end with it whatever the shell does.
+    local system="unix:path=$XDG_RUNTIME_DIR/system"
+    in_background dbus-daemon --session --address="$system" --nofork --nopidfile
+    wait_until 200 test -S "$XDG_RUNTIME_DIR/system" || fail "no system bus for logind"
+    in_background env DBUS_SYSTEM_BUS_ADDRESS="$system" /usr/bin/python3 -m dbusmock --system --template logind
+    logind() {
+        in_session env DBUS_SYSTEM_BUS_ADDRESS="$system" gdbus "$1" --system --dest org.freedesktop.login1 \
+            --object-path /org/freedesktop/login1 "${@:2}"
+    }
+    wait_until 200 logind introspect >/dev/null 2>&1 || fail "the stand-in for logind did not start"
+    # The template's GetUser adds a number to a string and fails; GNOME 48 asks it.
+    logind call --method org.freedesktop.DBus.Mock.AddMethod org.freedesktop.login1.Manager GetUser u o \
+        'ret = "/org/freedesktop/login1/user/%d" % args[0]' >/dev/null
     cat >"$WORK/gnome-session.sh" <<SESSION
 gsettings set org.gnome.shell enabled-extensions "['tumbletot-tests@tumbletot.github.io']"
-dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/system" --nofork --nopidfile &
-export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/system"
-while [ ! -S "$XDG_RUNTIME_DIR/system" ]; do sleep 0.05; done
-/usr/bin/python3 -m dbusmock --system --template logind &
-until gdbus introspect --system --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 >/dev/null 2>&1; do sleep 0.05; done
-# The template's GetUser adds a number to a string and fails; GNOME 48 asks it.
-gdbus call --system --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 \\
-    --method org.freedesktop.DBus.Mock.AddMethod org.freedesktop.login1.Manager GetUser u o \\
-    'ret = "/org/freedesktop/login1/user/%d" % args[0]' >/dev/null
+export DBUS_SYSTEM_BUS_ADDRESS="$system"
 exec gnome-shell --headless --wayland --no-x11 --virtual-monitor ${width}x${height} --wayland-display=gnome-test
 SESSION
-    start_session_bus
     # Not through a function: the pid must be the shell's own.
     "${as[@]}" env -i "${session[@]}" bash "$WORK/gnome-session.sh" >"$WORK/gnome.log" 2>&1 &
     display_pid=$!
