@@ -19,6 +19,9 @@ cleanup() {
 trap cleanup EXIT
 bind() { mkdir -p "$root$1"; mount --bind "$1" "$root$1"; mounted+=("$root$1"); }
 
+mkdir -p "$root"
+# The new system's root, which every user of it must pass.
+chmod 755 "$root"
 [ -x "$root/usr/bin/apt-get" ] ||
     debootstrap --variant=minbase "$release" "$root" "${MIRROR:-http://deb.debian.org/debian}"
 for folder in /proc /sys /dev /dev/pts; do bind "$folder"; done
@@ -31,4 +34,4 @@ git clone -q --no-hardlinks "$source_tree" "$root/root/tumbletot"
 chmod 0700 "$root/root"
 
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin CI=true \
-    bash -c 'cd /root/tumbletot && exec .ci/run'
+    bash -c 'cd /root/tumbletot && exec ./test.sh'
