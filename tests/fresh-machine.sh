@@ -24,6 +24,11 @@ mkdir -p "$root"
 chmod 755 "$root"
 [ -x "$root/usr/bin/apt-get" ] ||
     debootstrap --variant=minbase "$release" "$root" "${MIRROR:-http://deb.debian.org/debian}"
+# Its root a mount of its own, as a machine's is, so that a test may give a program a private
+# view of it.
+mount --bind "$root" "$root"
+mounted+=("$root")
+mount --make-private "$root"
 for folder in /proc /sys /dev /dev/pts; do bind "$folder"; done
 mount -t tmpfs tmpfs "$root/dev/shm"
 mounted+=("$root/dev/shm")
