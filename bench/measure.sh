@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the toy beside a bare Qt program doing the same visible job (bench/bare_qt.cpp), side
 # by side in one run on this machine: Xvfb with openbox at 1920 x 1080 and 3840 x 2160, and a
-# null sink on PulseAudio and on PipeWire. Prints a Markdown table with the ratios.
+# null sink on PulseAudio, on PipeWire and through PipeWire's PulseAudio server. Prints Markdown
+# tables: the ratios, and the toy's sound stream in bursts.
 #   bench/measure.sh <build folder>    (the test command's build: build/)
-#   ONLY=sound bench/measure.sh build  (the sound onsets alone)
+#   ONLY=sound bench/measure.sh build  (the sound alone)
 set -euo pipefail
 BUILD=$(cd "${1:-build}" && pwd)
 source "$(dirname "$0")/../tests/e2e/lib.sh" "$BUILD/bin/tumbletot"
@@ -83,16 +84,59 @@ measure_start() {
     result[$name,start]=$(printf '%s\n' "${starts[@]}" | grep -v none | median)
 }
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f×", a / b; else print "n/a" }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b + 0 > 0) printf "%.2f×", a / b; else print "n/a" }'; }
 
-# Both programs on both sound servers, one after the other in one run.
+# The longest quiet stretch (ms) in 3 bursts of 20 presses 100 ms apart, and how often the server
+# ran short of the toy's stream meanwhile (PulseAudio says; PipeWire does not).
+bursts() {
+    local longest=0 started first last gap before
+    before=$(grep -c "underrun of 'Tumbletot'" "$WORK/pulse.log" 2>/dev/null || true)
+    for _ in 1 2 3; do
+        record_start burst
+        started=$(($(date +%s%3N) - $(recorded_ms burst)))
+        first=$(($(date +%s%3N) - started + 100))
+        for _ in $(seq 20); do xdotool key a; sleep 0.1; done
+        last=$(($(date +%s%3N) - started))
+        wait_recorded burst $((last + 500))
+        record_stop
+        gap=$("$PROBE" gap "$WORK/burst.raw" "$first" "$last")
+        [ "$gap" -le "$longest" ] || longest=$gap
+    done
+    if [ "$SOUND" = pulseaudio ]; then
+        echo "$longest ms, $(($(grep -c "underrun of 'Tumbletot'" "$WORK/pulse.log") - ${before:-0})) underruns"
+    else
+        echo "$longest ms"
+    fi
+}
+# Both processors kept busy, one loop at normal priority and one at the lowest.
+busy() {
+    bash -c 'while :; do :; done' &
+    busy_pids=($!)
+    nice -n 19 bash -c 'while :; do :; done' &
+    busy_pids+=($!)
+    pids+=("${busy_pids[@]}")
+}
+unbusy() { kill "${busy_pids[@]}"; wait "${busy_pids[@]}" 2>/dev/null || true; }
+
+# Both programs on each sound path, one after the other in one run; the toy's stream also in
+# bursts, on a quiet machine and on a busy one. The bare program has no path of its own to
+# PipeWire's PulseAudio server.
 measure_sound() {
     SCREEN_SIZE=1920x1080
     start_display
-    for SOUND in pulseaudio pipewire; do
+    for SOUND in pulseaudio pipewire pipewire-pulse; do
+        toy_env=()
+        [ "$SOUND" != pipewire-pulse ] || toy_env=(PIPEWIRE_REMOTE=no-pipewire-here)
         start_sound
-        launch "$TOY"; xdotool key space; sleep 1; result[toy,sound,$SOUND]=$(onsets); finish
-        launch "$BARE"; result[bare,sound,$SOUND]=$(onsets); finish
+        launch env "${toy_env[@]}" "$TOY"; xdotool key space; sleep 1; result[toy,sound,$SOUND]=$(onsets)
+        result[toy,quiet,$SOUND]=$(bursts)
+        busy
+        result[toy,busy,$SOUND]=$(bursts)
+        unbusy
+        finish
+        if [ "$SOUND" != pipewire-pulse ]; then
+            launch "$BARE"; result[bare,sound,$SOUND]=$(onsets); finish
+        fi
         stop_sound
     done
 }
@@ -135,3 +179,10 @@ if [ "${ONLY:-}" != sound ]; then
 fi
 row "press → sound onset, PulseAudio, median of 20 (ms)" "${result[bare,sound,pulseaudio]}" "${result[toy,sound,pulseaudio]}"
 row "press → sound onset, PipeWire, median of 20 (ms)" "${result[bare,sound,pipewire]}" "${result[toy,sound,pipewire]}"
+row "press → sound onset, PipeWire's PulseAudio server, median of 20 (ms)" "n/a" "${result[toy,sound,pipewire-pulse]}"
+echo
+echo "| toy's stream, longest quiet in 3 bursts of 20 presses | quiet machine | both processors busy |"
+echo "|---|---|---|"
+for SOUND in pulseaudio pipewire pipewire-pulse; do
+    echo "| $SOUND | ${result[toy,quiet,$SOUND]} | ${result[toy,busy,$SOUND]} |"
+done
