@@ -125,8 +125,7 @@ measure_sound() {
     SCREEN_SIZE=1920x1080
     start_display
     for SOUND in pulseaudio pipewire pipewire-pulse; do
-        toy_env=()
-        [ "$SOUND" != pipewire-pulse ] || toy_env=(PIPEWIRE_REMOTE=no-pipewire-here)
+        sound_path_env
         start_sound
         launch env "${toy_env[@]}" "$TOY"; xdotool key space; sleep 1; result[toy,sound,$SOUND]=$(onsets)
         result[toy,quiet,$SOUND]=$(bursts)

@@ -196,8 +196,12 @@ start_manager() {
 # sink is stereo at 48 kHz, as a laptop's usually is, so the toy's sound is resampled.
 SOUND=${SOUND:-pulseaudio}
 export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
-toy_env=()
-[ "$SOUND" != pipewire-pulse ] || toy_env=(PIPEWIRE_REMOTE=no-pipewire-here)
+# What the toy's environment lacks on the path SOUND names.
+sound_path_env() {
+    toy_env=()
+    [ "$SOUND" != pipewire-pulse ] || toy_env=(PIPEWIRE_REMOTE=no-pipewire-here)
+}
+sound_path_env
 sound_pids=()
 start_sound() {
     case "$SOUND" in
