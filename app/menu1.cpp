@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menu1.h"
 
+#include "platform/runtime/parent_chord.h"
 #include "platform/ui/menu_item.h"
 #include "platform/ui/prefs_menu_item.h"
 #include "platform/ui/quit_menu_item.h"
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -17,7 +19,7 @@ Menu1*& instance()
 
 template <class Item = platform::MenuItem>
 std::unique_ptr<platform::MenuItem> item(const char* name, bool autoEnable, const char* text,
-                                         const char* shortcut)
+                                         const std::string& shortcut)
 {
     auto made = std::make_unique<Item>();
     made->setName(name);
@@ -48,8 +50,10 @@ Menu1::Menu1()
     Append(item("UntitledMenu0", false, "Edit", ""));
 
     platform::MenuItem* file = Child("UntitledMenu2");
-    file->Append(item<platform::PrefsMenuItem>("Prefs", false, "Preferences", "Cmd+Shift+P"));
-    file->Append(item<platform::QuitMenuItem>("FileQuit", true, "Quit", "Cmd+Shift+Q"));
+    file->Append(item<platform::PrefsMenuItem>("Prefs", false, "Preferences",
+                                               platform::ParentChord::preferences().shortcut()));
+    file->Append(item<platform::QuitMenuItem>("FileQuit", true, "Quit",
+                                              platform::ParentChord::quit().shortcut()));
 
     platform::MenuItem* edit = Child("UntitledMenu0");
     edit->Append(item("EditUndo", false, "Undo", "Cmd+Z"));

@@ -6,6 +6,7 @@
 #include "drawing/ink.h"
 #include "drawing/random_draw.h"
 #include "platform/input/keyboard.h"
+#include "platform/runtime/parent_chord.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphics.h"
@@ -66,14 +67,15 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
     sounds_ = SoundBoard(players);
     StaticText1 = add<platform::StaticText>(
         "StaticText1", kHelpBox,
-        "Press \u2318 + Shift + P for Preferences or \u2318 + Shift + Q to Quit", kHelpStyle);
+        "Press " + platform::ParentChord::preferences().name(true) + " for Preferences or " +
+            platform::ParentChord::quit().name(true) + " to Quit",
+        kHelpStyle);
     StaticText1->setAnchors(platform::AnchorLeft | platform::AnchorBottom);
 
     Canvas1->Paint = [this](platform::Graphics& g) { Canvas1_Paint(g); };
     Canvas1->Open = [this] { Canvas1_Open(); };
     Timer1->Action = [this] { Timer1_Action(); };
     Timer2->Action = [this] { Timer2_Action(); };
-    StaticText1->Open = [this] { StaticText1_Open(); };
 }
 
 platform::MoviePlayer& Window1::player(std::int32_t n) const
@@ -87,12 +89,6 @@ void Window1::Canvas1_Open()
 {
     Screen_width = platform::Screen(0).Width;
     Screen_height = platform::Screen(0).Height;
-}
-
-void Window1::StaticText1_Open()
-{
-    if (!platform::menuKeyIsCommand())
-        StaticText1->setText("Press Ctrl + Shift + P for Preferences or Ctrl + Shift + Q to Quit");
 }
 
 void Window1::AddMenuHandlers()

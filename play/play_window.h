@@ -72,7 +72,6 @@ class Window1 : public platform::Window {
     void Canvas1_Open();
     void Timer1_Action();
     void Timer2_Action();
-    void StaticText1_Open();
     bool Prefs_Action();
 
     void mouse_Pressed();

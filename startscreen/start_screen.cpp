@@ -3,6 +3,7 @@
 
 #include "media/media.h"
 #include "platform/hold/hold.h"
+#include "platform/runtime/parent_chord.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/graphics.h"
@@ -43,8 +44,6 @@ constexpr std::int32_t kNoteGap = 12;
 constexpr std::int32_t kNoteHeight = 40;
 const platform::TextStyle kByStyle{"Helvetica", 18, false, kBlack, platform::TextStyle::Center};
 
-const std::string kCommandInstructions = "Anytime press\r\r\u2318 + Shift + P for Preferences\r\r"
-                                         "\u2318 + Shift + Q to Quit\r\rPress any key to Start";
 const std::string kCredits = "Tumbletot: shapes and sounds for little hands*"
                              "Every sound and picture made by our own code*"
                              "Free software: share it with other parents";
@@ -84,7 +83,7 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
     Rectangle1 = add<platform::Rectangle>("Rectangle1", platform::Rect{153, 89, 483, 352}, kYellow,
                                           kBlack, 1);
     StaticText1 = add<platform::StaticText>("StaticText1", platform::Rect{78, 179, 274, 127},
-                                            kCommandInstructions, kTextStyle, Rectangle1);
+                                            instructions(), kTextStyle, Rectangle1);
     StaticText2 = add<platform::StaticText>("StaticText2", platform::Rect{53, 17, 375, 72},
                                             "Tumbletot", kTitleStyle, Rectangle1);
     Rectangle2 = add<platform::Rectangle>("Rectangle2", platform::Rect{0, 90, 483, 52}, kGrey,
@@ -103,7 +102,6 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
                                             kNoteStyle, nullptr);
     platform::Hold::shared().whenKeysChange(&Window3::tellDesktopKeys);
     Rectangle1->Open = [this] { Rectangle1_Open(); };
-    StaticText1->Open = [this] { StaticText1_Open(); };
     MoviePlayer1->Open = [this] { MoviePlayer1_Open(); };
     Canvas2->Open = [this] { Canvas2_Open(); };
     Timer1->Action = [this] { Timer1_Action(); };
@@ -127,13 +125,12 @@ void Window3::tellDesktopKeys(platform::DesktopKeys keys)
         shared().DesktopNote->setText(desktopNote(keys));
 }
 
-void Window3::StaticText1_Open()
+std::string Window3::instructions()
 {
-    if (platform::menuKeyIsCommand())
-        return;
     const std::string twice = platform::Chr(13) + platform::Chr(13);
-    StaticText1->setText("Anytime press" + twice + "Control + Shift + P for Preferences" + twice +
-                         "Control + Shift + Q to Quit" + twice + "Press any key to Start");
+    return "Anytime press" + twice + platform::ParentChord::preferences().name(false) +
+           " for Preferences" + twice + platform::ParentChord::quit().name(false) + " to Quit" +
+           twice + "Press any key to Start";
 }
 
 void Window3::MoviePlayer1_Open()

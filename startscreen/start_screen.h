@@ -44,7 +44,7 @@ class Window3 : public platform::Window {
     std::int32_t s_count = 0;
 
     void Rectangle1_Open();
-    void StaticText1_Open();
+    static std::string instructions();
     void MoviePlayer1_Open();
     void Canvas2_Open();
     void Timer1_Action();

@@ -13,6 +13,7 @@
 #include "platform/ui/movie_player.h"
 #include "platform/ui/prefs_menu_item.h"
 #include "platform/ui/radio_button.h"
+#include "platform/ui/static_text.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 #include "settings/preferences_window.h"
@@ -27,6 +28,30 @@ void shortcut(platform::Window& window, Qt::Key key, Qt::KeyboardModifiers modif
 {
     QApplication::setActiveWindow(window.frame());
     QTest::keyClick(window.surface(), key, modifiers);
+}
+
+struct Chord {
+    Qt::KeyboardModifiers modifiers;
+    Qt::Key key;
+};
+
+// The chords a text names, "Control + Shift + P" and the like, in the order it names them.
+QList<Chord> namedChords(const std::string& text)
+{
+    static const QMap<QString, Qt::KeyboardModifier> words{{"Control", Qt::ControlModifier},
+                                                           {"Ctrl", Qt::ControlModifier},
+                                                           {"Shift", Qt::ShiftModifier},
+                                                           {"Alt", Qt::AltModifier},
+                                                           {"Super", Qt::MetaModifier}};
+    static const QRegularExpression chord(R"(((?:\w+ \+ )+)([A-Z])\b)");
+    QList<Chord> chords;
+    for (const auto& match : chord.globalMatch(QString::fromStdString(text))) {
+        Chord c{{}, Qt::Key(Qt::Key_A + (match.captured(2).at(0).unicode() - 'A'))};
+        for (const QString& word : match.captured(1).split(" + ", Qt::SkipEmptyParts))
+            c.modifiers |= words.value(word, Qt::KeypadModifier); // a word no key has: no chord
+        chords.append(c);
+    }
+    return chords;
 }
 
 } // namespace
@@ -100,6 +125,31 @@ class TestApp : public ToyFixture {
         QCOMPARE(Module1::backMode, std::string(Word::changing));
         QCOMPARE(Module1::beginnersMode, std::string(Word::off));
         QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
+    }
+
+    void theChordsTheScreensNameAreTheOnesThatWork_data()
+    {
+        QTest::addColumn<bool>("titleScreen");
+        QTest::newRow("title screen") << true;
+        QTest::newRow("play's help line") << false;
+    }
+
+    void theChordsTheScreensNameAreTheOnesThatWork()
+    {
+        // Whatever words a screen uses, the first chord it names opens the preferences and the
+        // second quits.
+        QFETCH(bool, titleScreen);
+        Window1& play = Window1::shared();
+        platform::Window& screen =
+            titleScreen ? static_cast<platform::Window&>(Window3::shared()) : play;
+        const auto chords = namedChords(titleScreen ? Window3::shared().StaticText1->Text()
+                                                    : play.StaticText1->Text());
+        QCOMPARE(chords.size(), 2);
+        shortcut(screen, chords[0].key, chords[0].modifiers);
+        QVERIFY(Window2::isOpen());
+        Window2::shared().Close();
+        shortcut(screen, chords[1].key, chords[1].modifiers);
+        QVERIFY(platform::Window::openWindows().empty());
     }
 
     void mashedChordsAreTheChildsKeys()

@@ -3,9 +3,9 @@
 
 namespace platform {
 
-bool menuKeyIsCommand()
+std::string menuKeyName(bool)
 {
-    return true;
+    return "\u2318";
 }
 
 bool isChordModifierKey(int code)

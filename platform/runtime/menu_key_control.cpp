@@ -3,9 +3,9 @@
 
 namespace platform {
 
-bool menuKeyIsCommand()
+std::string menuKeyName(bool asKeyCaps)
 {
-    return false;
+    return asKeyCaps ? "Ctrl" : "Control";
 }
 
 bool isChordModifierKey(int code)

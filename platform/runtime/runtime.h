@@ -27,8 +27,8 @@ std::string Chr(int code);
 // Field index (from 1) of text split at separator; empty past the last field.
 std::string NthField(const std::string& text, const std::string& separator, int index);
 
-// Where the platform puts the menu shortcut: the Command key, or Control elsewhere.
-bool menuKeyIsCommand();
+// The menu key as the screens name it: Control ("Ctrl" as the key caps say), or the Command sign.
+std::string menuKeyName(bool asKeyCaps);
 // The physical keys of the menu modifier and of Shift, the only ones a parent's chord holds.
 bool isChordModifierKey(int code);
 

@@ -56,6 +56,10 @@ rig_reset() {
     rm -f "$ESCAPED"/*
     rig_activate other
 }
+# Another program holds the keyboard as the toy starts, and lets go once the toy is in front: where
+# a desktop has such grabs (X11), the toy takes the keys as soon as it can.
+rig_hold_keyboard() { return 1; }
+rig_let_keyboard_go() { :; }
 rig_lose_display() { { kill -9 "$display_pid"; wait "$display_pid"; } 2>/dev/null || true; }
 case "$RIG" in
 openbox | i3) source "$(dirname "$0")/rigs/x11.sh" ;;
@@ -126,10 +130,16 @@ BROWSER_ENV=(XDG_CONFIG_HOME="$desktop/config" XDG_DATA_HOME="$desktop/data"
     XDG_CONFIG_DIRS="$desktop/config" XDG_DATA_DIRS="$desktop/data" WINDOW_PID_FILE="$BROWSERS")
 page="$(cd "$(dirname "$TOY")/../share/tumbletot" && pwd)/about.html"
 
+held_elsewhere=false
+! rig_hold_keyboard || held_elsewhere=true
 rig_toy
 rig_identity
 wait_front Tumbletot
 note "$RIG: the desktop knows the toy by its entry, $APP_ID"
+if $held_elsewhere; then
+    rig_let_keyboard_go
+    note "$RIG: another program held the keyboard as the toy started; the toy took it once that let go"
+fi
 
 for moment in "the title screen" play "after the preferences" "after a browser"; do
     in_front=Untitled

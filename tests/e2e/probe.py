@@ -6,8 +6,12 @@
 #                                      whose energy is 4 dB over the 60 ms before that; none if none
 #   probe.py gap REC.raw FROM TO       the longest silence (ms) between two times
 #   probe.py window TITLE              a plain window of another program, for the desktop to switch to
+#   probe.py grab                      holds the X keyboard, as a window manager does for a moment;
+#                                      says "held", and lets go when it is ended
+#   probe.py held                      whether another X client holds the keyboard (exit status)
 import array
 import os
+import signal
 import sys
 
 RATE = 44100
@@ -64,6 +68,31 @@ def window(title):
     Gtk.main()
 
 
+def grab_keyboard():
+    # The X server's answer to a grab of the keyboard: 0 held, 1 held by another client already.
+    import ctypes
+    x11 = ctypes.CDLL('libX11.so.6')
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    x11.XGrabKeyboard.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                  ctypes.c_int, ctypes.c_ulong]
+    display = x11.XOpenDisplay(None)
+    if not display:
+        sys.exit('probe.py: no X display')
+    grab_mode_async, current_time = 1, 0
+    return x11.XGrabKeyboard(display, x11.XDefaultRootWindow(display), False, grab_mode_async,
+                             grab_mode_async, current_time)
+
+
+def grab():
+    if grab_keyboard() != 0:
+        sys.exit('probe.py: the keyboard could not be held')
+    print('held', flush=True)
+    # Ended, its connection closes and the server lets the keyboard go.
+    signal.pause()
+
+
 command, *args = sys.argv[1:] or ['']
 if command == 'onsets':
     onsets(recording(args[0]), args[1:])
@@ -71,5 +100,10 @@ elif command == 'gap':
     gap(recording(args[0]), float(args[1]), float(args[2]))
 elif command == 'window':
     window(args[0])
+elif command == 'grab':
+    grab()
+elif command == 'held':
+    # A grab of its own ends with the program.
+    sys.exit(0 if grab_keyboard() == 1 else 1)
 else:
-    sys.exit('usage: probe.py onsets|gap|window ...')
+    sys.exit('usage: probe.py onsets|gap|window|grab|held ...')

@@ -21,6 +21,16 @@ rig_toy() {
     env "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
     toy_pid=$!
 }
+rig_hold_keyboard() {
+    "$PROBE" grab >"$WORK/grab.out" &
+    grabber=$!
+    pids+=($grabber)
+    wait_until 200 grep -q held "$WORK/grab.out" || fail "the other program could not hold the keyboard"
+}
+rig_let_keyboard_go() {
+    kill "$grabber" && wait "$grabber" 2>/dev/null || true
+    wait_until 200 "$PROBE" held 2>/dev/null || fail "the toy did not take the keyboard once the other program let go"
+}
 rig_keys() { xdotool key --delay 20 "$@"; }
 rig_front() { active_name; }
 rig_desktop() { xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -o '[0-9]*$' || echo none; }
