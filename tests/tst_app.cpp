@@ -3,10 +3,10 @@
 
 #include "toy_fixture.h"
 
-#include "app/class2.h"
 #include "app/menu1.h"
 #include "media/media.h"
 #include "platform/runtime/runtime.h"
+#include "platform/ui/application.h"
 #include "platform/ui/canvas.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/menu_item.h"
@@ -71,8 +71,7 @@ class TestApp : public ToyFixture {
 
     void withoutShiftItIsAKeyForTheChild()
     {
-        Window1& play = Window1::shared();
-        random->reset();
+        Window1& play = openPlay();
         random->pushShapes(2);
         shortcut(play, Qt::Key_P, Qt::ControlModifier);
         shortcut(play, Qt::Key_Z, Qt::ControlModifier); // the Edit items are never enabled
@@ -81,31 +80,28 @@ class TestApp : public ToyFixture {
         QVERIFY(!Menu1::shared().Child("UntitledMenu0")->Child("EditUndo")->Enabled());
     }
 
-    void startScreenKeyOpensPlayAndDrawsNothing()
+    void startScreenGivesWayToPlayOnAKeyOrAClicksRelease()
     {
-        Window3& first = Window3::shared();
-        // Its music loops until a key or click closes it.
-        QVERIFY(sound->playing(first.MoviePlayer1));
-        QCOMPARE(sound->played.back().movie, Media::allegro());
-        QVERIFY(sound->played.back().loop);
-        QTest::keyClick(first.surface(), Qt::Key_A);
-        QVERIFY(first.isClosed());
-        QVERIFY(!sound->playing(first.MoviePlayer1));
-        Window1& play = Window1::shared();
-        QVERIFY(play.Canvas1->drawn().empty());
-        QCOMPARE(play.playing, 0);
-    }
-
-    void startScreenClickStartsPlayOnTheRelease()
-    {
-        Window3& first = Window3::shared();
-        QTest::mousePress(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(!first.isClosed());
-        QVERIFY(!Window1::isOpen());
-        QTest::mouseRelease(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
-        QVERIFY(first.isClosed());
-        QVERIFY(Window1::isOpen());
-        QVERIFY(Window1::shared().Canvas1->drawn().empty());
+        for (const bool click : {false, true}) {
+            reset();
+            Window3& first = Window3::shared();
+            // Its music loops until a key or click closes it.
+            QVERIFY(sound->playing(first.MoviePlayer1));
+            QCOMPARE(sound->played.back().movie, Media::allegro());
+            QVERIFY(sound->played.back().loop);
+            if (click) {
+                QTest::mousePress(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
+                QVERIFY(!first.isClosed() && !Window1::isOpen());
+                QTest::mouseRelease(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
+            } else {
+                QTest::keyClick(first.surface(), Qt::Key_A);
+            }
+            QVERIFY(first.isClosed());
+            QVERIFY(!sound->playing(first.MoviePlayer1));
+            QVERIFY(Window1::isOpen());
+            QVERIFY(Window1::shared().Canvas1->drawn().empty());
+            QCOMPARE(Window1::shared().playing, 0);
+        }
     }
 
     void choicesFromTheFirstStartScreenReachPlay()
@@ -204,24 +200,6 @@ class TestApp : public ToyFixture {
         platform::Application::Quit();
         QVERIFY(platform::Window::openWindows().empty());
         QVERIFY(!Window1::isOpen()); // the preferences' closing opened nothing
-    }
-
-    void applicationStartsWithTheSimpleSet()
-    {
-        int argc = 1;
-        char name[] = "tumbletot";
-        char* argv[] = {name, nullptr};
-        Class2 app(argc, argv);
-        bool simpleSet = false;
-        QTimer::singleShot(0, [&] {
-            simpleSet = Module1::B_Sound[1] == Media::Basso() &&
-                        Module1::B_Sound[4] == Media::Basso() &&
-                        Module1::B_Sound[6] == Media::Submarine();
-            platform::Application::Quit();
-        });
-        app.run();
-        QVERIFY(simpleSet);
-        platform::MenuBar::setCurrent(&Menu1::shared());
     }
 };
 

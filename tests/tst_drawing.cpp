@@ -143,9 +143,8 @@ class TestDrawing : public ToyFixture {
     {
         Window1& w = openPlay();
         w.setBackColor();
-        QCOMPARE(w.lastBackCase, 5);
         QCOMPARE(w.screenCol, w.palette.col_White);
-        QCOMPARE(random->drawn(), 0);
+        QCOMPARE(random->overdrawn(), 0);
 
         Module1::backMode = Word::different;
         Module1::beginnersMode = Word::off;
@@ -157,7 +156,6 @@ class TestDrawing : public ToyFixture {
         Module1::beginnersMode = Word::on; // overrides, after its own draw was made
         random->push({ScriptedRandom::giving(2, 5, 1), ScriptedRandom::giving(7, 3, 5)});
         w.setBackColor();
-        QCOMPARE(w.lastBackCase, 7);
         QCOMPARE(w.screenCol, w.palette.col_Black);
         QCOMPARE(random->remaining(), std::size_t(0));
     }
@@ -200,9 +198,11 @@ class TestDrawing : public ToyFixture {
         QCOMPARE(w.screenCol, w.palette.col_Blue);
 
         Module1::backMode = Word::changing;
+        w.lastBackCase = 0;
         random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
         w.setBackColor();
         QCOMPARE(w.screenCol, w.palette.col_Red);
+        QCOMPARE(random->overdrawn(), 0);
     }
 
     void everyShapeIsFilledInsideAWholeOutlineAtItsPlace()

@@ -161,9 +161,7 @@ class TestSettings : public ToyFixture {
             QVERIFY2(w.isClosed(), way.c_str());
             QCOMPARE(play.Timer1->Mode(), platform::Timer::ModeMultiple);
             QCOMPARE(play.Timer1->Period(), 5000);
-            QCOMPARE(play.MoviePlayer1->movie(), Media::Basso());
             QCOMPARE(play.MoviePlayer6->movie(), Media::Submarine());
-            QCOMPARE(Module1::soundNumber, 6);
             QCOMPARE(play.screenCol, play.palette.col_LGreen);
         }
     }

@@ -7,7 +7,6 @@
 #include "platform/ui/movie_player.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
-#include "sound/sound_board.h"
 
 #include <QtTest>
 
@@ -19,10 +18,8 @@ class TestSound : public ToyFixture {
     {
         Window1& w = openPlay();
         QCOMPARE(Module1::soundNumber, 6);
-        QVERIFY(w.MoviePlayer7->movie() == nullptr);
-        QVERIFY(w.MoviePlayer8->movie() == nullptr);
-        // The set's own slots (its table is eachSetFillsItsSlots'), six of them, then round again;
-        // a key, a click and an auto-play tick each take the next.
+        // The set's first six slots, then round again; a key, a click and an auto-play tick each
+        // take the next.
         const std::function<void()> inputs[] = {[&w] { w.Event_KeyDown("a"); },
                                                 [&w] { w.Event_MouseDown(3, 3); },
                                                 [&w] { w.Timer2_Action(); }};
@@ -34,37 +31,6 @@ class TestSound : public ToyFixture {
             QCOMPARE(sound->played[i].owner, static_cast<const void*>(&w.player(int(slot))));
             QCOMPARE(sound->played[i].movie, Module1::B_Sound[slot]);
         }
-    }
-
-    void eachSetFillsItsSlots()
-    {
-        openPlay();
-        using Sound = const platform::Movie* (*)();
-        const auto slots = [](std::initializer_list<Sound> sounds) {
-            int k = 1;
-            for (Sound sound : sounds) {
-                if (Module1::B_Sound[std::size_t(k)] != sound())
-                    return k;
-                ++k;
-            }
-            return 0;
-        };
-        SoundBoard::writeComplex();
-        QCOMPARE(slots({Media::QuillomoSound20, Media::QuillomoSound24, Media::QuillomoSound15,
-                        Media::QuillomoSound16, Media::QuillomoSound9, Media::QuillomoSound14,
-                        Media::QuillomoSound21, Media::QuillomoSound13}),
-                 0);
-        // One shared movie in two slots; slots 7 and 8 keep the complex set's.
-        SoundBoard::writeSimple();
-        QCOMPARE(slots({Media::Basso, Media::Ping, Media::Glass, Media::Basso, Media::Blow,
-                        Media::Submarine, Media::QuillomoSound21, Media::QuillomoSound13}),
-                 0);
-        SoundBoard::writeRecognizable();
-        QCOMPARE(slots({Media::realBoing, Media::realBubbles, Media::realGiantbell,
-                        Media::realRubberDuckToy, Media::realZips, Media::QuillomoSound13}),
-                 0);
-        QVERIFY(!Module1::B_Sound[0] && !Module1::B_Sound[9] && !Module1::B_Sound[10]);
-        QVERIFY(Module1::B_Sound[1] != nullptr);
     }
 
     void fromEightToSixAndBack()

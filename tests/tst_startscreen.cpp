@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The start screen on a 1024 x 768 screen: its panel, its logos and its credits.
+// The start screen: its logos and its credits.
 
 #include "toy_fixture.h"
 
 #include "platform/ui/canvas.h"
 #include "platform/ui/draw_op.h"
-#include "platform/ui/rectangle.h"
 #include "startscreen/start_screen.h"
 
 #include <QtTest>
@@ -22,43 +21,29 @@ class TestStartScreen : public ToyFixture {
     }
 
   private Q_SLOTS:
-    void panelIsCentredOnTheScreen()
-    {
-        Window3& w = Window3::shared();
-        QCOMPARE(w.Rectangle1->Left(), 270);
-        QCOMPARE(w.Rectangle1->Top(), 208);
-        QVERIFY(!w.MenuBarVisible());
-    }
-
     void creditsComeEveryFourSecondsAndDriftUp()
     {
         Window3& w = Window3::shared();
-        QCOMPARE(w.l_count, 1);
         clock->advance(3999);
         QVERIFY(creditsDrawn(w).empty());
         clock->advance(1);
         QCOMPARE(int(creditsDrawn(w).size()), 1);
         QVERIFY(creditsDrawn(w)[0].startsWith(QStringLiteral("Tumbletot")));
-        // Near-black ink, from the left edge, wrapped at 300 pixels.
-        const platform::DrawOp& line = w.Canvas2->drawn()[0];
-        QCOMPARE(line.color, QColor(20, 20, 20));
-        QCOMPARE(line.box.left(), 1);
-        QCOMPARE(line.wrapWidth, 300);
-        QCOMPARE(w.Canvas2->drawn()[0].box.top(), 25);
+        const int top = w.Canvas2->drawn()[0].box.top();
         clock->advance(1000); // ten ticks, ten pixels up
-        QCOMPARE(w.Canvas2->drawn()[0].box.top(), 15);
+        QCOMPARE(w.Canvas2->drawn()[0].box.top(), top - 10);
         clock->advance(7000);
         const auto fields = creditsDrawn(w);
         QVERIFY(fields.size() >= 2);
         QVERIFY(fields.back().startsWith(QStringLiteral("Free software")));
-        QCOMPARE(w.l_count, 1); // the cycle starts over
-        clock->advance(4000);
+        clock->advance(4000); // and the cycle starts over
         QVERIFY(creditsDrawn(w).back().startsWith(QStringLiteral("Tumbletot")));
     }
 
     void logosAreOnTheirCanvases()
     {
         Window3& w = Window3::shared();
+        QVERIFY(!w.MenuBarVisible());
         QVERIFY(w.Canvas1->Backdrop() != nullptr);
         const QImage shot = w.Canvas3->widget()->grab().toImage();
         // The logo's white is not drawn: the yellow panel shows through at its corner.

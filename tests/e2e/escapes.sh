@@ -36,11 +36,7 @@ rig_keys() {
         input "${lines[@]}"
     done
 }
-rig_with_alt_held() {
-    input "key 56 1"
-    "$@"
-    input "key 56 0"
-}
+rig_with_alt_held() { input "key 56 1"; "$@"; input "key 56 0"; }
 rig_modal() { :; }
 # The input client, then a window of another program for the desktop to switch to.
 rig_others() {
@@ -68,16 +64,13 @@ sway-*) source "$(dirname "$0")/rigs/sway.sh" ;;
 esac
 
 # The table's column for this desktop; the chords are the rows before alt+wheel.
-column=$(grep '^# attempt' "$TABLE" | tr -s ' ' '\n' | grep -nx -- "$RIG" | cut -d: -f1)
-[ -n "$column" ] || fail "escapes.tsv has no column for $RIG"
-column=$((column - 1))
-mapfile -t rows < <(grep -v '^#' "$TABLE" | tr -s ' ' | cut -d' ' -f1,"$column")
 declare -A sign
 chords=()
-for row in "${rows[@]}"; do
-    sign[${row% *}]=${row#* }
-    [ -n "${sign[alt+wheel]:-}" ] || chords+=("${row% *}")
-done
+while read -r attempt cell; do
+    sign[$attempt]=$cell
+    [ -n "${sign[alt+wheel]:-}" ] || chords+=("$attempt")
+done < <(awk -v rig="$RIG" '/^# attempt/ { for (i = 3; i <= NF; i++) if ($i == rig) c = i - 1 } c && !/^#/ { print $1, $c }' "$TABLE")
+[ ${#sign[@]} -gt 0 ] || fail "escapes.tsv has no column for $RIG"
 TRACE_CHORDS=("${chords[@]}")
 
 # How an escape shows, if one did: the toy gone, another window with the keyboard, another
@@ -133,8 +126,8 @@ page="$(cd "$(dirname "$TOY")/../share/tumbletot" && pwd)/about.html"
 held_elsewhere=false
 ! rig_hold_keyboard || held_elsewhere=true
 rig_toy
+# Each rig waits for the toy in front itself: GNOME first asks whether it may hold the keys.
 rig_identity
-wait_front Tumbletot
 note "$RIG: the desktop knows the toy by its entry, $APP_ID"
 if $held_elsewhere; then
     rig_let_keyboard_go

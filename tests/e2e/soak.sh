@@ -23,9 +23,7 @@ letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Ret
 
 # A preferences visit with a few random choices; sometimes auto-play on with a 1 s delay.
 visit_preferences() {
-    # Any control but Play, which would close the window.
     local controls=("${!PREFERENCES[@]}") control
-    controls=(${controls[@]/play})
     xdotool key ctrl+shift+p
     wait_active "Tumbletot Preferences"
     for control in website "${controls[RANDOM % ${#controls[@]}]}" "${controls[RANDOM % ${#controls[@]}]}"; do

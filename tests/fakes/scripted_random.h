@@ -20,7 +20,6 @@ class ScriptedRandom : public platform::RandomSource {
         }
         const double value = values_.front();
         values_.pop_front();
-        ++drawn_;
         return value;
     }
 
@@ -34,12 +33,11 @@ class ScriptedRandom : public platform::RandomSource {
             push({giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
     }
     std::size_t remaining() const { return values_.size(); }
-    int drawn() const { return drawn_; }
     int overdrawn() const { return overdrawn_; }
     void reset()
     {
         values_.clear();
-        drawn_ = overdrawn_ = 0;
+        overdrawn_ = 0;
     }
 
     // The value whose draw trunc(Rnd × a + b) gives exactly result.
@@ -47,6 +45,5 @@ class ScriptedRandom : public platform::RandomSource {
 
   private:
     std::deque<double> values_;
-    int drawn_ = 0;
     int overdrawn_ = 0;
 };

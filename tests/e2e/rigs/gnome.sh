@@ -19,14 +19,13 @@ shell_eval() {
 rig_start() {
     become_test_user
     local extension="$GNOME_HOME/.local/share/gnome-shell/extensions/tumbletot-tests@tumbletot.github.io"
-    mkdir -p "$extension" "$GNOME_HOME/.local/share/applications"
+    mkdir -p "$extension" "$GNOME_HOME/.local/share/applications" "$GNOME_HOME/.local/share/icons/hicolor"
     # Extensions became modules in GNOME 45.
     local shell_version source=extension.js
     shell_version=$(gnome-shell --version | grep -o '[0-9]\+' | head -n1)
     [ "$shell_version" -ge 45 ] || source=extension-43.js
     cp "$(dirname "${BASH_SOURCE[0]}")/gnome/metadata.json" "$extension/"
     cp "$(dirname "${BASH_SOURCE[0]}")/gnome/$source" "$extension/extension.js"
-    mkdir -p "$GNOME_HOME/.local/share/icons/hicolor"
     cp -r "$BUILD/icons/scalable" "$GNOME_HOME/.local/share/icons/hicolor/"
     # GNOME leaves out an entry whose program it cannot find.
     sed "s|^Exec=.*|Exec=$TOY|" "$ENTRY" >"$GNOME_HOME/.local/share/applications/$(basename "$ENTRY")"

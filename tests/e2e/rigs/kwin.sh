@@ -83,7 +83,7 @@ rig_rect() {
 }
 rig_covered() { [ "$(logged active | cut -d' ' -f1-2)" = "$toy_pid true" ]; }
 rig_identity() {
-    wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
+    wait_front Tumbletot
     [ "$(logged active | cut -d' ' -f3)" = "$APP_ID" ] ||
         fail "KWin knows the toy as \"$(logged active | cut -d' ' -f3)\", not as its desktop entry $APP_ID"
 }

@@ -79,7 +79,7 @@ rig_covered() {
 }
 rig_identity() {
     local ids
-    wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
+    wait_front Tumbletot
     ids=$(tree | jq -r --argjson pid "$toy_pid" '[.. | objects | select(.pid? == $pid) | .app_id] | unique | join(" ")')
     [ "$ids" = "$APP_ID" ] || fail "the toy's Wayland app id is \"$ids\", not its desktop entry's $APP_ID"
 }

@@ -6,13 +6,11 @@ WM=${RIG#x11-}
 PROOF=super+Return
 PROOF_SIGN=trace
 
-in_session() { "$@"; }
 rig_start() {
     # Sounds still play when the display goes.
     start_sound
     start_display
     display_pid=${pids[-2]}
-    session=(PATH="$PATH" HOME="$HOME" DISPLAY="$DISPLAY" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR")
     "$PROBE" window other >/dev/null 2>&1 &
     pids+=($!)
     wait_until 200 xdotool search --name '^other$' >/dev/null || fail "the other window did not open"
@@ -51,15 +49,11 @@ rig_covered() { covers_screen; }
 rig_identity() {
     # The window's class names the desktop entry's StartupWMClass.
     local class
-    wait_until 200 front_is Tumbletot || fail "the toy did not come in front"
+    wait_front Tumbletot
     class=$(xprop -id "$(xdotool getactivewindow)" WM_CLASS)
     grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$ENTRY")\"" <<<"$class" || fail "the toy's WM_CLASS, $class, does not name its desktop entry"
 }
-rig_with_alt_held() {
-    xdotool keydown alt
-    "$@"
-    xdotool keyup alt
-}
+rig_with_alt_held() { xdotool keydown alt; "$@"; xdotool keyup alt; }
 # The preferences are a dialog of the toy's window: the desktop keeps them over it.
 rig_dialog() {
     xprop -id "$(xdotool search --limit 1 --name '^Tumbletot Preferences$')" WM_TRANSIENT_FOR | grep -q "window id #"
