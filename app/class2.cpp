@@ -22,6 +22,7 @@ Class2*& instance()
 Class2::Class2(int& argc, char** argv) : platform::Application(argc, argv)
 {
     instance() = this;
+    Module1::language = platform::Language::use(platform::Language::fromSystem());
     Module1::B_Sound.fill(nullptr);
     setMenuBar(&Menu1::shared());
     Window1::setCallbacks(&flow_);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menu1.h"
 
+#include "platform/runtime/language.h"
 #include "platform/runtime/parent_chord.h"
 #include "platform/ui/menu_item.h"
 #include "platform/ui/prefs_menu_item.h"
@@ -46,22 +47,24 @@ void Menu1::release()
 
 Menu1::Menu1()
 {
-    Append(item("UntitledMenu2", false, "File", ""));
-    Append(item("UntitledMenu0", false, "Edit", ""));
+    Append(item("UntitledMenu2", false, platform::translatable("Menu1", "File"), ""));
+    Append(item("UntitledMenu0", false, platform::translatable("Menu1", "Edit"), ""));
 
     platform::MenuItem* file = Child("UntitledMenu2");
-    file->Append(item<platform::PrefsMenuItem>("Prefs", false, "Preferences",
+    file->Append(item<platform::PrefsMenuItem>("Prefs", false,
+                                               platform::translatable("Menu1", "Preferences"),
                                                platform::ParentChord::preferences().shortcut()));
-    file->Append(item<platform::QuitMenuItem>("FileQuit", true, "Quit",
+    file->Append(item<platform::QuitMenuItem>("FileQuit", true,
+                                              platform::translatable("Menu1", "Quit"),
                                               platform::ParentChord::quit().shortcut()));
 
     platform::MenuItem* edit = Child("UntitledMenu0");
-    edit->Append(item("EditUndo", false, "Undo", "Cmd+Z"));
+    edit->Append(item("EditUndo", false, platform::translatable("Menu1", "Undo"), "Cmd+Z"));
     edit->Append(item("UntitledMenu1", false, "-", ""));
-    edit->Append(item("EditCut", false, "Cut", "Cmd+X"));
-    edit->Append(item("EditCopy", false, "Copy", "Cmd+C"));
-    edit->Append(item("EditPaste", false, "Paste", "Cmd+V"));
-    edit->Append(item("EditClear", false, "Clear", ""));
+    edit->Append(item("EditCut", false, platform::translatable("Menu1", "Cut"), "Cmd+X"));
+    edit->Append(item("EditCopy", false, platform::translatable("Menu1", "Copy"), "Cmd+C"));
+    edit->Append(item("EditPaste", false, platform::translatable("Menu1", "Paste"), "Cmd+V"));
+    edit->Append(item("EditClear", false, platform::translatable("Menu1", "Clear"), ""));
 }
 
 platform::PrefsMenuItem& Menu1::Prefs() const

@@ -6,6 +6,7 @@
 #include "drawing/ink.h"
 #include "drawing/random_draw.h"
 #include "platform/input/keyboard.h"
+#include "platform/runtime/language.h"
 #include "platform/runtime/parent_chord.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
@@ -65,17 +66,26 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
         *named[i] = players[i];
     }
     sounds_ = SoundBoard(players);
-    StaticText1 = add<platform::StaticText>(
-        "StaticText1", kHelpBox,
-        "Press " + platform::ParentChord::preferences().name(true) + " for Preferences or " +
-            platform::ParentChord::quit().name(true) + " to Quit",
-        kHelpStyle);
+    StaticText1 = add<platform::StaticText>("StaticText1", kHelpBox, helpLine(), kHelpStyle);
     StaticText1->setAnchors(platform::AnchorLeft | platform::AnchorBottom);
 
     Canvas1->Paint = [this](platform::Graphics& g) { Canvas1_Paint(g); };
     Canvas1->Open = [this] { Canvas1_Open(); };
     Timer1->Action = [this] { Timer1_Action(); };
     Timer2->Action = [this] { Timer2_Action(); };
+}
+
+std::string Window1::helpLine()
+{
+    return platform::filled(
+        platform::translate("Window1", "Press %1 for Preferences or %2 to Quit"),
+        {platform::ParentChord::preferences().name(true),
+         platform::ParentChord::quit().name(true)});
+}
+
+void Window1::Event_LanguageChanged()
+{
+    StaticText1->setText(helpLine());
 }
 
 platform::MoviePlayer& Window1::player(std::int32_t n) const

@@ -101,11 +101,13 @@ class Window1 : public platform::Window {
     void Event_MouseUp(int x, int y) override;
     void Event_Open() override;
     void Event_EnableMenuItems() override;
+    void Event_LanguageChanged() override;
 
   protected:
     void AddMenuHandlers() override;
 
   private:
+    static std::string helpLine();
     // Every real press starts the wait for auto-play again and stops automatic play.
     void restartCountdown();
     void setPalette();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/runtime/language.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -29,14 +31,15 @@ constexpr std::string_view recognizable = "recognizable";
 // so every reader finds one of its words even before the play window has opened.
 namespace Module1 {
 
-inline std::string playMode{Word::shapes};         // shapes, backgroundOnly
-inline std::string backMode{Word::white};          // white, different, changing
-inline std::string appearMode{Word::centered};     // random, centered
-inline std::string beginnersMode{Word::on};        // on, off
-inline std::string autoMode{Word::off};            // on, off
-inline std::string soundComplexity{Word::complex}; // simple, complex, recognizable
-inline int delayTime = 0;                          // seconds; 0 until the preferences set it
-inline int soundNumber = 0;                        // players in use: 6 or 8 once play opens
+inline std::string playMode{Word::shapes};                 // shapes, backgroundOnly
+inline std::string backMode{Word::white};                  // white, different, changing
+inline std::string appearMode{Word::centered};             // random, centered
+inline std::string beginnersMode{Word::on};                // on, off
+inline std::string autoMode{Word::off};                    // on, off
+inline std::string soundComplexity{Word::complex};         // simple, complex, recognizable
+inline std::string language{platform::Language::kEnglish}; // the system's, or a parent's choice
+inline int delayTime = 0;   // seconds; 0 until the preferences set it
+inline int soundNumber = 0; // players in use: 6 or 8 once play opens
 
 constexpr int kSoundSlots = 11;
 // Slot k holds the sound of the play window's player k, for k from 1 to 8.

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/preferences_window.h"
 
+#include "platform/runtime/language.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/application.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/group_box.h"
+#include "platform/ui/popup_menu.h"
 #include "platform/ui/push_button.h"
 #include "platform/ui/radio_button.h"
 #include "platform/ui/shared_window.h"
@@ -15,6 +17,7 @@
 #include "play/play_window.h"
 #include "settings/module1.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -25,6 +28,7 @@ constexpr int kSliderMaximum = 100;
 constexpr int kSliderLineStep = 1;
 constexpr int kSliderPageStep = 20;
 constexpr int kSliderDesignValue = 20;
+constexpr int kSecondsPerMinute = 60;
 
 const platform::TextStyle kText{"System", 12, false, platform::RGB(0, 0, 0)};
 const platform::TextStyle kCaption{"System", 12, true, platform::RGB(0, 0, 0)};
@@ -58,8 +62,9 @@ int Window2::sliderPositionFor(int delayTime)
     return kSliderDesignValue;
 }
 
-Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
+Window2::Window2() : platform::Window(kWindowBox, "")
 {
+    setGrowsToFitTexts(true);
     setMenuBarVisible(true);
     setPlacementCentered(true);
     using platform::CheckBox;
@@ -67,45 +72,47 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
     using platform::RadioButton;
     using platform::Rect;
 
-    BacColBox = add<GroupBox>("BacColBox", Rect{10, 123, 251, 120}, "Background color", kCaption);
-    RadioButton1 = add<RadioButton>("RadioButton1", inGroup({35, 151, 80, 20}, BacColBox), "White",
+    BacColBox = add<GroupBox>("BacColBox", Rect{10, 123, 251, 120}, "", kCaption);
+    RadioButton1 = add<RadioButton>("RadioButton1", inGroup({35, 151, 80, 20}, BacColBox), "",
                                     kText, BacColBox, false);
-    RadioButton2 = add<RadioButton>("RadioButton2", inGroup({35, 180, 155, 20}, BacColBox),
-                                    "Different each game", kText, BacColBox, true);
-    RadioButton3 = add<RadioButton>("RadioButton3", inGroup({35, 210, 194, 20}, BacColBox),
-                                    "Change every click", kText, BacColBox, false);
-    GroupBox2 = add<GroupBox>("GroupBox2", Rect{10, 14, 251, 100}, "Play mode", kCaption);
-    RadioButton4 = add<RadioButton>("RadioButton4", inGroup({35, 43, 194, 20}, GroupBox2),
-                                    "Baby makes new shapes", kText, GroupBox2, true);
-    RadioButton5 = add<RadioButton>("RadioButton5", inGroup({35, 70, 186, 25}, GroupBox2),
-                                    "Only background changes", kText, GroupBox2, false);
-    CheckBox1 =
-        add<CheckBox>("CheckBox1", Rect{312, 30, 219, 42},
-                      "Tumbletot plays alone if Baby doesn't play after", kText, nullptr, false);
+    RadioButton2 = add<RadioButton>("RadioButton2", inGroup({35, 180, 155, 20}, BacColBox), "",
+                                    kText, BacColBox, true);
+    RadioButton3 = add<RadioButton>("RadioButton3", inGroup({35, 210, 194, 20}, BacColBox), "",
+                                    kText, BacColBox, false);
+    GroupBox2 = add<GroupBox>("GroupBox2", Rect{10, 14, 251, 100}, "", kCaption);
+    RadioButton4 = add<RadioButton>("RadioButton4", inGroup({35, 43, 194, 20}, GroupBox2), "",
+                                    kText, GroupBox2, true);
+    RadioButton5 = add<RadioButton>("RadioButton5", inGroup({35, 70, 186, 25}, GroupBox2), "",
+                                    kText, GroupBox2, false);
+    CheckBox1 = add<CheckBox>("CheckBox1", Rect{312, 30, 219, 42}, "", kText, nullptr, false);
     Slider1 = add<platform::Slider>("Slider1", Rect{326, 73, 134, 22}, kSliderMinimum,
                                     kSliderMaximum, kSliderLineStep, kSliderPageStep,
                                     sliderPositionFor(Module1::delayTime));
     StaticText1 = add<platform::StaticText>("StaticText1", Rect{472, 64, 68, 21}, "", kText);
-    GroupBox1 = add<GroupBox>("GroupBox1", Rect{301, 14, 251, 92}, "Play automatically", kCaption);
-    GroupBox3 = add<GroupBox>("GroupBox3", Rect{10, 258, 251, 57}, "Shapes appear", kCaption);
-    RadioButton6 = add<RadioButton>("RadioButton6", inGroup({20, 282, 80, 20}, GroupBox3), "Random",
+    GroupBox1 = add<GroupBox>("GroupBox1", Rect{301, 14, 251, 92}, "", kCaption);
+    GroupBox3 = add<GroupBox>("GroupBox3", Rect{10, 258, 251, 57}, "", kCaption);
+    RadioButton6 = add<RadioButton>("RadioButton6", inGroup({20, 282, 80, 20}, GroupBox3), "",
                                     kText, GroupBox3, false);
-    RadioButton7 = add<RadioButton>("RadioButton7", inGroup({112, 282, 137, 20}, GroupBox3),
-                                    "Centered on screen", kText, GroupBox3, false);
-    GroupBox4 = add<GroupBox>("GroupBox4", Rect{301, 128, 251, 52}, "Beginners mode", kCaption);
-    CheckBox2 = add<CheckBox>("CheckBox2", inGroup({312, 145, 228, 26}, GroupBox4),
-                              "Use only red, white and black", kText, GroupBox4, false);
-    GroupBox5 = add<GroupBox>("GroupBox5", Rect{302, 209, 250, 106}, "Sound", kText);
-    RadioButton8 = add<RadioButton>("RadioButton8", inGroup({312, 232, 208, 20}, GroupBox5),
-                                    "Simple (chirps and beeps)", kText, GroupBox5, false);
-    RadioButton9 = add<RadioButton>("RadioButton9", inGroup({312, 262, 228, 20}, GroupBox5),
-                                    "Complex (harmonies and signals)", kText, GroupBox5, false);
-    RadioButton10 = add<RadioButton>("RadioButton10", inGroup({312, 293, 219, 20}, GroupBox5),
-                                     "Recognizable (real world sounds)", kText, GroupBox5, false);
-    PushButton1 =
-        add<platform::PushButton>("PushButton1", Rect{468, 340, 84, 20}, "Play", kText, true);
-    PushButton2 =
-        add<platform::PushButton>("PushButton2", Rect{267, 340, 83, 20}, "Web site", kText);
+    RadioButton7 = add<RadioButton>("RadioButton7", inGroup({112, 282, 137, 20}, GroupBox3), "",
+                                    kText, GroupBox3, false);
+    GroupBox4 = add<GroupBox>("GroupBox4", Rect{301, 128, 251, 52}, "", kCaption);
+    CheckBox2 = add<CheckBox>("CheckBox2", inGroup({312, 145, 228, 26}, GroupBox4), "", kText,
+                              GroupBox4, false);
+    GroupBox5 = add<GroupBox>("GroupBox5", Rect{302, 209, 250, 106}, "", kText);
+    RadioButton8 = add<RadioButton>("RadioButton8", inGroup({312, 232, 208, 20}, GroupBox5), "",
+                                    kText, GroupBox5, false);
+    RadioButton9 = add<RadioButton>("RadioButton9", inGroup({312, 262, 228, 20}, GroupBox5), "",
+                                    kText, GroupBox5, false);
+    RadioButton10 = add<RadioButton>("RadioButton10", inGroup({312, 293, 219, 20}, GroupBox5), "",
+                                     kText, GroupBox5, false);
+    PushButton1 = add<platform::PushButton>("PushButton1", Rect{468, 340, 84, 20}, "", kText, true);
+    PushButton2 = add<platform::PushButton>("PushButton2", Rect{267, 340, 83, 20}, "", kText);
+    // Beside the buttons, where the design left room.
+    LanguageLabel = add<platform::StaticText>("LanguageLabel", Rect{12, 342, 78, 18}, "", kText);
+    LanguageMenu = add<platform::PopupMenu>("LanguageMenu", Rect{92, 337, 164, 24}, kText);
+    for (const std::string& code : platform::Language::all())
+        LanguageMenu->AddRow(platform::Language::nameOf(code));
+    showTexts();
 
     // Each radio button shows one word of one setting and writes it when chosen.
     struct Choice {
@@ -145,6 +152,71 @@ Window2::Window2() : platform::Window(kWindowBox, "Tumbletot Preferences")
     Slider1->ValueChanged = [this] { Slider1_ValueChanged(); };
     PushButton1->Action = [this] { PushButton1_Action(); };
     PushButton2->Action = [this] { PushButton2_Action(); };
+    LanguageMenu->Open = [this] { LanguageMenu_Open(); };
+    LanguageMenu->Change = [this] { LanguageMenu_Change(); };
+}
+
+void Window2::showTexts()
+{
+    setTitle(platform::translate("Window2", "Tumbletot Preferences"));
+    BacColBox->setCaption(platform::translate("Window2", "Background color"));
+    RadioButton1->setCaption(platform::translate("Window2", "White"));
+    RadioButton2->setCaption(platform::translate("Window2", "Different each game"));
+    RadioButton3->setCaption(platform::translate("Window2", "Change every click"));
+    GroupBox2->setCaption(platform::translate("Window2", "Play mode"));
+    RadioButton4->setCaption(platform::translate("Window2", "Baby makes new shapes"));
+    RadioButton5->setCaption(platform::translate("Window2", "Only background changes"));
+    CheckBox1->setCaption(
+        platform::translate("Window2", "Tumbletot plays alone if Baby doesn't play after"));
+    GroupBox1->setCaption(platform::translate("Window2", "Play automatically"));
+    GroupBox3->setCaption(platform::translate("Window2", "Shapes appear"));
+    RadioButton6->setCaption(platform::translate("Window2", "Random"));
+    RadioButton7->setCaption(platform::translate("Window2", "Centered on screen"));
+    GroupBox4->setCaption(platform::translate("Window2", "Beginners mode"));
+    CheckBox2->setCaption(platform::translate("Window2", "Use only red, white and black"));
+    GroupBox5->setCaption(platform::translate("Window2", "Sound"));
+    RadioButton8->setCaption(platform::translate("Window2", "Simple (chirps and beeps)"));
+    RadioButton9->setCaption(platform::translate("Window2", "Complex (harmonies and signals)"));
+    RadioButton10->setCaption(platform::translate("Window2", "Recognizable (real world sounds)"));
+    PushButton1->setCaption(platform::translate("Window2", "Play"));
+    PushButton2->setCaption(platform::translate("Window2", "Web site"));
+    LanguageLabel->setText(platform::translate("Window2", "Language"));
+    StaticText1->setText(showTime = delayText(shownDelay_));
+}
+
+void Window2::Event_LanguageChanged()
+{
+    showTexts();
+}
+
+void Window2::LanguageMenu_Open()
+{
+    const std::vector<std::string> codes = platform::Language::all();
+    const auto at = std::find(codes.begin(), codes.end(), Module1::language);
+    LanguageMenu->setListIndex(at == codes.end() ? 0 : int(at - codes.begin()));
+}
+
+void Window2::LanguageMenu_Change()
+{
+    const std::vector<std::string> codes = platform::Language::all();
+    const int index = LanguageMenu->ListIndex();
+    if (index >= 0 && index < int(codes.size()))
+        Module1::language = platform::Language::use(codes[std::size_t(index)]);
+}
+
+std::string Window2::delayText(int seconds)
+{
+    if (seconds < 0)
+        return platform::translate("Window2", "won't play");
+    if (seconds == 0)
+        return "";
+    if (seconds == 1)
+        return platform::translate("Window2", "1 second");
+    if (seconds < kSecondsPerMinute)
+        return platform::translate("Window2", "%n seconds", nullptr, seconds);
+    if (seconds == kSecondsPerMinute)
+        return platform::translate("Window2", "1 minute");
+    return platform::translate("Window2", "%n minutes", nullptr, seconds / kSecondsPerMinute);
 }
 
 void Window2::setShapeControlsEnabled(bool enabled)
@@ -164,8 +236,8 @@ void Window2::CheckBox1_Action()
 {
     if (!CheckBox1->Value()) {
         Module1::autoMode = Word::off;
-        showTime = "won't play";
-        StaticText1->setText(showTime);
+        shownDelay_ = kWontPlay;
+        StaticText1->setText(showTime = delayText(shownDelay_));
         StaticText1->Refresh();
         return;
     }
@@ -189,27 +261,22 @@ void Window2::Slider1_ValueChanged()
 {
     const int v = Slider1->Value();
     if (v < 2) {
-        showTime = "1 second";
         Module1::delayTime = 1;
         Slider1->setValue(1);
     } else if (v <= 29) {
-        showTime = platform::Str(v) + " seconds";
         Module1::delayTime = v;
     } else if (v <= 44) {
-        showTime = "30 seconds";
         Module1::delayTime = 30;
     } else if (v <= 59) {
-        showTime = "45 seconds";
         Module1::delayTime = 45;
     } else if (v <= 99) {
         // 99 has no band of its own; it stays with its lower neighbour.
-        showTime = "1 minute";
         Module1::delayTime = 60;
     } else {
-        showTime = "2 minutes";
         Module1::delayTime = 120;
     }
-    StaticText1->setText(showTime);
+    shownDelay_ = Module1::delayTime;
+    StaticText1->setText(showTime = delayText(shownDelay_));
     StaticText1->Refresh();
 }
 

@@ -8,6 +8,7 @@
 namespace platform {
 class CheckBox;
 class GroupBox;
+class PopupMenu;
 class PushButton;
 class RadioButton;
 class Slider;
@@ -45,6 +46,8 @@ class Window2 : public platform::Window {
     platform::RadioButton* RadioButton10;
     platform::PushButton* PushButton1;
     platform::PushButton* PushButton2;
+    platform::StaticText* LanguageLabel;
+    platform::PopupMenu* LanguageMenu;
 
     std::string showTime;
 
@@ -55,11 +58,21 @@ class Window2 : public platform::Window {
     void Slider1_ValueChanged();
     void PushButton1_Action();
     void PushButton2_Action();
+    void LanguageMenu_Open();
+    void LanguageMenu_Change();
     void Event_Close() override;
+    void Event_LanguageChanged() override;
 
     // Where the slider stands for a delay, so that opening the window keeps the delay chosen.
     static int sliderPositionFor(int delayTime);
 
+    // The delay label's words, in the language spoken: a delay in seconds, or kWontPlay.
+    static constexpr int kWontPlay = -1;
+    static std::string delayText(int seconds);
+
   private:
     void setShapeControlsEnabled(bool enabled);
+    void showTexts();
+
+    int shownDelay_ = 0;
 };

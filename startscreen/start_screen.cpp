@@ -3,6 +3,7 @@
 
 #include "media/media.h"
 #include "platform/hold/hold.h"
+#include "platform/runtime/language.h"
 #include "platform/runtime/parent_chord.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/canvas.h"
@@ -44,22 +45,12 @@ constexpr std::int32_t kNoteGap = 12;
 constexpr std::int32_t kNoteHeight = 40;
 const platform::TextStyle kByStyle{"Helvetica", 18, false, kBlack, platform::TextStyle::Center};
 
-const std::string kCredits = "Tumbletot: shapes and sounds for little hands*"
-                             "Every sound and picture made by our own code*"
-                             "Free software: share it with other parents";
-
-// A word to the parent when the desktop keeps some of its keys.
-std::string desktopNote(platform::DesktopKeys keys)
+// The strip's lines, one field each.
+std::string creditLines()
 {
-    switch (keys) {
-    case platform::DesktopKeys::Refused:
-        return "This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.";
-    case platform::DesktopKeys::Kept:
-        return "This desktop keeps some of its keys: stay near your child.";
-    case platform::DesktopKeys::Held:
-        break;
-    }
-    return "";
+    return platform::translate("Window3", "Tumbletot: shapes and sounds for little hands") + "*" +
+           platform::translate("Window3", "Every sound and picture made by our own code") + "*" +
+           platform::translate("Window3", "Free software: share it with other parents");
 }
 
 } // namespace
@@ -74,7 +65,7 @@ bool Window3::isOpen()
     return platform::SharedWindow<Window3>::exists();
 }
 
-Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
+Window3::Window3() : platform::Window(kDesignBox, "")
 {
     // A child's Alt+Tab or Super key must not take it out of the toy.
     setUpForPlay();
@@ -82,13 +73,13 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
 
     Rectangle1 = add<platform::Rectangle>("Rectangle1", platform::Rect{153, 89, 483, 352}, kYellow,
                                           kBlack, 1);
-    StaticText1 = add<platform::StaticText>("StaticText1", platform::Rect{78, 179, 274, 127},
-                                            instructions(), kTextStyle, Rectangle1);
+    StaticText1 = add<platform::StaticText>("StaticText1", platform::Rect{78, 179, 274, 127}, "",
+                                            kTextStyle, Rectangle1);
     StaticText2 = add<platform::StaticText>("StaticText2", platform::Rect{53, 17, 375, 72},
                                             "Tumbletot", kTitleStyle, Rectangle1);
     Rectangle2 = add<platform::Rectangle>("Rectangle2", platform::Rect{0, 90, 483, 52}, kGrey,
                                           kBlack, 1, Rectangle1);
-    StaticText4 = add<platform::StaticText>("StaticText4", platform::Rect{400, 50, 64, 40}, "by",
+    StaticText4 = add<platform::StaticText>("StaticText4", platform::Rect{400, 50, 64, 40}, "",
                                             kByStyle, Rectangle1);
     Canvas1 = add<platform::Canvas>("Canvas1", platform::Rect{141, 91, 189, 57}, Rectangle1);
     Canvas1->setBackdrop(Media::quillomologgagray188());
@@ -97,15 +88,31 @@ Window3::Window3() : platform::Window(kDesignBox, "Tumbletot")
     Timer1 = add<platform::Timer>("Timer1", platform::Timer::ModeMultiple, kTickMs);
     Canvas3 = add<platform::Canvas>("Canvas3", platform::Rect{352, 96, 112, 151}, Rectangle1);
 
-    DesktopNote = add<platform::StaticText>("DesktopNote", platform::Rect{0, 0, 0, 0},
-                                            desktopNote(platform::Hold::shared().keys()),
+    DesktopNote = add<platform::StaticText>("DesktopNote", platform::Rect{0, 0, 0, 0}, "",
                                             kNoteStyle, nullptr);
+    showTexts();
     platform::Hold::shared().whenKeysChange(&Window3::tellDesktopKeys);
     Rectangle1->Open = [this] { Rectangle1_Open(); };
     MoviePlayer1->Open = [this] { MoviePlayer1_Open(); };
     Canvas2->Open = [this] { Canvas2_Open(); };
     Timer1->Action = [this] { Timer1_Action(); };
     Canvas3->Paint = [this](platform::Graphics& g) { Canvas3_Paint(g); };
+}
+
+std::string Window3::desktopNote(platform::DesktopKeys keys)
+{
+    switch (keys) {
+    case platform::DesktopKeys::Refused:
+        return platform::translate(
+            "Window3",
+            "This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.");
+    case platform::DesktopKeys::Kept:
+        return platform::translate("Window3",
+                                   "This desktop keeps some of its keys: stay near your child.");
+    case platform::DesktopKeys::Held:
+        break;
+    }
+    return "";
 }
 
 void Window3::Rectangle1_Open()
@@ -127,10 +134,30 @@ void Window3::tellDesktopKeys(platform::DesktopKeys keys)
 
 std::string Window3::instructions()
 {
+    using platform::filled;
+    using platform::translate;
     const std::string twice = platform::Chr(13) + platform::Chr(13);
-    return "Anytime press" + twice + platform::ParentChord::preferences().name(false) +
-           " for Preferences" + twice + platform::ParentChord::quit().name(false) + " to Quit" +
-           twice + "Press any key to Start";
+    return translate("Window3", "Anytime press") + twice +
+           filled(translate("Window3", "%1 for Preferences"),
+                  {platform::ParentChord::preferences().name(false)}) +
+           twice +
+           filled(translate("Window3", "%1 to Quit"), {platform::ParentChord::quit().name(false)}) +
+           twice + translate("Window3", "Press any key to Start");
+}
+
+void Window3::showTexts()
+{
+    setTitle(platform::translate("Window3", "Tumbletot"));
+    StaticText1->setText(instructions());
+    StaticText4->setText(platform::translate("Window3", "by"));
+    DesktopNote->setText(desktopNote(platform::Hold::shared().keys()));
+    if (!credits.empty())
+        credits = creditLines();
+}
+
+void Window3::Event_LanguageChanged()
+{
+    showTexts();
 }
 
 void Window3::MoviePlayer1_Open()
@@ -141,7 +168,7 @@ void Window3::MoviePlayer1_Open()
 
 void Window3::Canvas2_Open()
 {
-    credits = kCredits;
+    credits = creditLines();
     l_count = 1;
 }
 

@@ -45,6 +45,8 @@ class Window3 : public platform::Window {
 
     void Rectangle1_Open();
     static std::string instructions();
+    // A word to the parent when the desktop keeps some of its keys.
+    static std::string desktopNote(platform::DesktopKeys keys);
     void MoviePlayer1_Open();
     void Canvas2_Open();
     void Timer1_Action();
@@ -56,11 +58,13 @@ class Window3 : public platform::Window {
     void Event_MouseUp(int x, int y) override;
     void Event_Close() override;
     void Event_EnableMenuItems() override;
+    void Event_LanguageChanged() override;
 
   protected:
     void AddMenuHandlers() override;
 
   private:
     void startPlay();
+    void showTexts();
     static void tellDesktopKeys(platform::DesktopKeys keys);
 };

@@ -4,6 +4,7 @@
 #include "toy_fixture.h"
 
 #include "media/media.h"
+#include "platform/runtime/language.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/group_box.h"
 #include "platform/ui/movie_player.h"
@@ -39,6 +40,9 @@ class TestSettings : public ToyFixture {
 
     void eachRadioButtonWritesItsWord()
     {
+        // The words are the settings' own, whatever language the window speaks.
+        platform::Language::use("de");
+        settle();
         Window2& w = Window2::shared();
         const struct {
             platform::RadioButton* button;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/runtime/language.h"
 #include "platform/runtime/runtime.h"
 
 namespace platform {
 
 std::string menuKeyName(bool asKeyCaps)
 {
-    return asKeyCaps ? "Ctrl" : "Control";
+    return asKeyCaps ? translate("ParentChord", "Ctrl") : translate("ParentChord", "Control");
 }
 
 bool isChordModifierKey(int code)

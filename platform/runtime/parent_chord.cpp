@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/runtime/parent_chord.h"
 
+#include "platform/runtime/language.h"
 #include "platform/runtime/runtime.h"
 
 namespace platform {
@@ -26,7 +27,7 @@ std::string ParentChord::shortcut() const
 
 std::string ParentChord::name(bool asKeyCaps) const
 {
-    return menuKeyName(asKeyCaps) + " + Shift + " + letter_;
+    return menuKeyName(asKeyCaps) + " + " + translate("ParentChord", "Shift") + " + " + letter_;
 }
 
 } // namespace platform

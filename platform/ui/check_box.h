@@ -7,6 +7,7 @@
 #include <functional>
 
 class QCheckBox;
+class QLabel;
 
 namespace platform {
 
@@ -19,11 +20,14 @@ class CheckBox : public Control {
     bool Value() const;
     // A change runs Action, whether it came from code or from a click.
     void setValue(bool value);
+    void setCaption(const std::string& caption);
+    int textWidth() const override;
 
     std::function<void()> Action;
 
   private:
     QCheckBox* box_;
+    QLabel* caption_;
 };
 
 } // namespace platform

@@ -6,7 +6,7 @@
 namespace platform {
 
 Control::Control(Window& owner, std::string name, Rect box, QWidget* widget)
-    : owner_(owner), name_(std::move(name)), widget_(widget)
+    : owner_(owner), name_(std::move(name)), designBox_(box), widget_(widget)
 {
     if (widget_)
         widget_->setObjectName(QString::fromStdString(name_));
@@ -55,6 +55,13 @@ void Control::setBounds(Rect box)
             bottomMargin_ = parent->height() - (box.top + box.height);
         }
     }
+    boundsChanged();
+}
+
+void Control::widen(double scale)
+{
+    setBounds({int(designBox_.left * scale + 0.5), box_.top, int(designBox_.width * scale + 0.5),
+               box_.height});
 }
 
 void Control::setAnchors(unsigned anchors)

@@ -32,6 +32,10 @@ class Control {
     int Width() const { return box_.width; }
     int Height() const { return box_.height; }
     void setBounds(Rect box);
+    // The width its text needs at its height: its own width when that suffices.
+    virtual int textWidth() const { return Width(); }
+    // Widens the control from its first box by `scale`, as a window grown for a language does.
+    void widen(double scale);
     void setAnchors(unsigned anchors);
     virtual void Refresh();
 
@@ -45,11 +49,13 @@ class Control {
 
   protected:
     Control(Window& owner, std::string name, Rect box, QWidget* widget);
+    virtual void boundsChanged() {}
 
   private:
     Window& owner_;
     std::string name_;
     Rect box_;
+    Rect designBox_;
     QPointer<QWidget> widget_;
     unsigned anchors_ = AnchorLeft | AnchorTop;
     int rightMargin_ = 0;

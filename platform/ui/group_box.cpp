@@ -4,8 +4,15 @@
 #include "platform/ui/window.h"
 
 #include <QGroupBox>
+#include <algorithm>
 
 namespace platform {
+namespace {
+
+// The frame's inset of its caption, on the left and on the right.
+constexpr int kCaptionMargins = 16;
+
+} // namespace
 
 GroupBox::GroupBox(Window& owner, std::string name, Rect box, const std::string& caption,
                    const TextStyle& style)
@@ -15,6 +22,18 @@ GroupBox::GroupBox(Window& owner, std::string name, Rect box, const std::string&
     style.applyTo(widget());
     // Beneath the controls that lie in its frame without being its own.
     widget()->lower();
+}
+
+void GroupBox::setCaption(const std::string& caption)
+{
+    static_cast<QGroupBox*>(widget())->setTitle(QString::fromStdString(caption));
+}
+
+int GroupBox::textWidth() const
+{
+    const auto* group = static_cast<QGroupBox*>(widget());
+    return std::max(Width(),
+                    group->fontMetrics().horizontalAdvance(group->title()) + kCaptionMargins);
 }
 
 } // namespace platform

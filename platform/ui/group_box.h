@@ -11,6 +11,9 @@ class GroupBox : public Control {
   public:
     GroupBox(Window& owner, std::string name, Rect box, const std::string& caption,
              const TextStyle& style);
+
+    void setCaption(const std::string& caption);
+    int textWidth() const override;
 };
 
 } // namespace platform

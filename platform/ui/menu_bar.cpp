@@ -81,6 +81,14 @@ void MenuBar::attach(WindowFrame* frame)
         bar->attachTo(frame);
 }
 
+void MenuBar::retranslate()
+{
+    if (MenuBar* bar = currentBar()) {
+        for (const auto& menu : bar->menus_)
+            menu->retranslate();
+    }
+}
+
 void MenuBar::fill(QMenuBar* bar)
 {
     if (MenuBar* current = currentBar()) {

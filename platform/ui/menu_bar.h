@@ -33,6 +33,8 @@ class MenuBar : public QObject {
     // Disables what does not enable itself, then lets the front window enable its items.
     static void enablePass();
     static void dispatch(MenuItem& item);
+    // Shows every item in the language spoken now.
+    static void retranslate();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "platform/ui/menu_bar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace platform {
@@ -22,8 +23,18 @@ MenuItem::~MenuItem()
 void MenuItem::setText(const std::string& text)
 {
     text_ = text;
-    action_->setText(QString::fromStdString(text));
     action_->setSeparator(text == "-");
+    retranslate();
+}
+
+void MenuItem::retranslate()
+{
+    const QString shown = QCoreApplication::translate("Menu1", text_.c_str());
+    action_->setText(shown);
+    if (menu_)
+        menu_->setTitle(shown);
+    for (const auto& child : children_)
+        child->retranslate();
 }
 
 void MenuItem::setKeyboardShortcut(const std::string& shortcut)
@@ -50,7 +61,7 @@ void MenuItem::setEnable(bool enabled)
 QMenu* MenuItem::menu()
 {
     if (!menu_) {
-        menu_ = std::make_unique<QMenu>(QString::fromStdString(text_));
+        menu_ = std::make_unique<QMenu>(action_->text());
         QObject::connect(menu_.get(), &QMenu::aboutToShow, [] { MenuBar::enablePass(); });
     }
     return menu_.get();

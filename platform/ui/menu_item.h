@@ -21,7 +21,10 @@ class MenuItem {
     const std::string& Name() const { return name_; }
     void setName(const std::string& name) { name_ = name; }
     std::string Text() const { return text_; }
+    // The English text; the item shows it in the language spoken.
     void setText(const std::string& text);
+    // Shows its text, and its children's, in the language spoken now.
+    void retranslate();
     // "Cmd" stands for the platform's menu key: Command, or Control elsewhere.
     std::string KeyboardShortcut() const { return shortcut_; }
     void setKeyboardShortcut(const std::string& shortcut);

@@ -6,6 +6,12 @@
 #include <QPushButton>
 
 namespace platform {
+namespace {
+
+// Room either side of a button's caption, for its frame.
+constexpr int kButtonPadding = 12;
+
+} // namespace
 
 PushButton::PushButton(Window& owner, std::string name, Rect box, const std::string& caption,
                        const TextStyle& style, bool isDefault)
@@ -19,6 +25,16 @@ PushButton::PushButton(Window& owner, std::string name, Rect box, const std::str
         button_->setDefault(true);
         owner.setDefaultButton(this);
     }
+}
+
+void PushButton::setCaption(const std::string& caption)
+{
+    button_->setText(QString::fromStdString(caption));
+}
+
+int PushButton::textWidth() const
+{
+    return button_->fontMetrics().horizontalAdvance(button_->text()) + kButtonPadding;
 }
 
 void PushButton::Push()

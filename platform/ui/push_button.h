@@ -17,6 +17,8 @@ class PushButton : public Control {
                const TextStyle& style, bool isDefault = false);
 
     void Push();
+    void setCaption(const std::string& caption);
+    int textWidth() const override;
 
     std::function<void()> Action;
 

@@ -4,6 +4,7 @@
 #include "platform/ui/window.h"
 
 #include <QRadioButton>
+#include <QStyle>
 
 namespace platform {
 
@@ -20,6 +21,20 @@ RadioButton::RadioButton(Window& owner, std::string name, Rect box, const std::s
         if (on && Action)
             Action();
     });
+}
+
+void RadioButton::setCaption(const std::string& caption)
+{
+    button_->setText(QString::fromStdString(caption));
+}
+
+int RadioButton::textWidth() const
+{
+    // The circle, the gap and the caption's ink; the focus frame may take the box's last pixels.
+    const QStyle* style = button_->style();
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button_) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button_) +
+           button_->fontMetrics().horizontalAdvance(button_->text());
 }
 
 bool RadioButton::Value() const

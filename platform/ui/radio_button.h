@@ -19,6 +19,8 @@ class RadioButton : public Control {
     bool Value() const;
     // Selecting runs Action once, and only when the selection changes.
     void setValue(bool value);
+    void setCaption(const std::string& caption);
+    int textWidth() const override;
 
     std::function<void()> Action;
 

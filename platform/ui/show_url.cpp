@@ -4,6 +4,7 @@
 #include "platform/runtime/runtime.h"
 #include "platform/ui/window.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
@@ -21,8 +22,8 @@ void ShowURL(const std::string& url)
     Window* front = Window::front();
     QMessageBox::information(
         front ? front->frame() : nullptr, QStringLiteral("Tumbletot"),
-        QStringLiteral("No web browser is set up on this computer, so the page "
-                       "cannot be shown. It is this file:\n%1")
+        QCoreApplication::translate("ShowURL", "No web browser is set up on this computer, so "
+                                               "the page cannot be shown. It is this file:\n%1")
             .arg(address.toLocalFile().isEmpty() ? address.toString() : address.toLocalFile()));
 }
 

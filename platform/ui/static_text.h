@@ -19,9 +19,17 @@ class StaticText : public Control {
     void setText(const std::string& text);
     Color TextColor() const { return color_; }
     void setTextColor(Color color);
+    int textWidth() const override;
+
+  protected:
+    // A text longer than its box, as in some languages, is written a little smaller.
+    void boundsChanged() override;
 
   private:
+    void fitFont();
+
     QLabel* label_;
+    int designSize_;
     std::string text_;
     Color color_;
 };

@@ -10,9 +10,15 @@
 #include <QCoreApplication>
 #include <QPixmapCache>
 #include <QRect>
+#include <algorithm>
 
 namespace platform {
 namespace {
+
+// Wider than this a dialog no longer fits a small laptop's screen beside the toy: the
+// translation must be shorter.
+constexpr double kMostGrowth = 1.25;
+constexpr int kFitRounds = 4;
 
 // A closed window waits, as Qt's own deferred deletion does, until the events under way have
 // returned: a handler of it may still be running further down.
@@ -27,7 +33,7 @@ class ClosedWindow : public QObject {
 } // namespace
 
 Window::Window(Rect designBox, const std::string& title)
-    : frame_(new WindowFrame(this)), surface_(frame_->surface())
+    : frame_(new WindowFrame(this)), designWidth_(designBox.width), surface_(frame_->surface())
 {
     setTitle(title);
     setBounds(designBox);
@@ -45,12 +51,51 @@ void Window::open(std::function<void()> closedHook)
 {
     closedHook_ = std::move(closedHook);
     AddMenuHandlers();
+    fitTexts();
     for (std::size_t i = 0; i < controls_.size() && !closed_; ++i)
         controls_[i]->runOpen();
     if (!closed_)
         Event_Open();
     if (!closed_)
         Show();
+}
+
+std::vector<Control*> Window::controls() const
+{
+    std::vector<Control*> all;
+    for (const auto& control : controls_)
+        all.push_back(control.get());
+    return all;
+}
+
+void Window::languageChanged()
+{
+    if (closed_)
+        return;
+    Event_LanguageChanged();
+    fitTexts();
+}
+
+void Window::fitTexts()
+{
+    if (!growsToFitTexts_)
+        return;
+    // One scale for the window and all its controls, so nothing comes to overlap; a wrapped
+    // caption needs a second look once it is wider.
+    textScale_ = 1;
+    for (int round = 0; round < kFitRounds; ++round) {
+        setBounds({Left(), Top(), int(designWidth_ * textScale_ + 0.5), Height()});
+        for (const auto& control : controls_)
+            control->widen(textScale_);
+        double needs = 1;
+        for (const auto& control : controls_) {
+            if (control->Width() > 0)
+                needs = std::max(needs, double(control->textWidth()) / control->Width());
+        }
+        if (needs <= 1 || textScale_ >= kMostGrowth || round + 1 == kFitRounds)
+            break;
+        textScale_ = std::min(kMostGrowth, textScale_ * needs);
+    }
 }
 
 void Window::Show()

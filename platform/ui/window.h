@@ -51,6 +51,10 @@ class Window : public Sheet {
     void setCloseBoxCloses(bool closes) { closeBoxCloses_ = closes; }
     void setPlacementCentered(bool centered) { centered_ = centered; }
     void setHoldsKeyboard(bool holds) { holdsKeyboard_ = holds; }
+    // A dialog widens, controls and all, where a language's texts need more room.
+    void setGrowsToFitTexts(bool grows) { growsToFitTexts_ = grows; }
+    // How far it has widened for the language spoken: 1 where the texts fit as designed.
+    double textScale() const { return textScale_; }
     bool holdsKeyboard() const override { return holdsKeyboard_; }
     bool centred() const override { return centered_; }
     // A window a child plays in: the whole screen, no menu bar, a close box that does not
@@ -61,6 +65,7 @@ class Window : public Sheet {
     bool isCovered() const;
 
     Control* findControl(const std::string& name) const;
+    std::vector<Control*> controls() const;
     template <class T> T* control(const std::string& name) const
     {
         return dynamic_cast<T*>(findControl(name));
@@ -85,6 +90,7 @@ class Window : public Sheet {
     void closeRequested();
     void activated();
     void surfaceResized(int width, int height);
+    void languageChanged();
     QWidget* surface() const override;
     QWidget* frame() const override;
     void place(const QRect& box) override;
@@ -98,6 +104,8 @@ class Window : public Sheet {
     virtual bool Event_MouseDown(int, int) { return false; }
     virtual void Event_MouseUp(int, int) {}
     virtual void Event_EnableMenuItems() {}
+    // The language changed: the window writes its texts anew.
+    virtual void Event_LanguageChanged() {}
     virtual void AddMenuHandlers() {}
 
     void addMenuHandler(const std::string& itemName, std::function<bool()> handler);
@@ -111,7 +119,12 @@ class Window : public Sheet {
     }
 
   private:
+    void fitTexts();
+
     QPointer<WindowFrame> frame_;
+    int designWidth_;
+    double textScale_ = 1;
+    bool growsToFitTexts_ = false;
     WindowSurface* surface_;
     std::vector<std::unique_ptr<Control>> controls_;
     std::map<std::string, std::function<bool()>> menuHandlers_;

@@ -64,6 +64,11 @@ void WindowFrame::changeEvent(QEvent* event)
     // A window drawn on a stage is told by the stage.
     if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow() && window_)
         window_->activated();
+    if (event->type() == QEvent::LanguageChange) {
+        MenuBar::retranslate();
+        if (window_)
+            window_->languageChanged();
+    }
     QWidget::changeEvent(event);
 }
 

@@ -9,6 +9,8 @@ PROBE=$(dirname "${BASH_SOURCE[0]}")/probe.py
 WLINPUT=$(dirname "${BASH_SOURCE[0]}")/wlinput.py
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
+# The rigs find the toy's windows by their English titles.
+export LANGUAGE=en
 # The user's private runtime folder, as a desktop session gives one.
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"

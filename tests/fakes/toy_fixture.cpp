@@ -4,6 +4,7 @@
 #include "app/menu1.h"
 #include "media/media.h"
 #include "platform/hold/hold.h"
+#include "platform/runtime/language.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/window.h"
 #include "play/play_window.h"
@@ -19,7 +20,7 @@ auto settings()
 {
     return std::tie(Module1::playMode, Module1::backMode, Module1::appearMode,
                     Module1::beginnersMode, Module1::autoMode, Module1::soundComplexity,
-                    Module1::delayTime, Module1::soundNumber, Module1::B_Sound);
+                    Module1::delayTime, Module1::soundNumber, Module1::B_Sound, Module1::language);
 }
 
 // The settings the program starts with, saved before any test changes them, so that a test
@@ -69,6 +70,8 @@ void ToyFixture::reset()
 
     settings() = startingSettings();
     platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
+    if (platform::Language::current() != platform::Language::kEnglish)
+        platform::Language::use(platform::Language::kEnglish);
     Media::release();
 }
 

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Every language: its translation file complete, and every window's texts inside their boxes.
+
+#include "toy_fixture.h"
+
+#include "platform/hold/desktop.h"
+#include "platform/runtime/language.h"
+#include "platform/runtime/resource_store.h"
+#include "platform/ui/popup_menu.h"
+#include "platform/ui/static_text.h"
+#include "play/play_window.h"
+#include "settings/module1.h"
+#include "settings/preferences_window.h"
+#include "startscreen/start_screen.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct Message {
+    QString source;
+    QStringList texts; // one, or a plural's forms
+    bool unfinished = false;
+};
+
+std::vector<Message> messagesOf(const QString& path)
+{
+    std::vector<Message> all;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return all;
+    QXmlStreamReader ts(&file);
+    bool plural = false;
+    while (!ts.atEnd()) {
+        if (ts.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (ts.name() == QLatin1String("message")) {
+            all.emplace_back();
+            plural = ts.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (ts.name() == QLatin1String("source")) {
+            all.back().source = ts.readElementText();
+        } else if (ts.name() == QLatin1String("translation")) {
+            all.back().unfinished =
+                ts.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+            if (!plural)
+                all.back().texts << ts.readElementText();
+        } else if (ts.name() == QLatin1String("numerusform")) {
+            all.back().texts << ts.readElementText();
+        }
+    }
+    return all;
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList marks;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("%[0-9n]")).globalMatch(text);
+    while (it.hasNext())
+        marks << it.next().captured();
+    marks.sort();
+    return marks;
+}
+
+// Each text of the window that does not fit its box, or a box that leaves the window.
+QStringList misfits(const platform::Window& window)
+{
+    QStringList found;
+    for (const platform::Control* control : window.controls()) {
+        const QWidget* widget = control->widget();
+        if (!widget || widget->isHidden() || control->Width() <= 0)
+            continue;
+        const QString name = QString::fromStdString(control->Name());
+        const QRect box(widget->mapTo(window.surface(), QPoint(0, 0)), widget->size());
+        if (control->textWidth() > control->Width())
+            found << QStringLiteral("%1 needs %2 of %3 px")
+                         .arg(name)
+                         .arg(control->textWidth())
+                         .arg(control->Width());
+        else if (!window.surface()->rect().contains(box))
+            found << name + QStringLiteral(" leaves the window");
+    }
+    return found;
+}
+
+} // namespace
+
+class TestLanguages : public ToyFixture {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void everyTextIsTranslatedKeepingItsPlaceholders()
+    {
+        const QDir folder(QStringLiteral(TUMBLETOT_TEST_TRANSLATIONS));
+        const QStringList files = folder.entryList({QStringLiteral("tumbletot_*.ts")});
+        QCOMPARE(int(files.size()) + 1, int(platform::Language::all().size()));
+        for (const QString& file : files) {
+            const std::vector<Message> messages = messagesOf(folder.filePath(file));
+            QVERIFY2(!messages.empty(), qPrintable(file));
+            for (const Message& m : messages) {
+                const QString where = file + QStringLiteral(": ") + m.source;
+                QVERIFY2(!m.unfinished && !m.texts.isEmpty(), qPrintable(where));
+                for (const QString& text : m.texts)
+                    QVERIFY2(placeholders(text) == placeholders(m.source), qPrintable(where));
+            }
+        }
+    }
+
+    void aParentsChoiceIsSpokenAtOnceAndEnglishWhereNoneCanBe()
+    {
+        Window3& title = Window3::shared();
+        const std::string english = title.StaticText1->Text();
+        Window2& prefs = Window2::shared();
+        const std::vector<std::string> codes = platform::Language::all();
+        const auto german = std::find(codes.begin(), codes.end(), "de") - codes.begin();
+        prefs.LanguageMenu->setListIndex(int(german));
+        settle();
+        QCOMPARE(Module1::language, std::string("de"));
+        QVERIFY(title.StaticText1->Text().find("Einstellungen") != std::string::npos);
+        QCOMPARE(prefs.Title(), std::string("Tumbletot – Einstellungen"));
+        prefs.LanguageMenu->setListIndex(0);
+        settle();
+        QCOMPARE(title.StaticText1->Text(), english);
+
+        QCOMPARE(platform::Language::use("xx"), std::string(platform::Language::kEnglish));
+        QTemporaryDir damaged;
+        QDir(damaged.path()).mkdir(QStringLiteral("translations"));
+        QFile file(damaged.filePath(QStringLiteral("translations/tumbletot_de.qm")));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a translation") > 0);
+        file.close();
+        platform::ResourceStore::setFolder(damaged.path().toStdString());
+        QCOMPARE(platform::Language::use("de"), std::string(platform::Language::kEnglish));
+        QCOMPARE(platform::translate("Window3", "by"), std::string("by"));
+        platform::ResourceStore::setFolder(TUMBLETOT_TEST_DATA_DIR);
+    }
+
+    void everyTextFitsItsPlaceInEveryLanguage()
+    {
+        for (const std::string& code : platform::Language::all()) {
+            QCOMPARE(platform::Language::use(code), code);
+            settle();
+            Window3& title = Window3::shared();
+            title.Show();
+            for (auto keys : {platform::DesktopKeys::Kept, platform::DesktopKeys::Refused}) {
+                title.DesktopNote->setText(Window3::desktopNote(keys));
+                QVERIFY2(misfits(title).isEmpty(), qPrintable(misfits(title).join(", ")));
+            }
+            Window2& prefs = Window2::shared();
+            prefs.Show();
+            if (code == platform::Language::kEnglish)
+                QCOMPARE(prefs.textScale(), 1.0);
+            for (int delay : {Window2::kWontPlay, 1, 2, 5, 22, 45, 60, 120}) {
+                prefs.StaticText1->setText(Window2::delayText(delay));
+                QVERIFY2(misfits(prefs).isEmpty(), qPrintable(misfits(prefs).join(", ")));
+            }
+            QVERIFY2(misfits(openPlay()).isEmpty(), qPrintable(QString::fromStdString(code)));
+            reset();
+        }
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

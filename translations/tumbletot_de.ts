@@ -1,0 +1,246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Deutsch</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Strg</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>Auf diesem Computer ist kein Webbrowser eingerichtet, deshalb kann die Seite nicht angezeigt werden. Es ist diese Datei:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 für Einstellungen, %2 zum Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Tumbletot – Einstellungen</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Jedes Spiel anders</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Wechselt bei jedem Klick</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Spielart</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>Baby malt neue Formen</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Nur Hintergrund wechselt</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot spielt allein, wenn Baby so lange nicht spielt:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Von selbst spielen</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Formen erscheinen</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>In der Mitte</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Für die Kleinsten</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Nur Rot, Weiß und Schwarz</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klänge</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Einfach (Zirpen und Piepen)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Reich (Akkorde und Signale)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Vertraut (echte Geräusche)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>spielt nicht</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: Formen und Klänge für kleine Hände</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Jeder Klang und jedes Bild aus unserem eigenen Code</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Freie Software: teil sie mit anderen Eltern</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Dieser Desktop soll seine Tasten behalten: ändere das unter Einstellungen, Apps, Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Dieser Desktop behält einige Tasten für sich: bleib in der Nähe deines Kindes.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>Jederzeit:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: Beenden</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Eine Taste drücken – los geht’s!</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>von</translation>
+    </message>
+</context>
+</TS>

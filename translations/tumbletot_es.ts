@@ -1,0 +1,246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>No hay ningún navegador web configurado en este equipo, así que la página no se puede mostrar. Es este archivo:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 para preferencias, %2 para salir</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Preferencias de Tumbletot</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Color de fondo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Distinto cada partida</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Cambia con cada clic</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Modo de juego</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>El bebé crea formas</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Solo cambia el fondo</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot juega solo si el bebé no juega durante:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Juego automático</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Las formas aparecen</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Al azar</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>En el centro</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Modo principiante</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Solo rojo, blanco y negro</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Sencillo (pitidos y trinos)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Complejo (acordes y señales)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Reconocible (sonidos reales)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>no juega</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: formas y sonidos para manos pequeñas</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Cada sonido e imagen sale de nuestro propio código</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Software libre: compártelo con otros padres</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Se pidió a este escritorio que guarde sus teclas: cámbialo en Configuración, Aplicaciones, Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Este escritorio se reserva algunas teclas: quédate cerca de tu hijo.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>En cualquier momento:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: preferencias</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: salir</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Pulsa una tecla para empezar</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>de</translation>
+    </message>
+</context>
+</TS>

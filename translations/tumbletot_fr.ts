@@ -1,0 +1,246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>Aucun navigateur web n&apos;est configuré sur cet ordinateur, la page ne peut donc pas s&apos;afficher. C&apos;est ce fichier :
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 pour les préférences, %2 pour quitter</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Préférences de Tumbletot</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Couleur du fond</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Change à chaque partie</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Change à chaque clic</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Mode de jeu</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>Bébé crée des formes</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Seul le fond change</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot joue tout seul si Bébé ne joue plus pendant :</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Jeu automatique</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Les formes apparaissent</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Au hasard</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>Au centre</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Mode débutant</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Rouge, blanc et noir seulement</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Simple (gazouillis et bips)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Riche (accords et signaux)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Familier (vrais bruits)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>ne joue pas</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot : formes et sons pour petites mains</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Chaque son et chaque image sortent de notre propre code</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Logiciel libre : partagez-le avec d&apos;autres parents</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Ce bureau garde ses touches, comme demandé : changez-le dans Paramètres, Applications, Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Ce bureau garde certaines touches : restez près de votre enfant.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>À tout moment :</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1 : préférences</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1 : quitter</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Une touche pour commencer</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>par</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Nederlands</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Voorkeuren</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>Er is geen webbrowser ingesteld op deze computer, dus de pagina kan niet worden getoond. Het is dit bestand:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 voor voorkeuren, %2 om af te sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Tumbletot-voorkeuren</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Achtergrondkleur</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Elk spel anders</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Wisselt bij elke klik</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Speelwijze</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>Baby maakt vormen</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Alleen achtergrond wisselt</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot speelt zelf als Baby niet speelt na:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Vanzelf spelen</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Vormen verschijnen</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Willekeurig</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>In het midden</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Beginnersstand</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Alleen rood, wit en zwart</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Eenvoudig (piepjes en tjilpjes)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Rijk (akkoorden en signalen)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Herkenbaar (echte geluiden)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spelen</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>speelt niet</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuut</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: vormen en geluiden voor kleine handjes</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Elk geluid en elk plaatje komt uit onze eigen code</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Vrije software: deel het met andere ouders</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Dit bureaublad moet zijn toetsen houden: wijzig dat in Instellingen, Apps, Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Dit bureaublad houdt sommige toetsen voor zich: blijf dicht bij je kind.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>Op elk moment:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: voorkeuren</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: afsluiten</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Druk op een toets om te beginnen</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>door</translation>
+    </message>
+</context>
+</TS>

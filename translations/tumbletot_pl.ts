@@ -1,0 +1,248 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Polski</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencje</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Zakończ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>Na tym komputerze nie ustawiono przeglądarki, więc strony nie da się pokazać. To ten plik:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 – preferencje, %2 – wyjście</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Preferencje Tumbletot</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Kolor tła</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Biały</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Inny w każdej grze</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Zmienia się co klik</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Tryb zabawy</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>Maluch tworzy kształty</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Zmienia się tylko tło</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot bawi się sam, gdy maluch nie bawi się przez:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Zabawa automatyczna</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Kształty pojawiają się</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Losowo</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>Na środku</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Dla najmłodszych</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Tylko czerwony, biały i czarny</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Proste (ćwierkanie i piski)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Bogate (akordy i sygnały)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Znajome (prawdziwe dźwięki)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Graj</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Strona</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>wyłączone</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 sekunda</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: kształty i dźwięki dla małych rączek</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Każdy dźwięk i obrazek z naszego własnego kodu</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Wolne oprogramowanie: podziel się z innymi rodzicami</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Ten pulpit ma zatrzymać swoje klawisze: zmień to w Ustawienia, Aplikacje, Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Ten pulpit zatrzymuje niektóre klawisze: zostań blisko dziecka.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>W każdej chwili:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: preferencje</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: wyjście</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Naciśnij klawisz, by zacząć</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>od</translation>
+    </message>
+</context>
+</TS>

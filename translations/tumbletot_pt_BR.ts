@@ -1,0 +1,246 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Português (Brasil)</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>Nenhum navegador está configurado neste computador, então a página não pode ser exibida. Ela é este arquivo:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 para preferências, %2 para sair</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Preferências do Tumbletot</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Cor de fundo</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Diferente a cada jogo</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Muda a cada clique</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Modo de jogo</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>O bebê cria formas</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Só o fundo muda</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot brinca sozinho se o bebê parar de brincar por:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Brincar sozinho</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>As formas aparecem</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Aleatório</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>No centro</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Modo iniciante</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Só vermelho, branco e preto</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Simples (apitos e bipes)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Complexo (acordes e sinais)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Conhecido (sons do dia a dia)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Brincar</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>não brinca</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: formas e sons para mãozinhas</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Cada som e imagem feitos pelo nosso próprio código</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Software livre: compartilhe com outros pais</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Este ambiente foi instruído a manter suas teclas: mude em Configurações, Aplicativos, Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Este ambiente mantém algumas teclas: fique perto do seu filho.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>A qualquer momento:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: preferências</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: sair</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Aperte uma tecla para começar</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>por</translation>
+    </message>
+</context>
+</TS>

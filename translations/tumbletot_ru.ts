@@ -1,0 +1,248 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Русский</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистить</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>На этом компьютере не настроен веб-браузер, поэтому страницу нельзя показать. Вот этот файл:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>%1 — настройки, %2 — выход</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Настройки Tumbletot</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Цвет фона</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Новый в каждой игре</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Новый при каждом щелчке</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Режим игры</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>Малыш рисует фигуры</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Меняется только фон</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Tumbletot играет сам, если малыш не играет:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Автоигра</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Где появляются фигуры</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Случайно</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>По центру</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Для самых маленьких</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Только красный, белый и чёрный</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Простые (писк и щебет)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Сложные (аккорды и сигналы)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Знакомые (звуки жизни)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Играть</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Сайт</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>не играет</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 секунда</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n секунда</numerusform>
+            <numerusform>%n секунды</numerusform>
+            <numerusform>%n секунд</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 минута</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n минута</numerusform>
+            <numerusform>%n минуты</numerusform>
+            <numerusform>%n минут</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: фигуры и звуки для маленьких ручек</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Каждый звук и картинка созданы нашим кодом</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Свободная программа: поделитесь с другими родителями</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Этому рабочему столу велено оставить свои клавиши: измените это в «Параметры», «Приложения», Tumbletot.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Этот рабочий стол оставляет себе некоторые клавиши: будьте рядом с ребёнком.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>В любой момент:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: настройки</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: выход</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Нажмите любую клавишу</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>от</translation>
+    </message>
+</context>
+</TS>

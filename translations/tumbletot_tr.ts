@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>Türkçe</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzen</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Tercihler</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Geri al</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Kes</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Yapıştır</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Temizle</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>Bu bilgisayarda bir web tarayıcısı kurulu değil, bu yüzden sayfa gösterilemiyor. Sayfa şu dosyada:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>Tercihler için %1, çıkmak için %2</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Tumbletot Tercihleri</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>Arka plan rengi</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Beyaz</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>Her oyunda farklı</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>Her tıklamada değişir</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>Oyun türü</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>Bebek şekil yapar</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>Sadece arka plan değişir</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>Bebek oynamazsa Tumbletot kendi oynar, bekleme:</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>Kendi kendine oyna</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>Şekiller çıkar</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Rastgele</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>Ortada</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>Başlangıç modu</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>Yalnızca kırmızı, beyaz ve siyah</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>Basit (cıvıltı ve bip)</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>Zengin (akorlar ve sinyaller)</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>Tanıdık (gerçek sesler)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Oyna</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Web sitesi</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Dil</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>oynamaz</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 saniye</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n saniye</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 dakika</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n dakika</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot: minik eller için şekiller ve sesler</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>Her ses ve resim kendi kodumuzla yapıldı</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>Özgür yazılım: diğer ebeveynlerle paylaşın</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>Bu masaüstüne tuşlarını tutması söylendi: Ayarlar, Uygulamalar, Tumbletot&apos;tan değiştirin.</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>Bu masaüstü bazı tuşları kendine ayırır: çocuğunuzun yanında kalın.</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>Her an:</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1: tercihler</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1: çıkış</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>Başlamak için bir tuşa basın</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>Yapım:</translation>
+    </message>
+</context>
+</TS>

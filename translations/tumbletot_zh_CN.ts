@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>The name of this language in itself, as a parent looks for it in a list.</extracomment>
+        <translation>简体中文</translation>
+    </message>
+</context>
+<context>
+    <name>Menu1</name>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>首选项</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+</context>
+<context>
+    <name>ParentChord</name>
+    <message>
+        <source>Shift</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>ShowURL</name>
+    <message>
+        <source>No web browser is set up on this computer, so the page cannot be shown. It is this file:
+%1</source>
+        <translation>这台电脑上没有设置网页浏览器，所以无法显示该页面。页面就是这个文件：
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Window1</name>
+    <message>
+        <source>Press %1 for Preferences or %2 to Quit</source>
+        <translation>按 %1 打开首选项，按 %2 退出</translation>
+    </message>
+</context>
+<context>
+    <name>Window2</name>
+    <message>
+        <source>Tumbletot Preferences</source>
+        <translation>Tumbletot 首选项</translation>
+    </message>
+    <message>
+        <source>Background color</source>
+        <translation>背景颜色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Different each game</source>
+        <translation>每局不同</translation>
+    </message>
+    <message>
+        <source>Change every click</source>
+        <translation>每次点击都变</translation>
+    </message>
+    <message>
+        <source>Play mode</source>
+        <translation>游戏方式</translation>
+    </message>
+    <message>
+        <source>Baby makes new shapes</source>
+        <translation>宝宝画出新图形</translation>
+    </message>
+    <message>
+        <source>Only background changes</source>
+        <translation>只变换背景</translation>
+    </message>
+    <message>
+        <source>Tumbletot plays alone if Baby doesn&apos;t play after</source>
+        <translation>宝宝停手多久后，Tumbletot 自己玩：</translation>
+    </message>
+    <message>
+        <source>Play automatically</source>
+        <translation>自动游戏</translation>
+    </message>
+    <message>
+        <source>Shapes appear</source>
+        <translation>图形出现在</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>随机</translation>
+    </message>
+    <message>
+        <source>Centered on screen</source>
+        <translation>屏幕中央</translation>
+    </message>
+    <message>
+        <source>Beginners mode</source>
+        <translation>入门模式</translation>
+    </message>
+    <message>
+        <source>Use only red, white and black</source>
+        <translation>只用红、白、黑三色</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>Simple (chirps and beeps)</source>
+        <translation>简单（啾啾和哔哔）</translation>
+    </message>
+    <message>
+        <source>Complex (harmonies and signals)</source>
+        <translation>丰富（和弦与信号）</translation>
+    </message>
+    <message>
+        <source>Recognizable (real world sounds)</source>
+        <translation>熟悉（真实的声音）</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>开始玩</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>网站</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>won&apos;t play</source>
+        <translation>不自动玩</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 秒</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 分钟</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Window3</name>
+    <message>
+        <source>Tumbletot: shapes and sounds for little hands</source>
+        <translation>Tumbletot：给小手玩的图形和声音</translation>
+    </message>
+    <message>
+        <source>Every sound and picture made by our own code</source>
+        <translation>每个声音和图画都出自我们自己的代码</translation>
+    </message>
+    <message>
+        <source>Free software: share it with other parents</source>
+        <translation>自由软件：欢迎分享给其他家长</translation>
+    </message>
+    <message>
+        <source>This desktop was told to keep its keys: change it in Settings, Apps, Tumbletot.</source>
+        <translation>已让桌面保留它的按键：可在“设置 → 应用 → Tumbletot”中更改。</translation>
+    </message>
+    <message>
+        <source>This desktop keeps some of its keys: stay near your child.</source>
+        <translation>桌面会保留部分按键：请待在孩子身边。</translation>
+    </message>
+    <message>
+        <source>Anytime press</source>
+        <translation>随时按：</translation>
+    </message>
+    <message>
+        <source>%1 for Preferences</source>
+        <translation>%1：首选项</translation>
+    </message>
+    <message>
+        <source>%1 to Quit</source>
+        <translation>%1：退出</translation>
+    </message>
+    <message>
+        <source>Press any key to Start</source>
+        <translation>按任意键开始</translation>
+    </message>
+    <message>
+        <source>Tumbletot</source>
+        <translation>Tumbletot</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>制作</translation>
+    </message>
+</context>
+</TS>
