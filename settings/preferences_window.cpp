@@ -200,7 +200,8 @@ void Window2::LanguageMenu_Change()
 {
     const std::vector<std::string> codes = platform::Language::all();
     const int index = LanguageMenu->ListIndex();
-    if (index >= 0 && index < int(codes.size()))
+    // Opening shows the language spoken, which needs no second loading.
+    if (index >= 0 && index < int(codes.size()) && codes[std::size_t(index)] != Module1::language)
         Module1::language = platform::Language::use(codes[std::size_t(index)]);
 }
 

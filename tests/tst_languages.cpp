@@ -109,6 +109,30 @@ class TestLanguages : public ToyFixture {
         }
     }
 
+    void theDesktopEntriesAndAppStreamDataSpeakTheSameLanguagesInFull()
+    {
+        const QDir data(QStringLiteral(TUMBLETOT_TEST_TRANSLATIONS "/data"));
+        QFile list(data.filePath(QStringLiteral("LINGUAS")));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QStringList listed =
+            QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        listed.sort();
+        QStringList spoken;
+        for (const std::string& code : platform::Language::all())
+            if (code != platform::Language::kEnglish)
+                spoken << QString::fromStdString(code);
+        spoken.sort();
+        QCOMPARE(listed, spoken);
+        for (const QString& code : listed) {
+            QFile po(data.filePath(code + QStringLiteral(".po")));
+            QVERIFY2(po.open(QIODevice::ReadOnly), qPrintable(po.fileName()));
+            const QString text = QString::fromUtf8(po.readAll());
+            const QRegularExpression empty(QStringLiteral("msgstr \"\"\n(\n|$)"));
+            QVERIFY2(!text.contains(empty) && !text.contains(QStringLiteral("#, fuzzy")),
+                     qPrintable(po.fileName()));
+        }
+    }
+
     void aParentsChoiceIsSpokenAtOnceAndEnglishWhereNoneCanBe()
     {
         Window3& title = Window3::shared();

@@ -31,9 +31,8 @@ void say(const std::string& line)
     std::fprintf(stderr, "tumbletot: %s\n", line.c_str());
 }
 
-// The translation spoken, over English's own file, which holds only its plural forms.
+// English is the code's own; another language is one translator over it.
 struct Spoken {
-    QPointer<QTranslator> english;
     QPointer<QTranslator> chosen;
     std::string code = Language::kEnglish;
 };
@@ -106,11 +105,6 @@ std::string Language::fromSystem()
 std::string Language::use(const std::string& code)
 {
     Spoken& state = spoken();
-    if (!state.english) {
-        state.english = loaded(kEnglish);
-        if (state.english)
-            QCoreApplication::installTranslator(state.english);
-    }
     delete state.chosen.data();
     state.code = kEnglish;
     if (code == kEnglish)

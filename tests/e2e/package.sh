@@ -14,7 +14,7 @@ dpkg -x "$deb" "$WORK/root"
 root="$WORK/root/usr"
 for file in games/tumbletot games/tumbletot-child-lock share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
     share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
-    share/tumbletot/pictures/tumbletotlogo.png \
+    share/tumbletot/pictures/tumbletotlogo.png share/tumbletot/translations/tumbletot_zh_CN.qm \
     share/applications/io.github.tumbletot.Tumbletot.desktop share/wayland-sessions/tumbletot-child-lock.desktop \
     share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml \
     share/icons/hicolor/scalable/apps/io.github.tumbletot.Tumbletot.svg \
@@ -25,7 +25,11 @@ said=$(desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbl
     "$root/share/wayland-sessions/tumbletot-child-lock.desktop" 2>&1) || fail "a desktop entry is not valid: $said"
 said=$(appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" 2>&1) ||
     fail "the AppStream data is not valid: $said"
+grep -q '^Comment\[de\]=' "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" &&
+    grep -q '^Name\[zh_CN\]=' "$root/share/wayland-sessions/tumbletot-child-lock.desktop" &&
+    grep -q '<summary xml:lang="ru">' "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" ||
+    fail "the desktop entries or the AppStream data came without their translations"
 lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 ||
     { cat "$WORK/lintian.log"; fail "lintian found faults in the package"; }
-echo "  $(basename "$deb"): files in place, desktop entry and AppStream data valid, lintian clean"
+echo "  $(basename "$deb"): files in place, desktop entries and AppStream data valid and translated, lintian clean"
 bash "$(dirname "$0")/play.sh" "$root/games/tumbletot"
