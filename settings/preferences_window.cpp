@@ -288,7 +288,8 @@ void Window2::PushButton1_Action()
 
 void Window2::PushButton2_Action()
 {
-    platform::ShowURL("file://" + platform::ResourceStore::folder() + "/about.html");
+    platform::ShowURL("file://" +
+                      platform::ResourceStore::inLanguage("about", ".html", Module1::language));
 }
 
 void Window2::Event_Close()

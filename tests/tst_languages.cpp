@@ -109,10 +109,11 @@ class TestLanguages : public ToyFixture {
         }
     }
 
-    void theDesktopEntriesAndAppStreamDataSpeakTheSameLanguagesInFull()
+    // The desktop entries, the AppStream data, the manual page and the about page.
+    void theDataFilesSpeakTheSameLanguagesInFull()
     {
-        const QDir data(QStringLiteral(TUMBLETOT_TEST_TRANSLATIONS "/data"));
-        QFile list(data.filePath(QStringLiteral("LINGUAS")));
+        const QDir folder(QStringLiteral(TUMBLETOT_TEST_TRANSLATIONS));
+        QFile list(folder.filePath(QStringLiteral("data/LINGUAS")));
         QVERIFY(list.open(QIODevice::ReadOnly));
         QStringList listed =
             QString::fromUtf8(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -123,13 +124,16 @@ class TestLanguages : public ToyFixture {
                 spoken << QString::fromStdString(code);
         spoken.sort();
         QCOMPARE(listed, spoken);
-        for (const QString& code : listed) {
-            QFile po(data.filePath(code + QStringLiteral(".po")));
-            QVERIFY2(po.open(QIODevice::ReadOnly), qPrintable(po.fileName()));
-            const QString text = QString::fromUtf8(po.readAll());
-            const QRegularExpression empty(QStringLiteral("msgstr \"\"\n(\n|$)"));
-            QVERIFY2(!text.contains(empty) && !text.contains(QStringLiteral("#, fuzzy")),
-                     qPrintable(po.fileName()));
+        const QRegularExpression untranslated(QStringLiteral("msgstr \"\"\n(\n|$)"));
+        for (const QString& catalogue :
+             {QStringLiteral("data/%1.po"), QStringLiteral("pages/%1.po")}) {
+            for (const QString& code : listed) {
+                QFile po(folder.filePath(catalogue.arg(code)));
+                QVERIFY2(po.open(QIODevice::ReadOnly), qPrintable(po.fileName()));
+                const QString text = QString::fromUtf8(po.readAll());
+                QVERIFY2(!text.contains(untranslated) && !text.contains(QStringLiteral("#, fuzzy")),
+                         qPrintable(po.fileName()));
+            }
         }
     }
 

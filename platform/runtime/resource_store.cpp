@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace platform {
 namespace {
@@ -23,6 +24,13 @@ std::string ResourceStore::folder()
             QDir::cleanPath(bin.filePath(QStringLiteral("../share/tumbletot"))).toStdString();
     }
     return chosen();
+}
+
+std::string ResourceStore::inLanguage(const std::string& stem, const std::string& suffix,
+                                      const std::string& language)
+{
+    const std::string own = folder() + "/" + stem + "_" + language + suffix;
+    return QFileInfo::exists(QString::fromStdString(own)) ? own : folder() + "/" + stem + suffix;
 }
 
 void ResourceStore::setFolder(const std::string& folder)

@@ -10,6 +10,9 @@ namespace platform {
 class ResourceStore {
   public:
     static std::string folder();
+    // A file of the folder in a language ("about_de.html"), or its English one ("about.html").
+    static std::string inLanguage(const std::string& stem, const std::string& suffix,
+                                  const std::string& language);
     // Tests point it elsewhere.
     static void setFolder(const std::string& folder);
 };

@@ -15,6 +15,7 @@ root="$WORK/root/usr"
 for file in games/tumbletot games/tumbletot-child-lock share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
     share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
     share/tumbletot/pictures/tumbletotlogo.png share/tumbletot/translations/tumbletot_zh_CN.qm \
+    share/tumbletot/about_de.html share/man/de/man6/tumbletot.6.gz share/man/zh_CN/man6/tumbletot.6.gz \
     share/applications/io.github.tumbletot.Tumbletot.desktop share/wayland-sessions/tumbletot-child-lock.desktop \
     share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml \
     share/icons/hicolor/scalable/apps/io.github.tumbletot.Tumbletot.svg \
@@ -29,7 +30,9 @@ grep -q '^Comment\[de\]=' "$root/share/applications/io.github.tumbletot.Tumbleto
     grep -q '^Name\[zh_CN\]=' "$root/share/wayland-sessions/tumbletot-child-lock.desktop" &&
     grep -q '<summary xml:lang="ru">' "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" ||
     fail "the desktop entries or the AppStream data came without their translations"
+MANPATH="$root/share/man" man -L de 6 tumbletot 2>/dev/null | grep -q BESCHREIBUNG ||
+    fail "man -L de 6 tumbletot does not show the German manual page"
 lintian --fail-on error,warning "$deb" >"$WORK/lintian.log" 2>&1 ||
     { cat "$WORK/lintian.log"; fail "lintian found faults in the package"; }
-echo "  $(basename "$deb"): files in place, desktop entries and AppStream data valid and translated, lintian clean"
+echo "  $(basename "$deb"): files in place, desktop entries and AppStream data valid and translated, German manual page shown, lintian clean"
 bash "$(dirname "$0")/play.sh" "$root/games/tumbletot"
