@@ -25,13 +25,6 @@ void PopupMenu::AddRow(const std::string& text)
     filling_ = false;
 }
 
-void PopupMenu::DeleteAllRows()
-{
-    filling_ = true;
-    box_->clear();
-    filling_ = false;
-}
-
 int PopupMenu::ListIndex() const
 {
     return box_->currentIndex();

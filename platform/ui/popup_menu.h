@@ -17,7 +17,6 @@ class PopupMenu : public Control {
     PopupMenu(Window& owner, std::string name, Rect box, const TextStyle& style);
 
     void AddRow(const std::string& text);
-    void DeleteAllRows();
     int ListIndex() const;
     // A change, whether a parent chose or the code did, runs Change.
     void setListIndex(int index);
