@@ -22,6 +22,10 @@ constexpr pa_usec_t kQueueUs = 10000;
 // milliseconds. Where the system allows it, the thread that fills it runs ahead of ordinary
 // programs, just below the sound server itself; elsewhere it stays as it is.
 constexpr int kRealtimePriority = 4;
+// How long the server has to answer the connection and the stream. One that takes the socket and
+// never answers (hung, or PipeWire's holding a stream until its session manager is up) is tried
+// again later, as one that is not there, rather than waited for with the sound gone for good.
+constexpr pa_usec_t kAnswerUs = 2 * PA_USEC_PER_SEC;
 
 void runAhead(pa_threaded_mainloop*, void*)
 {
@@ -38,6 +42,7 @@ struct PulseDevice::Link {
     pa_context* context = nullptr;
     pa_stream* stream = nullptr;
     std::atomic<bool> lost{false};
+    bool late = false;
     std::string failure;
 
     // What went wrong, in a parent's words, and the server's own after them.
@@ -75,12 +80,20 @@ struct PulseDevice::Link {
                         PA_SEEK_RELATIVE);
     }
 
-    // With the loop locked: waits for the context or the stream to settle.
+    static void tooLate(pa_mainloop_api*, pa_time_event*, const timeval*, void* data)
+    {
+        auto* link = static_cast<Link*>(data);
+        link->late = true;
+        pa_threaded_mainloop_signal(link->loop, 0);
+    }
+
+    // With the loop locked: waits for the context or the stream to settle, at most until the
+    // answer is late.
     template <class Settled> bool waitFor(Settled settled)
     {
-        while (!lost && !settled())
+        while (!lost && !late && !settled())
             pa_threaded_mainloop_wait(loop);
-        return !lost;
+        return !lost && !late;
     }
 };
 
@@ -131,6 +144,8 @@ bool PulseDevice::open(const Pull& pull)
     }
     pa_threaded_mainloop_lock(l.loop);
     pa_threaded_mainloop_once_unlocked(l.loop, &runAhead, nullptr);
+    pa_time_event* deadline =
+        pa_context_rttime_new(l.context, pa_rtclock_now() + kAnswerUs, &Link::tooLate, &l);
     bool ready = l.waitFor([&l] { return pa_context_get_state(l.context) == PA_CONTEXT_READY; });
     if (!ready)
         l.failure = l.said("sound server would not connect");
@@ -157,11 +172,15 @@ bool PulseDevice::open(const Pull& pull)
         ready = pa_stream_connect_playback(l.stream, nullptr, &queue, PA_STREAM_ADJUST_LATENCY,
                                            nullptr, nullptr) == 0 &&
                 l.waitFor([&l] { return pa_stream_get_state(l.stream) == PA_STREAM_READY; });
-        if (!ready)
+        if (!ready && !l.late)
             l.failure = l.said(pa_context_errno(l.context) == PA_ERR_NOENTITY
                                    ? "sound server has no output to play on"
                                    : "sound server refused the stream");
     }
+    if (l.late)
+        l.failure = "sound server did not answer";
+    if (deadline)
+        pa_threaded_mainloop_get_api(l.loop)->time_free(deadline);
     pa_threaded_mainloop_unlock(l.loop);
     return ready;
 }
