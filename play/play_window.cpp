@@ -53,6 +53,7 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
     // The desktop's close box does not end play, and a child's Alt+Tab or Super key must not
     // take it out of the toy; only the parent's Quit does.
     setUpForPlay();
+    setRole("play");
 
     Canvas1 = add<platform::Canvas>("Canvas1", kCanvasBox);
     Canvas1->setAnchors(platform::AnchorAll);

@@ -64,6 +64,7 @@ int Window2::sliderPositionFor(int delayTime)
 
 Window2::Window2() : platform::Window(kWindowBox, "")
 {
+    setRole("preferences");
     setGrowsToFitTexts(true);
     setMenuBarVisible(true);
     setPlacementCentered(true);

@@ -69,6 +69,7 @@ Window3::Window3() : platform::Window(kDesignBox, "")
 {
     // A child's Alt+Tab or Super key must not take it out of the toy.
     setUpForPlay();
+    setRole("title");
     BackColor(kOrange);
 
     Rectangle1 = add<platform::Rectangle>("Rectangle1", platform::Rect{153, 89, 483, 352}, kYellow,

@@ -337,8 +337,10 @@ void Hold::arrange()
         if (sheet->FullScreen() && sheet->frame()->parentWidget() == main)
             sheet->frame()->setVisible(sheet == top);
     }
-    if (top)
+    if (top) {
         main->setWindowTitle(top->frame()->windowTitle());
+        main->setWindowRole(top->frame()->windowRole());
+    }
     // A tiling desktop lets full screen go while a dialog is up; back in front, it is taken again.
     if (top && top == front()) {
         for (Stage* stage : stages_) {

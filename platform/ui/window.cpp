@@ -174,6 +174,11 @@ void Window::setTitle(const std::string& title)
     frame_->setWindowTitle(QString::fromStdString(title));
 }
 
+void Window::setRole(const std::string& role)
+{
+    frame_->setWindowRole(QString::fromStdString(role));
+}
+
 bool Window::MenuBarVisible() const
 {
     return frame_->menuBarShown();

@@ -44,6 +44,9 @@ class Window : public Sheet {
     void BackColor(Color color);
     std::string Title() const;
     void setTitle(const std::string& title);
+    // What the window is, for tools that look at the desktop from outside (X11's window role):
+    // unlike the title, the same in every language.
+    void setRole(const std::string& role);
     bool FullScreen() const override { return fullScreen_; }
     void setFullScreen(bool fullScreen) { fullScreen_ = fullScreen; }
     bool MenuBarVisible() const;

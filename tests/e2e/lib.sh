@@ -9,8 +9,6 @@ PROBE=$(dirname "${BASH_SOURCE[0]}")/probe.py
 WLINPUT=$(dirname "${BASH_SOURCE[0]}")/wlinput.py
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
-# The rigs find the toy's windows by their English titles.
-export LANGUAGE=en
 # The user's private runtime folder, as a desktop session gives one.
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -256,17 +254,26 @@ record_stop() { kill "$rec_pid" 2>/dev/null || true; sleep 0.1; }
 start_toy() {
     env "${toy_env[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
     toy_pid=$!
-    wait_active Tumbletot
+    wait_active title
 }
 
 # Starts the toy and leaves its start screen for play.
 start_play() {
     start_toy
     xdotool key space
-    wait_active Untitled
+    wait_active play
 }
 
 shot() { import -window root "$WORK/$1.png"; echo "$WORK/$1.png"; }
+# The window in front alone, once two shots of it agree.
+still_shot() {
+    local window
+    window=$(xdotool getactivewindow)
+    import -window "$window" "$WORK/$1.png"
+    until import -window "$window" "$WORK/$1.next.png" && [ "$(differ "$WORK/$1.png" "$WORK/$1.next.png")" = 0 ]; do
+        mv "$WORK/$1.next.png" "$WORK/$1.png"
+    done
+}
 # Pixels that differ (compare writes large counts as 1.04e+06); a pair it cannot compare differs
 # everywhere.
 differ() { compare -metric AE "$1" "$2" null: 2>&1 | awk '{ printf "%d\n", $1 == $1 + 0 ? $1 : 1e9 }'; }
@@ -281,9 +288,16 @@ covers_screen() {
         grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' ')" = "X=0 Y=0 WIDTH=${SCREEN_SIZE%x*} HEIGHT=${SCREEN_SIZE#*x} " ]
 }
 
-active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
+# What the window in front is: a window of the toy says it by its role (title, play, preferences),
+# the same in every language; another program's by its title.
+active_name() {
+    local window role
+    window=$(xdotool getactivewindow 2>/dev/null) || return 0
+    role=$(xprop -id "$window" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/^WM_WINDOW_ROLE(STRING) = "\(.*\)"$/\1/p')
+    echo "${role:-$(xdotool getwindowname "$window" 2>/dev/null)}"
+}
 
-# Waits until the active window has the given title.
+# Waits until the window in front is the one given.
 named_active() { [ "$(active_name)" = "$1" ]; }
 wait_active() { wait_until 60 named_active "$1" || fail "expected \"$1\" in front, found \"$(active_name)\""; }
 
@@ -312,7 +326,7 @@ preference_at() {
 }
 click_preference() {
     local WINDOW HEIGHT
-    eval "$(xdotool search --limit 1 --name '^Tumbletot Preferences$' getwindowgeometry --shell)"
+    eval "$(xdotool getactivewindow getwindowgeometry --shell)"
     xdotool mousemove --window "$WINDOW" $(preference_at "$1" "$HEIGHT") click 1
 }
 

@@ -1,13 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A click changes the screen; a key held with auto-repeat on makes one shape only (many presses
-# are the soak's); the keys held down are asked of the X server, so one held key changes what the
-# next does. Then a parent sets up the toy from the preferences: with "Only background changes"
-# and auto-play after 1 second, the toy changes the screen by itself. (Auto-play's timing, and a
-# press stopping it, are the play window's unit test; "Web site" without a browser is the soak's.)
+# The title screen and the preferences speak the language the system's environment names (in
+# Chinese and German they are not the English screens; whether every text fits is the languages'
+# unit test). A click changes the screen; a key held with auto-repeat on makes one shape only
+# (many presses are the soak's); the keys held down are asked of the X server, so one held key
+# changes what the next does. Then a parent sets up the toy from the preferences: with "Only
+# background changes" and auto-play after 1 second, the toy changes the screen by itself.
+# (Auto-play's timing, and a press stopping it, are the play window's unit test; "Web site"
+# without a browser is the soak's.)
 source "$(dirname "$0")/lib.sh"
 start_display
-start_play
+# Play goes on in the last language.
+for LANGUAGE in en zh_CN de; do
+    export LANGUAGE
+    start_toy
+    still_shot "title_$LANGUAGE"
+    xdotool key space
+    wait_active play
+    xdotool key ctrl+shift+p
+    wait_active preferences
+    still_shot "preferences_$LANGUAGE"
+    for window in title preferences; do
+        [ "$LANGUAGE" = en ] || [ "$(differ "$WORK/${window}_en.png" "$WORK/${window}_$LANGUAGE.png")" -gt 0 ] ||
+            fail "the $window window in $LANGUAGE is the English one"
+    done
+    xdotool key Return
+    wait_active play
+    [ "$LANGUAGE" = de ] || quit_toy "in $LANGUAGE"
+done
+note "the title screen and the preferences in Chinese and in German, as the system's language says"
 before=$(shot start)
 xdotool mousemove 300 200 click 1
 wait_until 40 changed_from "$before" click || fail "a click did not change the screen"
@@ -38,11 +59,11 @@ wait_until 40 changed_from "$now" menu_alone || fail "the Menu key alone drew no
 note "Menu with Super held: swallowed; alone: a shape"
 
 xdotool key ctrl+shift+p
-wait_active "Tumbletot Preferences"
+wait_active preferences
 for control in beginners backgroundOnly auto slider; do click_preference "$control"; done
 xdotool key Home # the slider all the way down: 1 second
 xdotool key Return
-wait_active Untitled
+wait_active play
 
 # The middle of the screen changes by itself. A tick may by chance keep the colour it had (1 in
 # 11), so three changes are waited for.

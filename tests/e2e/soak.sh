@@ -25,14 +25,14 @@ letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Ret
 visit_preferences() {
     local controls=("${!PREFERENCES[@]}") control
     xdotool key ctrl+shift+p
-    wait_active "Tumbletot Preferences"
+    wait_active preferences
     for control in website "${controls[RANDOM % ${#controls[@]}]}" "${controls[RANDOM % ${#controls[@]}]}"; do
         click_preference "$control"
         # "Web site", with no browser set up: a message over the preferences.
         if [ "$control" = website ]; then
             wait_active Tumbletot
             xdotool key Return
-            wait_active "Tumbletot Preferences"
+            wait_active preferences
         fi
     done
     if [ "$1" = autoplay ]; then
@@ -41,7 +41,7 @@ visit_preferences() {
         xdotool key Home
     fi
     xdotool key Return
-    wait_active "Untitled"
+    wait_active play
 }
 
 done_inputs=0
@@ -84,7 +84,7 @@ seconds=$SECONDS
 sleep 1
 alive
 rss_end=$(rss_kb)
-[ "$(active_name)" = "Untitled" ] || fail "the play window is not in front: $(active_name)"
+[ "$(active_name)" = play ] || fail "the play window is not in front: $(active_name)"
 covers_screen || fail "the toy left full screen"
 # In "Only background changes" a press may end on the colour it had: about 1 in 11, and 1 in 3
 # with beginners' colours. Ten presses that all keep the screen mean the toy no longer answers.

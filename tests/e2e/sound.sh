@@ -48,7 +48,7 @@ peak=$(sox -t raw -r 44100 -e signed -b 16 -c 1 "$WORK/music.raw" -n stat 2>&1 |
 note "music on the start screen, every asset found"
 
 xdotool key space
-wait_active Untitled
+wait_active play
 press_apart apart q w e r t y
 note "6 presses, one at a time, each heard within 100 ms: $delays ms"
 # Long enough apart that the stream pauses after each sound, and must start again for the next.

@@ -40,6 +40,6 @@ pids+=($!)
 wait_active other
 "$TOY" 2>"$WORK/second.err" || fail "a second copy did not hand over quietly"
 grep -q "already running" "$WORK/second.err" || fail "a second copy opened another toy"
-wait_active Tumbletot
+wait_active title
 quit_toy "from the start screen"
 echo "PASS: no display and a dead display are told plainly; look-alike sockets are not trusted; one copy at a time; Ctrl+Shift+Q quits with status 0"

@@ -30,7 +30,7 @@ rig_let_keyboard_go() {
     wait_until 200 "$PROBE" held 2>/dev/null || fail "the toy did not take the keyboard once the other program let go"
 }
 rig_keys() { xdotool key --delay 20 "$@"; }
-rig_front() { active_name; }
+rig_front() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
 rig_desktop() { xprop -root _NET_CURRENT_DESKTOP 2>/dev/null | grep -o '[0-9]*$' || echo none; }
 rig_activate() { xdotool search --name "^$1\$" windowactivate --sync >/dev/null 2>&1; }
 rig_rect() {
