@@ -2,6 +2,7 @@
 #include "media/media.h"
 
 #include "platform/audio/movie.h"
+#include "platform/runtime/language.h"
 #include "platform/runtime/resource_store.h"
 #include "platform/ui/picture.h"
 
@@ -67,7 +68,10 @@ const platform::Movie* Media::sound(const char* name)
         }
         slot = std::move(reading.movie);
         if (!slot)
-            reportOnce(name, "sound missing, playing nothing for it: " + reading.error);
+            reportOnce(
+                name, platform::filled(platform::translate(
+                                           "Messages", "sound missing, playing nothing for it: %1"),
+                                       {reading.error}));
     }
     return slot.get();
 }
@@ -88,8 +92,10 @@ platform::Picture* Media::picture(const char* name)
         const std::string folder = platform::ResourceStore::folder() + "/pictures";
         slot = platform::Picture::load(folder, name);
         if (!slot)
-            reportOnce(name,
-                       "picture missing, drawing nothing for it: " + folder + "/" + name + ".png");
+            reportOnce(name, platform::filled(
+                                 platform::translate("Messages",
+                                                     "picture missing, drawing nothing for it: %1"),
+                                 {folder + "/" + name + ".png"}));
     }
     return slot.get();
 }

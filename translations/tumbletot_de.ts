@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>Klang fehlt, dafür ist nichts zu hören: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>Bild fehlt, dafür wird nichts gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>die Verbindung zum Klang wurde getrennt</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>der Sound-Server lässt keine Verbindung zu</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>der Sound-Server hat die Wiedergabe abgelehnt</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>die Klangbibliothek startet nicht</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>der Sound-Server hat keinen Ausgang zum Abspielen</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>der Sound-Server nimmt das Klangformat von Tumbletot nicht an</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>der Sound-Server antwortet nicht</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>Klangausgabe verloren; es geht ohne Ton weiter, bis sie wieder da ist</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>Klangausgabe verloren: %1; es geht ohne Ton weiter, bis sie wieder da ist</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>der Ton ist wieder da</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>keine Klangausgabe gefunden; es geht ohne Ton weiter, bis sie da ist</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; es geht ohne Ton weiter, bis er wieder da ist</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>dieser Compositor behält seine eigenen Tastenkürzel; Tumbletot kann hier nicht jede Taste halten</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot kann diesen Desktop nicht bitten, die Tasten zu halten</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>läuft schon; nach vorn geholt</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>kein Browser konnte %1 öffnen</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

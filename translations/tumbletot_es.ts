@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>falta un sonido, no sonará nada en su lugar: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>falta una imagen, no se dibujará nada en su lugar: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>el flujo se desconectó</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>el servidor de sonido no acepta la conexión</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>el servidor de sonido rechazó el flujo</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>la biblioteca de sonido no arranca</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>el servidor de sonido no tiene ninguna salida donde sonar</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>el servidor de sonido no acepta el formato de sonido de Tumbletot</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>el servidor de sonido no responde</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>se perdió la salida de sonido; se sigue sin sonido hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>se perdió la salida de sonido: %1; se sigue sin sonido hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>el sonido ha vuelto</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>no se encontró ninguna salida de sonido; se sigue sin sonido hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; se sigue sin sonido hasta que vuelva</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>este compositor guarda sus propios atajos; Tumbletot no puede retener todas las teclas aquí</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot no puede pedir a este escritorio que le deje las teclas</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>ya está abierto; se ha traído al frente</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>ningún navegador pudo abrir %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>son manquant, rien ne sera joué à sa place : %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>image manquante, rien ne sera dessiné à sa place : %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>le flux a été coupé</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>le serveur de son refuse la connexion</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>le serveur de son a refusé le flux</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>la bibliothèque de son ne démarre pas</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>le serveur de son n&apos;a aucune sortie où jouer</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>le serveur de son n&apos;accepte pas le format de son de Tumbletot</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>le serveur de son ne répond pas</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>sortie audio perdue ; on continue sans son jusqu&apos;à son retour</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>sortie audio perdue : %1 ; on continue sans son jusqu&apos;à son retour</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>le son est revenu</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>aucune sortie audio trouvée ; on continue sans son jusqu&apos;à son retour</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1 ; on continue sans son jusqu&apos;à son retour</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>ce compositeur garde ses propres raccourcis ; Tumbletot ne peut pas retenir toutes les touches ici</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1 ; Tumbletot ne peut pas demander à ce bureau de lui laisser les touches</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>déjà lancé ; ramené au premier plan</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>aucun navigateur n&apos;a pu ouvrir %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>suono mancante, al suo posto non suonerà nulla: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>immagine mancante, al suo posto non verrà disegnato nulla: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>il flusso è stato scollegato</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>il server audio non accetta la connessione</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>il server audio ha rifiutato il flusso</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>la libreria audio non si avvia</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>il server audio non ha nessuna uscita su cui suonare</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>il server audio non accetta il formato audio di Tumbletot</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>il server audio non risponde</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>uscita audio persa; si continua senza suono finché non torna</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>uscita audio persa: %1; si continua senza suono finché non torna</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>il suono è tornato</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>nessuna uscita audio trovata; si continua senza suono finché non torna</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; si continua senza suono finché non torna</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>questo compositor tiene le sue scorciatoie; qui Tumbletot non può trattenere ogni tasto</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot non può chiedere a questo desktop di lasciargli i tasti</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>già aperto; portato in primo piano</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>nessun browser è riuscito ad aprire %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>geluid ontbreekt, daarvoor klinkt niets: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>plaatje ontbreekt, daarvoor wordt niets getekend: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>de stroom is verbroken</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>de geluidsserver wil geen verbinding maken</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>de geluidsserver weigerde de stroom</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>de geluidsbibliotheek start niet</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>de geluidsserver heeft geen uitgang om op te spelen</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>de geluidsserver neemt het geluidsformaat van Tumbletot niet aan</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>de geluidsserver antwoordt niet</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>geluidsuitgang kwijt; we spelen zonder geluid verder tot hij terug is</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>geluidsuitgang kwijt: %1; we spelen zonder geluid verder tot hij terug is</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>het geluid is terug</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>geen geluidsuitgang gevonden; we spelen zonder geluid verder tot hij er is</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; we spelen zonder geluid verder tot het terug is</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>deze compositor houdt zijn eigen sneltoetsen; Tumbletot kan hier niet elke toets vasthouden</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot kan dit bureaublad niet vragen de toetsen aan hem te laten</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>draait al; naar voren gehaald</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>geen browser kon %1 openen</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>brak dźwięku, w jego miejsce nic nie zagra: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>brak obrazka, w jego miejsce nic nie zostanie narysowane: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>strumień został rozłączony</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>serwer dźwięku nie przyjmuje połączenia</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>serwer dźwięku odrzucił strumień</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>biblioteka dźwięku się nie uruchamia</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>serwer dźwięku nie ma wyjścia, na którym mógłby grać</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>serwer dźwięku nie przyjmuje formatu dźwięku Tumbletota</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>serwer dźwięku nie odpowiada</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>utracono wyjście dźwięku; gramy dalej bez dźwięku, aż wróci</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>utracono wyjście dźwięku: %1; gramy dalej bez dźwięku, aż wróci</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>dźwięk wrócił</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>nie znaleziono wyjścia dźwięku; gramy dalej bez dźwięku, aż się pojawi</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; gramy dalej bez dźwięku, aż wróci</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>ten kompozytor zachowuje własne skróty; Tumbletot nie może tu przytrzymać każdego klawisza</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot nie może poprosić tego pulpitu o oddanie klawiszy</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>już działa; przeniesiono na wierzch</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>żadna przeglądarka nie mogła otworzyć %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>som faltando, nada vai tocar no lugar dele: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>imagem faltando, nada vai ser desenhado no lugar dela: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>o fluxo foi desconectado</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>o servidor de som não aceita a conexão</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>o servidor de som recusou o fluxo</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>a biblioteca de som não inicia</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>o servidor de som não tem nenhuma saída para tocar</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>o servidor de som não aceita o formato de som do Tumbletot</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>o servidor de som não respondeu</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>a saída de som se perdeu; seguindo sem som até ela voltar</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>a saída de som se perdeu: %1; seguindo sem som até ela voltar</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>o som voltou</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>nenhuma saída de som encontrada; seguindo sem som até ela voltar</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; seguindo sem som até ele voltar</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>este compositor guarda seus próprios atalhos; o Tumbletot não consegue segurar todas as teclas aqui</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; o Tumbletot não consegue pedir a esta área de trabalho que lhe deixe as teclas</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>já está aberto; foi trazido para a frente</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>nenhum navegador conseguiu abrir %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

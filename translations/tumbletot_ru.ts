@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>нет звука, вместо него ничего не прозвучит: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>нет картинки, вместо неё ничего не нарисуется: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>поток отключён</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>звуковой сервер не принимает подключение</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>звуковой сервер отклонил поток</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>звуковая библиотека не запускается</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>у звукового сервера нет выхода для воспроизведения</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>звуковой сервер не принимает звуковой формат Tumbletot</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>звуковой сервер не отвечает</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>звуковой выход потерян; играем без звука, пока он не вернётся</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>звуковой выход потерян: %1; играем без звука, пока он не вернётся</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>звук вернулся</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>звуковой выход не найден; играем без звука, пока он не появится</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; играем без звука, пока он не вернётся</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>этот композитор оставляет себе свои сочетания клавиш; Tumbletot не может удержать здесь все клавиши</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot не может попросить этот рабочий стол отдать ему клавиши</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>уже запущен; выведен на передний план</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>ни один браузер не смог открыть %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>ses eksik, yerine hiçbir şey çalmayacak: %1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>resim eksik, yerine hiçbir şey çizilmeyecek: %1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>akışın bağlantısı kesildi</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>ses sunucusu bağlantıyı kabul etmiyor</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>ses sunucusu akışı reddetti</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>ses kitaplığı başlamıyor</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>ses sunucusunun çalacak bir çıkışı yok</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>ses sunucusu Tumbletot&apos;un ses biçimini kabul etmiyor</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>ses sunucusu yanıt vermiyor</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>ses çıkışı kayboldu; geri gelene kadar sessiz devam ediliyor</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>ses çıkışı kayboldu: %1; geri gelene kadar sessiz devam ediliyor</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>ses geri geldi</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>ses çıkışı bulunamadı; gelene kadar sessiz devam ediliyor</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1; ses geri gelene kadar sessiz devam ediliyor</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>bu birleştirici kendi kısayollarını tutuyor; Tumbletot burada her tuşu tutamaz</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1; Tumbletot bu masaüstünden tuşları kendisine bırakmasını isteyemiyor</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>zaten açık; öne getirildi</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>hiçbir tarayıcı %1 adresini açamadı</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -49,6 +49,81 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>sound missing, playing nothing for it: %1</source>
+        <translation>缺少声音，它那里将没有声音：%1</translation>
+    </message>
+    <message>
+        <source>picture missing, drawing nothing for it: %1</source>
+        <translation>缺少图片，它那里将什么都不画：%1</translation>
+    </message>
+    <message>
+        <source>the stream was disconnected</source>
+        <translation>音频流已断开</translation>
+    </message>
+    <message>
+        <source>sound server would not connect</source>
+        <translation>声音服务器不接受连接</translation>
+    </message>
+    <message>
+        <source>sound server refused the stream</source>
+        <translation>声音服务器拒绝了音频流</translation>
+    </message>
+    <message>
+        <source>the sound library would not start</source>
+        <translation>声音库无法启动</translation>
+    </message>
+    <message>
+        <source>sound server has no output to play on</source>
+        <translation>声音服务器没有可用的输出设备</translation>
+    </message>
+    <message>
+        <source>sound server would not take the toy&apos;s sound format</source>
+        <translation>声音服务器不接受 Tumbletot 的声音格式</translation>
+    </message>
+    <message>
+        <source>sound server did not answer</source>
+        <translation>声音服务器没有响应</translation>
+    </message>
+    <message>
+        <source>lost the sound output; playing without sound until it is back</source>
+        <translation>声音输出丢失；在恢复之前静音继续</translation>
+    </message>
+    <message>
+        <source>lost the sound output: %1; playing without sound until it is back</source>
+        <translation>声音输出丢失：%1；在恢复之前静音继续</translation>
+    </message>
+    <message>
+        <source>sound is back</source>
+        <translation>声音已恢复</translation>
+    </message>
+    <message>
+        <source>no sound output found; playing without sound until it is back</source>
+        <translation>未找到声音输出；在找到之前静音继续</translation>
+    </message>
+    <message>
+        <source>%1; playing without sound until it is back</source>
+        <translation>%1；在声音恢复之前静音继续</translation>
+    </message>
+    <message>
+        <source>this compositor keeps its own shortcuts; the toy cannot hold every key here</source>
+        <translation>此合成器保留自己的快捷键；Tumbletot 无法在这里拦住所有按键</translation>
+    </message>
+    <message>
+        <source>%1; the toy cannot ask this desktop to hold its keys</source>
+        <translation>%1；Tumbletot 无法请求此桌面把按键交给它</translation>
+    </message>
+    <message>
+        <source>already running; brought it to the front</source>
+        <translation>已在运行；已将其带到最前</translation>
+    </message>
+    <message>
+        <source>no browser could open %1</source>
+        <translation>没有浏览器能打开 %1</translation>
+    </message>
+</context>
+<context>
     <name>ParentChord</name>
     <message>
         <source>Shift</source>

@@ -2,6 +2,7 @@
 #include "platform/audio/pipewire_device.h"
 
 #include "platform/audio/movie.h"
+#include "platform/runtime/language.h"
 #include "platform/runtime/local_socket.h"
 
 #include <algorithm>
@@ -63,7 +64,8 @@ struct PipeWireDevice::Link {
         auto* link = static_cast<Link*>(data);
         if (state == PW_STREAM_STATE_ERROR || state == PW_STREAM_STATE_UNCONNECTED) {
             if (link->failure.empty())
-                link->failure = error ? error : "the stream was disconnected";
+                link->failure =
+                    error ? error : translate("Messages", "the stream was disconnected");
             link->lost = true;
         }
         // Paused is only a node in the graph; streaming is one a sink pulls.
@@ -116,7 +118,8 @@ bool PipeWireDevice::open(const Pull& pull)
     l.context = l.loop ? pw_context_new(pw_thread_loop_get_loop(l.loop), nullptr, 0) : nullptr;
     l.core = l.context ? pw_context_connect(l.context, nullptr, 0) : nullptr;
     if (!l.core) {
-        l.failure = std::string("sound server would not connect: ") + spa_strerror(-errno);
+        l.failure =
+            translate("Messages", "sound server would not connect") + ": " + spa_strerror(-errno);
         return false;
     }
     static const pw_core_events coreEvents = [] {
@@ -131,7 +134,8 @@ bool PipeWireDevice::open(const Pull& pull)
                                                "Playback", PW_KEY_MEDIA_ROLE, "Game",
                                                PW_KEY_NODE_LATENCY, kLatency, nullptr));
     if (!l.stream) {
-        l.failure = std::string("sound server refused the stream: ") + spa_strerror(-errno);
+        l.failure =
+            translate("Messages", "sound server refused the stream") + ": " + spa_strerror(-errno);
         return false;
     }
     static const pw_stream_events streamEvents = [] {
@@ -155,11 +159,12 @@ bool PipeWireDevice::open(const Pull& pull)
     const int connected =
         pw_stream_connect(l.stream, PW_DIRECTION_OUTPUT, PW_ID_ANY, flags, params, 1);
     if (connected < 0) {
-        l.failure = std::string("sound server refused the stream: ") + spa_strerror(connected);
+        l.failure = translate("Messages", "sound server refused the stream") + ": " +
+                    spa_strerror(connected);
         return false;
     }
     if (pw_thread_loop_start(l.loop) != 0) {
-        l.failure = "the sound library would not start";
+        l.failure = translate("Messages", "the sound library would not start");
         return false;
     }
     // Open only once it plays somewhere, so that sound is said to be back only when it is.
@@ -171,8 +176,10 @@ bool PipeWireDevice::open(const Pull& pull)
             break;
     const bool linked = l.linked && !l.lost;
     if (!linked)
-        l.failure = l.failure.empty() ? "sound server found no output to play on"
-                                      : "sound server refused the stream: " + l.failure;
+        l.failure =
+            l.failure.empty()
+                ? translate("Messages", "sound server has no output to play on")
+                : translate("Messages", "sound server refused the stream") + ": " + l.failure;
     pw_thread_loop_unlock(l.loop);
     return linked;
 }

@@ -2,6 +2,7 @@
 #include "platform/audio/pulse_device.h"
 
 #include "platform/audio/movie.h"
+#include "platform/runtime/language.h"
 #include "platform/runtime/local_socket.h"
 
 #include <atomic>
@@ -46,9 +47,9 @@ struct PulseDevice::Link {
     std::string failure;
 
     // What went wrong, in a parent's words, and the server's own after them.
-    std::string said(const char* what) const
+    std::string said(const std::string& what) const
     {
-        return std::string(what) + ": " + pa_strerror(pa_context_errno(context));
+        return what + ": " + pa_strerror(pa_context_errno(context));
     }
 
     static void contextChanged(pa_context* context, void* data)
@@ -132,14 +133,14 @@ bool PulseDevice::open(const Pull& pull)
     l.context =
         l.loop ? pa_context_new(pa_threaded_mainloop_get_api(l.loop), "Tumbletot") : nullptr;
     if (!l.context) {
-        l.failure = "the sound library would not start";
+        l.failure = translate("Messages", "the sound library would not start");
         return false;
     }
     pa_context_set_state_callback(l.context, &Link::contextChanged, &l);
     // A server that is not there is not started for the toy.
     if (pa_context_connect(l.context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0 ||
         pa_threaded_mainloop_start(l.loop) < 0) {
-        l.failure = l.said("sound server would not connect");
+        l.failure = l.said(translate("Messages", "sound server would not connect"));
         return false;
     }
     pa_threaded_mainloop_lock(l.loop);
@@ -148,13 +149,14 @@ bool PulseDevice::open(const Pull& pull)
         pa_context_rttime_new(l.context, pa_rtclock_now() + kAnswerUs, &Link::tooLate, &l);
     bool ready = l.waitFor([&l] { return pa_context_get_state(l.context) == PA_CONTEXT_READY; });
     if (!ready)
-        l.failure = l.said("sound server would not connect");
+        l.failure = l.said(translate("Messages", "sound server would not connect"));
     if (ready) {
         const pa_sample_spec format{PA_SAMPLE_S16LE, Movie::SampleRate, 1};
         l.stream = pa_stream_new(l.context, "Tumbletot", &format, nullptr);
         ready = l.stream != nullptr;
         if (!ready)
-            l.failure = l.said("sound server would not take the toy's sound format");
+            l.failure =
+                l.said(translate("Messages", "sound server would not take the toy's sound format"));
     }
     if (ready) {
         pa_stream_set_state_callback(l.stream, &Link::streamChanged, &l);
@@ -174,11 +176,11 @@ bool PulseDevice::open(const Pull& pull)
                 l.waitFor([&l] { return pa_stream_get_state(l.stream) == PA_STREAM_READY; });
         if (!ready && !l.late)
             l.failure = l.said(pa_context_errno(l.context) == PA_ERR_NOENTITY
-                                   ? "sound server has no output to play on"
-                                   : "sound server refused the stream");
+                                   ? translate("Messages", "sound server has no output to play on")
+                                   : translate("Messages", "sound server refused the stream"));
     }
     if (l.late)
-        l.failure = "sound server did not answer";
+        l.failure = translate("Messages", "sound server did not answer");
     if (deadline)
         pa_threaded_mainloop_get_api(l.loop)->time_free(deadline);
     pa_threaded_mainloop_unlock(l.loop);

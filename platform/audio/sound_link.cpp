@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/audio/sound_link.h"
 
+#include "platform/runtime/language.h"
+
 #include <chrono>
 #include <utility>
 
@@ -79,7 +81,6 @@ bool SoundLink::connect(std::string& why)
 void SoundLink::run()
 {
     // Each said once, as sound goes: the reason it went, not every retry's.
-    constexpr const char* kSilent = "; playing without sound until it is back";
     bool complained = false;
     bool paused = false;
     std::unique_lock<std::mutex> lock(mutex_);
@@ -91,17 +92,25 @@ void SoundLink::run()
             const std::string why = device_->failure();
             device_.reset();
             connected_ = false;
-            say_("lost the sound output" + (why.empty() ? "" : ": " + why) + kSilent);
+            say_(why.empty() ? translate("Messages", "lost the sound output; playing without "
+                                                     "sound until it is back")
+                             : filled(translate("Messages", "lost the sound output: %1; playing "
+                                                            "without sound until it is back"),
+                                      {why}));
             complained = true;
         } else if (!device_) {
             std::string why;
             if (connect(why)) {
                 paused = false;
                 if (complained)
-                    say_("sound is back");
+                    say_(translate("Messages", "sound is back"));
                 complained = false;
             } else if (!complained) {
-                say_((why.empty() ? "no sound output found" : why) + kSilent);
+                say_(why.empty() ? translate("Messages", "no sound output found; playing without "
+                                                         "sound until it is back")
+                                 : filled(translate("Messages",
+                                                    "%1; playing without sound until it is back"),
+                                          {why}));
                 complained = true;
             }
         } else if (paused && woken) {

@@ -2,6 +2,7 @@
 #include "platform/hold/desktop_wayland.h"
 
 #include "platform/input/wayland_seat.h"
+#include "platform/runtime/language.h"
 
 #include <QTimer>
 #include <QWindow>
@@ -108,8 +109,10 @@ void DesktopWayland::answer(QWindow* window, Shortcuts what)
         // A kiosk has no shortcuts of its own to keep.
         if (childLock_)
             break;
-        std::fprintf(stderr, "tumbletot: this compositor keeps its own shortcuts; the toy cannot "
-                             "hold every key here\n");
+        std::fprintf(stderr, "tumbletot: %s\n",
+                     translate("Messages", "this compositor keeps its own shortcuts; the toy "
+                                           "cannot hold every key here")
+                         .c_str());
         setKeys(DesktopKeys::Kept);
         break;
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/input/wayland_seat.h"
+#include "platform/runtime/language.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,9 +36,10 @@ const WaylandSeatEntry* entry()
         const auto get =
             module.load() ? reinterpret_cast<Get>(module.resolve(kWaylandSeatEntry)) : nullptr;
         if (!get) {
-            std::fprintf(stderr,
-                         "tumbletot: %s; the toy cannot ask this desktop to hold its keys\n",
-                         qPrintable(module.errorString()));
+            const std::string line = filled(
+                translate("Messages", "%1; the toy cannot ask this desktop to hold its keys"),
+                {module.errorString().toStdString()});
+            std::fprintf(stderr, "tumbletot: %s\n", line.c_str());
         }
         return get ? get() : nullptr;
     }();

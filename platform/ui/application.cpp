@@ -6,6 +6,7 @@
 #include "platform/input/key_events.h"
 #include "platform/runtime/character_locale.h"
 #include "platform/runtime/display.h"
+#include "platform/runtime/language.h"
 #include "platform/ui/menu_bar.h"
 #include "platform/ui/single_instance.h"
 #include "platform/ui/window.h"
@@ -70,7 +71,8 @@ int Application::run()
 {
     SingleInstance instance;
     if (!instance.claim()) {
-        std::fprintf(stderr, "tumbletot: already running; brought it to the front\n");
+        std::fprintf(stderr, "tumbletot: %s\n",
+                     translate("Messages", "already running; brought it to the front").c_str());
         return 0;
     }
     endCleanlyWhenDisplayLost();

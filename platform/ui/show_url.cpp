@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ui/show_url.h"
 
+#include "platform/runtime/language.h"
 #include "platform/runtime/runtime.h"
 #include "platform/ui/window.h"
 
@@ -18,7 +19,8 @@ void ShowURL(const std::string& url)
     // Opening reports success as soon as the opener starts, browser or none: ask first.
     if (browserAvailable() && QDesktopServices::openUrl(address))
         return;
-    std::fprintf(stderr, "tumbletot: no browser could open %s\n", url.c_str());
+    std::fprintf(stderr, "tumbletot: %s\n",
+                 filled(translate("Messages", "no browser could open %1"), {url}).c_str());
     Window* front = Window::front();
     QMessageBox::information(
         front ? front->frame() : nullptr, QStringLiteral("Tumbletot"),

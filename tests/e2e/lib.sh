@@ -9,6 +9,9 @@ PROBE=$(dirname "${BASH_SOURCE[0]}")/probe.py
 WLINPUT=$(dirname "${BASH_SOURCE[0]}")/wlinput.py
 WORK=$(mktemp -d /tmp/tumbletot-e2e.XXXXXX)
 SCREEN_SIZE=${SCREEN_SIZE:-1280x800}
+# The toy speaks English, whatever the machine's language: the tests read the lines it prints, and
+# a Wayland desktop tells the rigs a window by its title alone. (e2e_play shows it in others.)
+export LANGUAGE=en
 # The user's private runtime folder, as a desktop session gives one.
 export XDG_RUNTIME_DIR="$WORK/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
