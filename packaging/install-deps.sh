@@ -7,9 +7,9 @@ set -euo pipefail
 
 build=(cmake make g++ pkg-config qt6-base-dev qt6-base-private-dev qt6-wayland-dev
        qt6-wayland-dev-tools wayland-protocols libwayland-dev libxcb1-dev libxcb-screensaver0-dev libgl-dev
-       libebur128-dev libpipewire-0.3-dev libpulse-dev qt6-tools-dev qt6-l10n-tools
+       libebur128-dev libpipewire-0.3-dev libpulse-dev libespeak-ng-dev qt6-tools-dev qt6-l10n-tools
        gettext po4a)
-run=(qt6-qpa-plugins qt6-wayland libebur128-1 libpipewire-0.3-0 libpulse0 fonts-comic-neue
+run=(qt6-qpa-plugins qt6-wayland libebur128-1 libpipewire-0.3-0 libpulse0 libespeak-ng1 espeak-ng-data fonts-comic-neue
      fonts-liberation2 fonts-wqy-microhei xdg-utils)
 test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
       desktop-file-utils appstream dpkg-dev lintian man-db procps gdb sway wtype grim jq

@@ -5,6 +5,7 @@
 
 #include "drawing/ink.h"
 #include "drawing/random_draw.h"
+#include "platform/audio/speech.h"
 #include "platform/input/keyboard.h"
 #include "platform/runtime/language.h"
 #include "platform/runtime/parent_chord.h"
@@ -67,6 +68,8 @@ Window1::Window1() : platform::Window(kDesignBox, "Untitled")
         *named[i] = players[i];
     }
     sounds_ = SoundBoard(players);
+    SpeechPlayer = add<platform::MoviePlayer>("SpeechPlayer", false);
+    phrases_ = std::make_unique<PhraseBank>(*SpeechPlayer, platform::Speech::system());
     StaticText1 = add<platform::StaticText>("StaticText1", kHelpBox, helpLine(), kHelpStyle);
     StaticText1->setAnchors(platform::AnchorLeft | platform::AnchorBottom);
 
@@ -87,6 +90,23 @@ std::string Window1::helpLine()
 void Window1::Event_LanguageChanged()
 {
     StaticText1->setText(helpLine());
+    applySpeech();
+}
+
+void Window1::applySpeech()
+{
+    if (Module1::speakMode == Word::on)
+        phrases_->prepare(Module1::language);
+}
+
+std::string Window1::speechProblem() const
+{
+    return phrases_->problem();
+}
+
+bool Window1::speechSettled() const
+{
+    return phrases_->settled();
 }
 
 platform::MoviePlayer& Window1::player(std::int32_t n) const
@@ -178,6 +198,8 @@ void Window1::mouse_Pressed()
     if (Module1::playMode == Word::backgroundOnly) {
         playSound();
         setBackColor();
+        if (Module1::speakMode == Word::on)
+            phrases_->sayColour(colourName(screenCol));
     } else {
         play_Rotation();
         draw_Random();
@@ -269,41 +291,59 @@ void Window1::setBackColor()
 
 void Window1::draw_Square()
 {
-    draw_Shape(1, ShapeRenderer::Shape::Box);
+    draw_Shape(1, ShapeRenderer::Shape::Box, PhraseBank::Kind::Square);
 }
 
 void Window1::draw_Rectangle()
 {
-    draw_Shape(0, ShapeRenderer::Shape::Box);
+    draw_Shape(0, ShapeRenderer::Shape::Box, PhraseBank::Kind::Rectangle);
 }
 
 void Window1::draw_Circle()
 {
-    draw_Shape(1, ShapeRenderer::Shape::Ellipse);
+    draw_Shape(1, ShapeRenderer::Shape::Ellipse, PhraseBank::Kind::Circle);
 }
 
 void Window1::draw_Oval()
 {
-    draw_Shape(0, ShapeRenderer::Shape::Ellipse);
+    draw_Shape(0, ShapeRenderer::Shape::Ellipse, PhraseBank::Kind::Oval);
 }
 
 void Window1::draw_Triangle()
 {
-    draw_Shape(1, ShapeRenderer::Shape::Triangle);
+    draw_Shape(1, ShapeRenderer::Shape::Triangle, PhraseBank::Kind::Triangle);
 }
 
 void Window1::draw_Romb()
 {
-    draw_Shape(1, ShapeRenderer::Shape::Rhombus);
+    draw_Shape(1, ShapeRenderer::Shape::Rhombus, PhraseBank::Kind::Diamond);
 }
 
-void Window1::draw_Shape(std::int32_t squareBox, ShapeRenderer::Shape shape)
+void Window1::draw_Shape(std::int32_t squareBox, ShapeRenderer::Shape shape, PhraseBank::Kind kind)
 {
     platform::Graphics& g = Canvas1->graphics();
     g.setUseOldRenderer(true);
     get_Pos_n_Col(squareBox);
     Canvas1->Refresh(true);
     renderer_.draw(g, shape, {x_start, y_start, x_width, y_height}, ranCol, lineCol);
+    if (Module1::speakMode == Word::on)
+        phrases_->sayShape(colourName(ranCol), kind);
+}
+
+PhraseBank::Colour Window1::colourName(platform::Color colour) const
+{
+    using C = PhraseBank::Colour;
+    const std::pair<platform::Color, C> names[] = {
+        {palette.col_Black, C::Black},     {palette.col_Blue, C::Blue},
+        {palette.col_Green, C::Green},     {palette.col_Orange, C::Orange},
+        {palette.col_Pink, C::Pink},       {palette.col_Red, C::Red},
+        {palette.col_White, C::White},     {palette.col_Yellow, C::Yellow},
+        {palette.col_LBlue, C::LightBlue}, {palette.col_LGreen, C::LightGreen},
+        {palette.col_LPink, C::LightPink}, {palette.col_LYellow, C::LightYellow}};
+    for (const auto& [value, name] : names)
+        if (value == colour)
+            return name;
+    return C::White;
 }
 
 void Window1::draw_Random()

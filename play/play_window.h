@@ -7,9 +7,11 @@
 #include "drawing/shape_renderer.h"
 #include "platform/ui/color.h"
 #include "platform/ui/window.h"
+#include "sound/phrase_bank.h"
 #include "sound/sound_board.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class PlayCallbacks;
@@ -50,6 +52,7 @@ class Window1 : public platform::Window {
     platform::MoviePlayer* MoviePlayer6;
     platform::MoviePlayer* MoviePlayer7;
     platform::MoviePlayer* MoviePlayer8;
+    platform::MoviePlayer* SpeechPlayer;
     platform::StaticText* StaticText1;
 
     std::int32_t Screen_width = 0;
@@ -95,6 +98,12 @@ class Window1 : public platform::Window {
     // The preferences' closing step: auto-play as the settings say, then the chosen sound set.
     void applyAutoPlay();
     void applySoundComplexity();
+    // What appears is said aloud once the parent asks for it, in the language spoken.
+    void applySpeech();
+    // Why the language spoken has no voice; empty while it speaks or is still being tried.
+    std::string speechProblem() const;
+    bool speechSettled() const;
+    PhraseBank& phrases() const { return *phrases_; }
 
     bool Event_KeyDown(const std::string& key) override;
     bool Event_MouseDown(int x, int y) override;
@@ -115,12 +124,15 @@ class Window1 : public platform::Window {
     void play_Rotation();
     void draw_Random();
     // One shape: placement and colours, a wiped canvas, then the shape.
-    void draw_Shape(std::int32_t squareBox, ShapeRenderer::Shape shape);
+    void draw_Shape(std::int32_t squareBox, ShapeRenderer::Shape shape, PhraseBank::Kind kind);
+    // The name of one of the palette's colours.
+    PhraseBank::Colour colourName(platform::Color colour) const;
 
     Placement placement_;
     ShapeRenderer renderer_;
     Background background_;
     SoundBoard sounds_;
+    std::unique_ptr<PhraseBank> phrases_;
     bool waitingForRelease_ = false;
     static inline PlayCallbacks* callbacks_ = nullptr;
 };

@@ -37,6 +37,7 @@ inline std::string appearMode{Word::centered};             // random, centered
 inline std::string beginnersMode{Word::on};                // on, off
 inline std::string autoMode{Word::off};                    // on, off
 inline std::string soundComplexity{Word::complex};         // simple, complex, recognizable
+inline std::string speakMode{Word::off};                   // on, off
 inline std::string language{platform::Language::kEnglish}; // the system's, or a parent's choice
 inline int delayTime = 0;   // seconds; 0 until the preferences set it
 inline int soundNumber = 0; // players in use: 6 or 8 once play opens

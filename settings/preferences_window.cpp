@@ -14,6 +14,7 @@
 #include "platform/ui/show_url.h"
 #include "platform/ui/slider.h"
 #include "platform/ui/static_text.h"
+#include "platform/ui/timer.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
 
@@ -29,6 +30,8 @@ constexpr int kSliderLineStep = 1;
 constexpr int kSliderPageStep = 20;
 constexpr int kSliderDesignValue = 20;
 constexpr int kSecondsPerMinute = 60;
+// How often the window looks whether the play window has tried the language's voice.
+constexpr int kVoiceLookMs = 100;
 
 const platform::TextStyle kText{"System", 12, false, platform::RGB(0, 0, 0)};
 const platform::TextStyle kCaption{"System", 12, true, platform::RGB(0, 0, 0)};
@@ -99,6 +102,9 @@ Window2::Window2() : platform::Window(kWindowBox, "")
     GroupBox4 = add<GroupBox>("GroupBox4", Rect{301, 128, 251, 52}, "", kCaption);
     CheckBox2 = add<CheckBox>("CheckBox2", inGroup({312, 145, 228, 26}, GroupBox4), "", kText,
                               GroupBox4, false);
+    // Between the beginners' box and the sound box, where the design left room.
+    SpeakBox = add<CheckBox>("SpeakBox", Rect{312, 184, 240, 22}, "", kText, nullptr, false);
+    VoiceTimer = add<platform::Timer>("VoiceTimer", platform::Timer::ModeOff, kVoiceLookMs);
     GroupBox5 = add<GroupBox>("GroupBox5", Rect{302, 209, 250, 106}, "", kText);
     RadioButton8 = add<RadioButton>("RadioButton8", inGroup({312, 232, 208, 20}, GroupBox5), "",
                                     kText, GroupBox5, false);
@@ -150,6 +156,9 @@ Window2::Window2() : platform::Window(kWindowBox, "")
     CheckBox1->Action = [this] { CheckBox1_Action(); };
     CheckBox2->Open = [this] { CheckBox2_Open(); };
     CheckBox2->Action = [this] { CheckBox2_Action(); };
+    SpeakBox->Open = [this] { SpeakBox_Open(); };
+    SpeakBox->Action = [this] { SpeakBox_Action(); };
+    VoiceTimer->Action = [this] { VoiceTimer_Action(); };
     Slider1->ValueChanged = [this] { Slider1_ValueChanged(); };
     PushButton1->Action = [this] { PushButton1_Action(); };
     PushButton2->Action = [this] { PushButton2_Action(); };
@@ -175,6 +184,8 @@ void Window2::showTexts()
     RadioButton7->setCaption(platform::translate("Window2", "Centered on screen"));
     GroupBox4->setCaption(platform::translate("Window2", "Beginners mode"));
     CheckBox2->setCaption(platform::translate("Window2", "Use only red, white and black"));
+    SpeakBox->setCaption(platform::translate("Window2", "Say what appears"));
+    SpeakBox->setEnabled(true);
     GroupBox5->setCaption(platform::translate("Window2", "Sound"));
     RadioButton8->setCaption(platform::translate("Window2", "Simple (chirps and beeps)"));
     RadioButton9->setCaption(platform::translate("Window2", "Complex (harmonies and signals)"));
@@ -188,6 +199,7 @@ void Window2::showTexts()
 void Window2::Event_LanguageChanged()
 {
     showTexts();
+    VoiceTimer->setMode(platform::Timer::ModeMultiple);
 }
 
 void Window2::LanguageMenu_Open()
@@ -257,6 +269,31 @@ void Window2::CheckBox2_Open()
 void Window2::CheckBox2_Action()
 {
     Module1::beginnersMode = CheckBox2->Value() ? Word::on : Word::off;
+}
+
+void Window2::SpeakBox_Open()
+{
+    SpeakBox->setValue(Module1::speakMode == Word::on);
+}
+
+void Window2::SpeakBox_Action()
+{
+    Module1::speakMode = SpeakBox->Value() ? Word::on : Word::off;
+    Window1::shared().applySpeech();
+    VoiceTimer->setMode(platform::Timer::ModeMultiple);
+}
+
+void Window2::VoiceTimer_Action()
+{
+    if (!Window1::isOpen() || !Window1::shared().speechSettled())
+        return;
+    VoiceTimer->setMode(platform::Timer::ModeOff);
+    const std::string problem = Window1::shared().speechProblem();
+    if (problem.empty())
+        return;
+    SpeakBox->setCaption(platform::translate("Window2", "Say what appears") + " (" + problem + ")");
+    SpeakBox->setValue(false);
+    SpeakBox->setEnabled(false);
 }
 
 void Window2::Slider1_ValueChanged()

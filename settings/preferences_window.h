@@ -13,6 +13,7 @@ class PushButton;
 class RadioButton;
 class Slider;
 class StaticText;
+class Timer;
 } // namespace platform
 
 // Where a parent edits the settings. Each control writes its setting at once; closing the
@@ -40,6 +41,9 @@ class Window2 : public platform::Window {
     platform::RadioButton* RadioButton7;
     platform::GroupBox* GroupBox4;
     platform::CheckBox* CheckBox2;
+    // Off by default; it says so when the language spoken has no voice.
+    platform::CheckBox* SpeakBox;
+    platform::Timer* VoiceTimer;
     platform::GroupBox* GroupBox5;
     platform::RadioButton* RadioButton8;
     platform::RadioButton* RadioButton9;
@@ -55,6 +59,10 @@ class Window2 : public platform::Window {
     void CheckBox1_Action();
     void CheckBox2_Open();
     void CheckBox2_Action();
+    void SpeakBox_Open();
+    void SpeakBox_Action();
+    // Shows whether the language has a voice, once the play window has tried it.
+    void VoiceTimer_Action();
     void Slider1_ValueChanged();
     void PushButton1_Action();
     void PushButton2_Action();

@@ -3,6 +3,8 @@
 
 #include "toy_fixture.h"
 
+#include "media/generator/loudness.h"
+#include "platform/audio/movie.h"
 #include "platform/hold/desktop.h"
 #include "platform/runtime/language.h"
 #include "platform/runtime/resource_store.h"
@@ -185,6 +187,41 @@ class TestLanguages : public ToyFixture {
                 QVERIFY2(misfits(prefs).isEmpty(), qPrintable(misfits(prefs).join(", ")));
             }
             QVERIFY2(misfits(openPlay()).isEmpty(), qPrintable(QString::fromStdString(code)));
+            reset();
+        }
+    }
+
+    // Said to a toddler: every phrase there, a breath long, starting at once, as loud as an
+    // effect and no peak near full scale; no two alike.
+    void everyLanguageSaysEachPhraseClearly()
+    {
+        using Bank = PhraseBank;
+        for (const std::string& code : platform::Language::all()) {
+            QCOMPARE(platform::Language::use(code), code);
+            Bank& bank = openPlay().phrases();
+            bank.prepare(code);
+            bank.settle();
+            QVERIFY2(bank.problem().empty(), bank.problem().c_str());
+            std::vector<const platform::Movie*> clips;
+            for (std::size_t fill = 0; fill < Bank::kFills; ++fill)
+                for (std::size_t kind = 0; kind < Bank::kKinds; ++kind)
+                    clips.push_back(bank.shapeClip(Bank::Colour(fill), Bank::Kind(kind)));
+            for (std::size_t colour = 0; colour < Bank::kColours; ++colour)
+                clips.push_back(bank.colourClip(Bank::Colour(colour)));
+            for (std::size_t i = 0; i < clips.size(); ++i) {
+                const QString where = QStringLiteral("%1, phrase %2").arg(code.c_str()).arg(i);
+                QVERIFY2(clips[i], qPrintable(where));
+                const synth::Buffer clip = samplesOf(clips[i]->samples());
+                const double lufs = loudness::integrated(clip);
+                QVERIFY2(clips[i]->seconds() >= 0.3 && clips[i]->seconds() <= 2.5,
+                         qPrintable(where + QStringLiteral(": %1 s").arg(clips[i]->seconds())));
+                QVERIFY2(loudness::leadingSilence(clip) < 0.01, qPrintable(where));
+                QVERIFY2(std::fabs(lufs + 18.0) <= 1.0,
+                         qPrintable(where + QStringLiteral(": %1 LUFS").arg(lufs)));
+                QVERIFY2(loudness::truePeakDb(clip) <= -1.0, qPrintable(where));
+                for (std::size_t j = 0; j < i; ++j)
+                    QVERIFY2(clips[j]->samples() != clips[i]->samples(), qPrintable(where));
+            }
             reset();
         }
     }

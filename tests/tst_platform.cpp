@@ -222,6 +222,47 @@ class TestPlatform : public ToyFixture {
         QVERIFY(mix.silent());
     }
 
+    void speechIsCutWithAFadeAndTheEffectsGoUnderIt()
+    {
+        const auto tone = [](bool spoken) {
+            std::vector<std::int16_t> samples(kRate);
+            for (std::size_t i = 0; i < samples.size(); ++i)
+                samples[i] = std::int16_t(3000 * std::sin(2 * M_PI * 300 * double(i) / kRate));
+            return spoken ? platform::Movie::spoken(std::move(samples))
+                          : platform::Movie::fromSamples(std::move(samples));
+        };
+        const auto effect = tone(false), phrase = tone(true);
+        const std::vector<std::int16_t> silent(kRate, 0);
+        const auto hush = platform::Movie::spoken(silent);
+        const int player = 0, speaker = 0;
+        platform::VoiceMix mix;
+        std::vector<std::int16_t> out(kRate / 10);
+        const auto loudest = [&] {
+            mix.mix(out.data(), out.size());
+            int peak = 0;
+            for (std::size_t i = out.size() / 2; i < out.size(); ++i)
+                peak = std::max(peak, std::abs(int(out[i])));
+            return peak;
+        };
+        mix.play(&player, effect.get(), true);
+        const int alone = loudest();
+        mix.play(&speaker, hush.get(), false);
+        const double under = 20 * std::log10(double(loudest()) / alone);
+        QVERIFY2(under < -8 && under > -10, qPrintable(QString::number(under)));
+
+        // A phrase cut mid-word by silence fades out: no sample leaps as a cut would.
+        mix.stop(&player);
+        mix.play(&speaker, phrase.get(), false);
+        mix.mix(out.data(), 1234);
+        mix.play(&speaker, hush.get(), false);
+        std::vector<std::int16_t> after(kRate / 50);
+        mix.mix(after.data(), after.size());
+        int largestStep = std::abs(after[0] - out[1233]);
+        for (std::size_t i = 1; i < after.size(); ++i)
+            largestStep = std::max(largestStep, std::abs(after[i] - after[i - 1]));
+        QVERIFY2(largestStep < 300, qPrintable(QString::number(largestStep)));
+    }
+
     void limiterAddsNoClicksAndLetsTheQuietToneThrough()
     {
         // A quiet tone, then eight loud voices piling up on it, then the tone alone again.

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Sound choice: the sets, the default load, the rotation shared by every input, the random pick.
+// Sound choice: the sets, the default load, the rotation shared by every input, the random pick;
+// and what is said aloud for what appears.
 
+#include "fake_speech.h"
 #include "toy_fixture.h"
 
 #include "media/media.h"
+#include "platform/ui/check_box.h"
 #include "platform/ui/movie_player.h"
 #include "play/play_window.h"
 #include "settings/module1.h"
+#include "settings/preferences_window.h"
 
 #include <QtTest>
 
@@ -69,6 +73,68 @@ class TestSound : public ToyFixture {
         QCOMPARE(sound->played[0].owner, static_cast<const void*>(w.MoviePlayer1));
         QCOMPARE(sound->played[1].owner, static_cast<const void*>(w.MoviePlayer6));
         QCOMPARE(w.playing, 0);
+    }
+
+    void eachNewShapeIsNamedByItsFillAndKindOnlyWhenAsked()
+    {
+        platform::Speech::install([]() -> std::unique_ptr<platform::Speech> {
+            return std::make_unique<FakeSpeech>(true);
+        });
+        Window1& w = openPlay();
+        const auto said = [this, &w] {
+            return !sound->played.empty() && sound->played.back().owner == w.SpeechPlayer
+                       ? sound->played.back().movie
+                       : nullptr;
+        };
+        random->pushShapes(1);
+        w.mouse_Pressed();
+        QVERIFY(!said());
+
+        Module1::speakMode = Word::on;
+        w.applySpeech();
+        w.phrases().settle();
+        using C = PhraseBank::Colour;
+        using K = PhraseBank::Kind;
+        // The draw's order of kinds; black fills with a red line, red ones with a black line.
+        const K kinds[] = {K::Circle, K::Oval, K::Square, K::Rectangle, K::Triangle, K::Diamond};
+        for (int kind = 1; kind <= 6; ++kind) {
+            const bool black = kind % 2;
+            random->push({ScriptedRandom::giving(kind, 6, 1), 0.5, 0.5, 0.5, 0.5,
+                          ScriptedRandom::giving(black ? 1 : 2, 3, 1), black ? 0.9 : 0.0});
+            w.mouse_Pressed();
+            QVERIFY(said() == w.phrases().shapeClip(black ? C::Black : C::Red, kinds[kind - 1]));
+            QVERIFY(said());
+        }
+        // Only the background changes: its colour is said, the light ones too.
+        Module1::playMode = Word::backgroundOnly;
+        Module1::backMode = Word::white;
+        Module1::beginnersMode = Word::off;
+        for (const auto& [drawn, colour] :
+             {std::pair{1, C::LightYellow}, {4, C::LightGreen}, {9, C::Pink}}) {
+            random->push({0.0, ScriptedRandom::giving(drawn, 12, 1)});
+            w.mouse_Pressed();
+            QVERIFY(said() && said() == w.phrases().colourClip(colour));
+        }
+        platform::Speech::install(nullptr);
+    }
+
+    void aLanguageWithoutAVoiceSaysSoAndPlaysOn()
+    {
+        platform::Speech::install([]() -> std::unique_ptr<platform::Speech> {
+            return std::make_unique<FakeSpeech>(false);
+        });
+        Window1& w = openPlay();
+        Window2& prefs = Window2::shared();
+        prefs.SpeakBox->setValue(true);
+        w.phrases().settle();
+        prefs.VoiceTimer_Action();
+        QVERIFY(!prefs.SpeakBox->Enabled());
+        QCOMPARE(w.speechProblem(), std::string("no voice for this language"));
+        QCOMPARE(Module1::speakMode, std::string(Word::off));
+        random->pushShapes(1);
+        w.mouse_Pressed();
+        QVERIFY(!sound->played.empty() && sound->played.back().owner != w.SpeechPlayer);
+        platform::Speech::install(nullptr);
     }
 };
 

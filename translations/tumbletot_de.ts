@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>kein Browser konnte %1 öffnen</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>die Sprachbibliothek hat keine Stimmen gefunden</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>keine Stimme für diese Sprache</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Strg</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>schwarzes Quadrat</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>schwarzes Rechteck</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>schwarzer Kreis</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>schwarzes Oval</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>schwarzes Dreieck</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>schwarze Raute</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>blaues Quadrat</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>blaues Rechteck</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>blauer Kreis</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>blaues Oval</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>blaues Dreieck</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>blaue Raute</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>grünes Quadrat</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>grünes Rechteck</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>grüner Kreis</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>grünes Oval</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>grünes Dreieck</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>grüne Raute</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>oranges Quadrat</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>oranges Rechteck</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>oranger Kreis</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>oranges Oval</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>oranges Dreieck</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>orange Raute</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>pinkes Quadrat</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>pinkes Rechteck</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>pinker Kreis</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>pinkes Oval</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>pinkes Dreieck</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>pinke Raute</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>rotes Quadrat</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>rotes Rechteck</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>roter Kreis</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>rotes Oval</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>rotes Dreieck</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>rote Raute</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>weißes Quadrat</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>weißes Rechteck</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>weißer Kreis</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>weißes Oval</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>weißes Dreieck</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>weiße Raute</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>gelbes Quadrat</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>gelbes Rechteck</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>gelber Kreis</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>gelbes Oval</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>gelbes Dreieck</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>gelbe Raute</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>schwarz</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>pink</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>hellblau</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>hellgrün</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>hellrosa</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>hellgelb</translation>
     </message>
 </context>
 <context>
@@ -269,6 +520,10 @@
             <numerusform>%n Minute</numerusform>
             <numerusform>%n Minuten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Sagen, was erscheint</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>ningún navegador pudo abrir %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>la biblioteca de voz no encontró ninguna voz</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>no hay voz para este idioma</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>cuadrado negro</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>rectángulo negro</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>círculo negro</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>óvalo negro</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>triángulo negro</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>rombo negro</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>cuadrado azul</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>rectángulo azul</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>círculo azul</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>óvalo azul</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>triángulo azul</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>rombo azul</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>cuadrado verde</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>rectángulo verde</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>círculo verde</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>óvalo verde</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>triángulo verde</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>rombo verde</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>cuadrado naranja</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>rectángulo naranja</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>círculo naranja</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>óvalo naranja</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>triángulo naranja</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>rombo naranja</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>cuadrado rosa</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>rectángulo rosa</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>círculo rosa</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>óvalo rosa</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>triángulo rosa</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>rombo rosa</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>cuadrado rojo</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>rectángulo rojo</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>círculo rojo</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>óvalo rojo</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>triángulo rojo</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>rombo rojo</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>cuadrado blanco</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>rectángulo blanco</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>círculo blanco</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>óvalo blanco</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>triángulo blanco</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>rombo blanco</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>cuadrado amarillo</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>rectángulo amarillo</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>círculo amarillo</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>óvalo amarillo</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>triángulo amarillo</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>rombo amarillo</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>negro</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azul claro</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>verde claro</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>rosa claro</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>amarillo claro</translation>
     </message>
 </context>
 <context>
@@ -269,6 +520,10 @@
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minutos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Decir lo que aparece</translation>
     </message>
 </context>
 <context>

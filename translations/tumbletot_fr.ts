@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>aucun navigateur n&apos;a pu ouvrir %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>la bibliothèque vocale n&apos;a trouvé aucune voix</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>aucune voix pour cette langue</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>carré noir</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>rectangle noir</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>cercle noir</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>ovale noir</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>triangle noir</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>losange noir</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>carré bleu</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>rectangle bleu</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>cercle bleu</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>ovale bleu</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>triangle bleu</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>losange bleu</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>carré vert</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>rectangle vert</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>cercle vert</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>ovale vert</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>triangle vert</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>losange vert</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>carré orange</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>rectangle orange</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>cercle orange</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>ovale orange</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>triangle orange</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>losange orange</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>carré rose</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>rectangle rose</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>cercle rose</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>ovale rose</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>triangle rose</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>losange rose</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>carré rouge</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>rectangle rouge</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>cercle rouge</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>ovale rouge</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>triangle rouge</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>losange rouge</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>carré blanc</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>rectangle blanc</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>cercle blanc</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>ovale blanc</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>triangle blanc</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>losange blanc</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>carré jaune</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>rectangle jaune</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>cercle jaune</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>ovale jaune</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>triangle jaune</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>losange jaune</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>bleu clair</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>vert clair</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>rose clair</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>jaune clair</translation>
     </message>
 </context>
 <context>
@@ -269,6 +520,10 @@
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Dire ce qui apparaît</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>nessun browser è riuscito ad aprire %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>la libreria vocale non ha trovato nessuna voce</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>nessuna voce per questa lingua</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>quadrato nero</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>rettangolo nero</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>cerchio nero</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>ovale nero</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>triangolo nero</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>rombo nero</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>quadrato blu</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>rettangolo blu</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>cerchio blu</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>ovale blu</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>triangolo blu</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>rombo blu</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>quadrato verde</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>rettangolo verde</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>cerchio verde</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>ovale verde</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>triangolo verde</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>rombo verde</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>quadrato arancione</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>rettangolo arancione</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>cerchio arancione</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>ovale arancione</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>triangolo arancione</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>rombo arancione</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>quadrato rosa</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>rettangolo rosa</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>cerchio rosa</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>ovale rosa</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>triangolo rosa</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>rombo rosa</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>quadrato rosso</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>rettangolo rosso</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>cerchio rosso</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>ovale rosso</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>triangolo rosso</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>rombo rosso</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>quadrato bianco</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>rettangolo bianco</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>cerchio bianco</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>ovale bianco</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>triangolo bianco</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>rombo bianco</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>quadrato giallo</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>rettangolo giallo</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>cerchio giallo</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>ovale giallo</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>triangolo giallo</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>rombo giallo</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>nero</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>arancione</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>bianco</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azzurro</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>verde chiaro</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>rosa chiaro</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>giallo chiaro</translation>
     </message>
 </context>
 <context>
@@ -269,6 +520,10 @@
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minuti</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Dire cosa appare</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>geen browser kon %1 openen</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>de spraakbibliotheek vond geen stemmen</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>geen stem voor deze taal</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>zwart vierkant</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>zwarte rechthoek</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>zwarte cirkel</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>zwart ovaal</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>zwarte driehoek</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>zwarte ruit</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>blauw vierkant</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>blauwe rechthoek</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>blauwe cirkel</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>blauw ovaal</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>blauwe driehoek</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>blauwe ruit</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>groen vierkant</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>groene rechthoek</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>groene cirkel</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>groen ovaal</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>groene driehoek</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>groene ruit</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>oranje vierkant</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>oranje rechthoek</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>oranje cirkel</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>oranje ovaal</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>oranje driehoek</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>oranje ruit</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>roze vierkant</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>roze rechthoek</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>roze cirkel</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>roze ovaal</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>roze driehoek</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>roze ruit</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>rood vierkant</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>rode rechthoek</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>rode cirkel</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>rood ovaal</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>rode driehoek</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>rode ruit</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>wit vierkant</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>witte rechthoek</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>witte cirkel</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>wit ovaal</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>witte driehoek</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>witte ruit</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>geel vierkant</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>gele rechthoek</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>gele cirkel</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>geel ovaal</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>gele driehoek</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>gele ruit</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>zwart</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>oranje</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>roze</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>wit</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>lichtblauw</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>lichtgroen</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>lichtroze</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>lichtgeel</translation>
     </message>
 </context>
 <context>
@@ -269,6 +520,10 @@
             <numerusform>%n minuut</numerusform>
             <numerusform>%n minuten</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Zeggen wat er verschijnt</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>żadna przeglądarka nie mogła otworzyć %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>biblioteka mowy nie znalazła żadnych głosów</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>brak głosu dla tego języka</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>czarny kwadrat</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>czarny prostokąt</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>czarne koło</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>czarny owal</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>czarny trójkąt</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>czarny romb</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>niebieski kwadrat</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>niebieski prostokąt</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>niebieskie koło</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>niebieski owal</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>niebieski trójkąt</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>niebieski romb</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>zielony kwadrat</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>zielony prostokąt</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>zielone koło</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>zielony owal</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>zielony trójkąt</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>zielony romb</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>pomarańczowy kwadrat</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>pomarańczowy prostokąt</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>pomarańczowe koło</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>pomarańczowy owal</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>pomarańczowy trójkąt</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>pomarańczowy romb</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>różowy kwadrat</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>różowy prostokąt</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>różowe koło</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>różowy owal</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>różowy trójkąt</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>różowy romb</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>czerwony kwadrat</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>czerwony prostokąt</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>czerwone koło</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>czerwony owal</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>czerwony trójkąt</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>czerwony romb</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>biały kwadrat</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>biały prostokąt</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>białe koło</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>biały owal</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>biały trójkąt</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>biały romb</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>żółty kwadrat</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>żółty prostokąt</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>żółte koło</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>żółty owal</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>żółty trójkąt</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>żółty romb</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>czarny</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zielony</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>pomarańczowy</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>różowy</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>biały</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>żółty</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>jasnoniebieski</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>jasnozielony</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>jasnoróżowy</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>jasnożółty</translation>
     </message>
 </context>
 <context>
@@ -271,6 +522,10 @@
             <numerusform>%n minuty</numerusform>
             <numerusform>%n minut</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Mów, co się pojawia</translation>
     </message>
 </context>
 <context>

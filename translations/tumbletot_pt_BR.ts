@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>nenhum navegador conseguiu abrir %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>a biblioteca de fala não encontrou nenhuma voz</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>nenhuma voz para este idioma</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>quadrado preto</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>retângulo preto</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>círculo preto</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>oval preto</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>triângulo preto</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>losango preto</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>quadrado azul</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>retângulo azul</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>círculo azul</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>oval azul</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>triângulo azul</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>losango azul</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>quadrado verde</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>retângulo verde</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>círculo verde</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>oval verde</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>triângulo verde</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>losango verde</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>quadrado laranja</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>retângulo laranja</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>círculo laranja</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>oval laranja</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>triângulo laranja</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>losango laranja</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>quadrado rosa</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>retângulo rosa</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>círculo rosa</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>oval rosa</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>triângulo rosa</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>losango rosa</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>quadrado vermelho</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>retângulo vermelho</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>círculo vermelho</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>oval vermelho</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>triângulo vermelho</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>losango vermelho</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>quadrado branco</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>retângulo branco</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>círculo branco</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>oval branco</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>triângulo branco</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>losango branco</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>quadrado amarelo</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>retângulo amarelo</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>círculo amarelo</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>oval amarelo</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>triângulo amarelo</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>losango amarelo</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>preto</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>laranja</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>rosa</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>branco</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>azul-claro</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>verde-claro</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>rosa-claro</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>amarelo-claro</translation>
     </message>
 </context>
 <context>
@@ -269,6 +520,10 @@
             <numerusform>%n minuto</numerusform>
             <numerusform>%n minutos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Dizer o que aparece</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>ни один браузер не смог открыть %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>библиотека речи не нашла ни одного голоса</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>нет голоса для этого языка</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>чёрный квадрат</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>чёрный прямоугольник</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>чёрный круг</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>чёрный овал</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>чёрный треугольник</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>чёрный ромб</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>синий квадрат</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>синий прямоугольник</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>синий круг</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>синий овал</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>синий треугольник</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>синий ромб</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>зелёный квадрат</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>зелёный прямоугольник</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>зелёный круг</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>зелёный овал</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>зелёный треугольник</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>зелёный ромб</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>оранжевый квадрат</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>оранжевый прямоугольник</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>оранжевый круг</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>оранжевый овал</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>оранжевый треугольник</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>оранжевый ромб</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>розовый квадрат</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>розовый прямоугольник</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>розовый круг</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>розовый овал</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>розовый треугольник</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>розовый ромб</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>красный квадрат</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>красный прямоугольник</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>красный круг</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>красный овал</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>красный треугольник</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>красный ромб</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>белый квадрат</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>белый прямоугольник</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>белый круг</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>белый овал</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>белый треугольник</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>белый ромб</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>жёлтый квадрат</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>жёлтый прямоугольник</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>жёлтый круг</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>жёлтый овал</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>жёлтый треугольник</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>жёлтый ромб</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>чёрный</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>синий</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>зелёный</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>оранжевый</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>розовый</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>красный</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>белый</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>жёлтый</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>голубой</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>светло-зелёный</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>светло-розовый</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>светло-жёлтый</translation>
     </message>
 </context>
 <context>
@@ -271,6 +522,10 @@
             <numerusform>%n минуты</numerusform>
             <numerusform>%n минут</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Называть, что появляется</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>hiçbir tarayıcı %1 adresini açamadı</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>konuşma kitaplığı hiçbir ses bulamadı</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>bu dil için konuşma sesi yok</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>siyah kare</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>siyah dikdörtgen</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>siyah daire</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>siyah oval</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>siyah üçgen</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>siyah baklava dilimi</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>mavi kare</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>mavi dikdörtgen</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>mavi daire</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>mavi oval</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>mavi üçgen</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>mavi baklava dilimi</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>yeşil kare</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>yeşil dikdörtgen</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>yeşil daire</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>yeşil oval</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>yeşil üçgen</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>yeşil baklava dilimi</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>turuncu kare</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>turuncu dikdörtgen</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>turuncu daire</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>turuncu oval</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>turuncu üçgen</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>turuncu baklava dilimi</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>pembe kare</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>pembe dikdörtgen</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>pembe daire</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>pembe oval</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>pembe üçgen</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>pembe baklava dilimi</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>kırmızı kare</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>kırmızı dikdörtgen</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>kırmızı daire</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>kırmızı oval</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>kırmızı üçgen</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>kırmızı baklava dilimi</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>beyaz kare</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>beyaz dikdörtgen</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>beyaz daire</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>beyaz oval</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>beyaz üçgen</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>beyaz baklava dilimi</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>sarı kare</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>sarı dikdörtgen</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>sarı daire</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>sarı oval</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>sarı üçgen</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>sarı baklava dilimi</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>siyah</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>mavi</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>yeşil</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>turuncu</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>pembe</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>kırmızı</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>beyaz</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>sarı</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>açık mavi</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>açık yeşil</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>açık pembe</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>açık sarı</translation>
     </message>
 </context>
 <context>
@@ -267,6 +518,10 @@
         <translation>
             <numerusform>%n dakika</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>Ekrana geleni söyle</translation>
     </message>
 </context>
 <context>

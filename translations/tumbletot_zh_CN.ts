@@ -122,6 +122,14 @@
         <source>no browser could open %1</source>
         <translation>没有浏览器能打开 %1</translation>
     </message>
+    <message>
+        <source>the speech library found no voices</source>
+        <translation>语音库没有找到任何语音</translation>
+    </message>
+    <message>
+        <source>no voice for this language</source>
+        <translation>没有适用于这种语言的语音</translation>
+    </message>
 </context>
 <context>
     <name>ParentChord</name>
@@ -136,6 +144,249 @@
     <message>
         <source>Control</source>
         <translation>Ctrl</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>black square</source>
+        <translation>黑色的正方形</translation>
+    </message>
+    <message>
+        <source>black rectangle</source>
+        <translation>黑色的长方形</translation>
+    </message>
+    <message>
+        <source>black circle</source>
+        <translation>黑色的圆形</translation>
+    </message>
+    <message>
+        <source>black oval</source>
+        <translation>黑色的椭圆形</translation>
+    </message>
+    <message>
+        <source>black triangle</source>
+        <translation>黑色的三角形</translation>
+    </message>
+    <message>
+        <source>black diamond</source>
+        <translation>黑色的菱形</translation>
+    </message>
+    <message>
+        <source>blue square</source>
+        <translation>蓝色的正方形</translation>
+    </message>
+    <message>
+        <source>blue rectangle</source>
+        <translation>蓝色的长方形</translation>
+    </message>
+    <message>
+        <source>blue circle</source>
+        <translation>蓝色的圆形</translation>
+    </message>
+    <message>
+        <source>blue oval</source>
+        <translation>蓝色的椭圆形</translation>
+    </message>
+    <message>
+        <source>blue triangle</source>
+        <translation>蓝色的三角形</translation>
+    </message>
+    <message>
+        <source>blue diamond</source>
+        <translation>蓝色的菱形</translation>
+    </message>
+    <message>
+        <source>green square</source>
+        <translation>绿色的正方形</translation>
+    </message>
+    <message>
+        <source>green rectangle</source>
+        <translation>绿色的长方形</translation>
+    </message>
+    <message>
+        <source>green circle</source>
+        <translation>绿色的圆形</translation>
+    </message>
+    <message>
+        <source>green oval</source>
+        <translation>绿色的椭圆形</translation>
+    </message>
+    <message>
+        <source>green triangle</source>
+        <translation>绿色的三角形</translation>
+    </message>
+    <message>
+        <source>green diamond</source>
+        <translation>绿色的菱形</translation>
+    </message>
+    <message>
+        <source>orange square</source>
+        <translation>橙色的正方形</translation>
+    </message>
+    <message>
+        <source>orange rectangle</source>
+        <translation>橙色的长方形</translation>
+    </message>
+    <message>
+        <source>orange circle</source>
+        <translation>橙色的圆形</translation>
+    </message>
+    <message>
+        <source>orange oval</source>
+        <translation>橙色的椭圆形</translation>
+    </message>
+    <message>
+        <source>orange triangle</source>
+        <translation>橙色的三角形</translation>
+    </message>
+    <message>
+        <source>orange diamond</source>
+        <translation>橙色的菱形</translation>
+    </message>
+    <message>
+        <source>pink square</source>
+        <translation>粉色的正方形</translation>
+    </message>
+    <message>
+        <source>pink rectangle</source>
+        <translation>粉色的长方形</translation>
+    </message>
+    <message>
+        <source>pink circle</source>
+        <translation>粉色的圆形</translation>
+    </message>
+    <message>
+        <source>pink oval</source>
+        <translation>粉色的椭圆形</translation>
+    </message>
+    <message>
+        <source>pink triangle</source>
+        <translation>粉色的三角形</translation>
+    </message>
+    <message>
+        <source>pink diamond</source>
+        <translation>粉色的菱形</translation>
+    </message>
+    <message>
+        <source>red square</source>
+        <translation>红色的正方形</translation>
+    </message>
+    <message>
+        <source>red rectangle</source>
+        <translation>红色的长方形</translation>
+    </message>
+    <message>
+        <source>red circle</source>
+        <translation>红色的圆形</translation>
+    </message>
+    <message>
+        <source>red oval</source>
+        <translation>红色的椭圆形</translation>
+    </message>
+    <message>
+        <source>red triangle</source>
+        <translation>红色的三角形</translation>
+    </message>
+    <message>
+        <source>red diamond</source>
+        <translation>红色的菱形</translation>
+    </message>
+    <message>
+        <source>white square</source>
+        <translation>白色的正方形</translation>
+    </message>
+    <message>
+        <source>white rectangle</source>
+        <translation>白色的长方形</translation>
+    </message>
+    <message>
+        <source>white circle</source>
+        <translation>白色的圆形</translation>
+    </message>
+    <message>
+        <source>white oval</source>
+        <translation>白色的椭圆形</translation>
+    </message>
+    <message>
+        <source>white triangle</source>
+        <translation>白色的三角形</translation>
+    </message>
+    <message>
+        <source>white diamond</source>
+        <translation>白色的菱形</translation>
+    </message>
+    <message>
+        <source>yellow square</source>
+        <translation>黄色的正方形</translation>
+    </message>
+    <message>
+        <source>yellow rectangle</source>
+        <translation>黄色的长方形</translation>
+    </message>
+    <message>
+        <source>yellow circle</source>
+        <translation>黄色的圆形</translation>
+    </message>
+    <message>
+        <source>yellow oval</source>
+        <translation>黄色的椭圆形</translation>
+    </message>
+    <message>
+        <source>yellow triangle</source>
+        <translation>黄色的三角形</translation>
+    </message>
+    <message>
+        <source>yellow diamond</source>
+        <translation>黄色的菱形</translation>
+    </message>
+    <message>
+        <source>black</source>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>pink</source>
+        <translation>粉色</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>light blue</source>
+        <translation>浅蓝色</translation>
+    </message>
+    <message>
+        <source>light green</source>
+        <translation>浅绿色</translation>
+    </message>
+    <message>
+        <source>light pink</source>
+        <translation>浅粉色</translation>
+    </message>
+    <message>
+        <source>light yellow</source>
+        <translation>浅黄色</translation>
     </message>
 </context>
 <context>
@@ -267,6 +518,10 @@
         <translation>
             <numerusform>%n 分钟</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Say what appears</source>
+        <translation>说出出现的图形和颜色</translation>
     </message>
 </context>
 <context>

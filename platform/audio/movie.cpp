@@ -85,7 +85,12 @@ std::unique_ptr<Movie> Movie::load(const std::string& path, std::string& error)
 
 std::unique_ptr<Movie> Movie::fromSamples(std::vector<std::int16_t> samples)
 {
-    return std::unique_ptr<Movie>(new Movie(std::move(samples)));
+    return std::unique_ptr<Movie>(new Movie(std::move(samples), false));
+}
+
+std::unique_ptr<Movie> Movie::spoken(std::vector<std::int16_t> samples)
+{
+    return std::unique_ptr<Movie>(new Movie(std::move(samples), true));
 }
 
 } // namespace platform

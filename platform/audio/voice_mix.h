@@ -36,7 +36,8 @@ class VoiceMix {
     void startAfresh();
 
   private:
-    // With mutex_ held.
+    // With mutex_ held. Speech that is cut fades out from its tail, a copy, so that its clip
+    // may go at once.
     void dropVoicesOf(const void* owner);
 
     struct Voice {
@@ -48,6 +49,10 @@ class VoiceMix {
     mutable InheritingMutex mutex_;
     std::vector<Voice> voices_;
     std::vector<float> accumulator_;
+    std::vector<float> tail_;
+    std::size_t tailAt_ = 0;
+    // What the sounds other than speech are multiplied by, gliding down while speech sounds.
+    float duck_ = 1.0f;
     std::unique_ptr<Leveller> leveller_;
     std::unique_ptr<PeakLimiter> limiter_;
 };

@@ -320,7 +320,7 @@ wait_exit() {
 declare -A PREFERENCES=([shapes]="45 53" [backgroundOnly]="45 82" [white]="45 161"
     [different]="45 190" [changing]="45 220" [random]="30 292" [centered]="122 292"
     [auto]="320 51" [slider]="340 84" [beginners]="320 158" [simple]="320 242" [complex]="320 272"
-    [recognizable]="320 303" [website]="309 350")
+    [recognizable]="320 303" [speak]="320 195" [website]="309 350")
 # Where a control is in a preferences window of the given height, from its top-left corner.
 preference_at() {
     local x y

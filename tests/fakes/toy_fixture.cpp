@@ -20,7 +20,8 @@ auto settings()
 {
     return std::tie(Module1::playMode, Module1::backMode, Module1::appearMode,
                     Module1::beginnersMode, Module1::autoMode, Module1::soundComplexity,
-                    Module1::delayTime, Module1::soundNumber, Module1::B_Sound, Module1::language);
+                    Module1::speakMode, Module1::delayTime, Module1::soundNumber, Module1::B_Sound,
+                    Module1::language);
 }
 
 // The settings the program starts with, saved before any test changes them, so that a test
