@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One play action, from the key event to the painted frame, at two screen sizes.
+// One play action, from the key event to the painted frame, at two screen sizes, without and with
+// what appears said aloud; and the time a language's phrases take to be spoken into clips.
 // Run with QT_QPA_PLATFORM=offscreen:configfile=<screen json>; the screen's size is in the name.
 
 #include "platform/audio/sound_output.h"
 #include "platform/input/keyboard.h"
 #include "platform/ui/window.h"
 #include "play/play_window.h"
+#include "settings/module1.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,6 +25,9 @@ class NoKeysHeld : public platform::KeyboardState {
 void keyPressToFrame(benchmark::State& state)
 {
     Window1& play = Window1::shared();
+    Module1::speakMode = state.range(0) ? Word::on : Word::off;
+    play.applySpeech();
+    play.phrases().settle();
     QWidget* surface = play.surface();
     surface->repaint();
     for (auto _ : state) {
@@ -31,9 +36,24 @@ void keyPressToFrame(benchmark::State& state)
         // The frame: everything the action asked to repaint, painted now.
         surface->window()->repaint();
     }
-    state.SetLabel(std::to_string(play.Width()) + "x" + std::to_string(play.Height()));
+    state.SetLabel(std::to_string(play.Width()) + "x" + std::to_string(play.Height()) +
+                   (state.range(0) ? ", saying it" : ""));
 }
-BENCHMARK(keyPressToFrame)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(keyPressToFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Off the event thread: every phrase of a language spoken, trimmed and levelled (two voices in
+// turn, so that each round speaks them all again).
+void speakLanguage(benchmark::State& state)
+{
+    PhraseBank& bank = Window1::shared().phrases();
+    bool german = false;
+    for (auto _ : state) {
+        german = !german;
+        bank.prepare(german ? "de" : "en");
+        bank.settle();
+    }
+}
+BENCHMARK(speakLanguage)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 

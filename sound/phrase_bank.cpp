@@ -177,7 +177,7 @@ void PhraseBank::speakAll()
         lock.unlock();
         auto made = std::make_unique<Clips>();
         const char* why = speech_->setLanguage(language);
-        for (std::size_t i = 0; !why && i < kPhrases; ++i)
+        for (std::size_t i = 0; !why && !ending_ && i < kPhrases; ++i)
             made->clips[i] = clipOf(speech_->say(texts[i]));
         lock.lock();
         if (language != wanted_)

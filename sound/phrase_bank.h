@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -80,6 +81,7 @@ class PhraseBank {
     // The event thread's own.
     mutable std::unique_ptr<Clips> clips_;
     bool busy_ = false;
-    bool ending_ = false;
+    // Read between phrases too, so that quitting never waits for a whole language.
+    std::atomic<bool> ending_{false};
     std::thread thread_;
 };

@@ -296,11 +296,12 @@ class TestPlatform : public ToyFixture {
 
     void mashStaysAboutAsLoudAsOneSoundAndNeverClips()
     {
-        // A sound set's eight players, the loudest sounds in them.
+        // A sound set's eight players, the loudest sounds in them, and speech over them.
+        const auto words = platform::Movie::spoken(Media::Glass()->samples());
         const std::vector<const platform::Movie*> sounds{
             Media::realGiantbell(), Media::Submarine(), Media::QuillomoSound20(),
             Media::Ping(),          Media::Basso(),     Media::Blow(),
-            Media::Glass(),         Media::realBoing()};
+            Media::Glass(),         Media::realBoing(), words.get()};
         std::vector<double> alone;
         for (std::size_t v = 0; v < sounds.size(); ++v) {
             alone.push_back(loudness::loudestSecond(mixed(sounds, {{0, v}}, kRate * 3)));
