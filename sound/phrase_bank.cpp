@@ -154,14 +154,14 @@ void PhraseBank::prepare(const std::string& language)
     if (language == wanted_)
         return;
     wanted_ = language;
-    problem_.clear();
     // Translated here, on the thread that owns the translations.
     texts_.clear();
     for (const char* text : kShapeTexts)
         texts_.push_back(platform::translate("Phrases", text));
     for (const char* text : kColourTexts)
         texts_.push_back(platform::translate("Phrases", text));
-    busy_ = true;
+    // Back to the language spoken last, while another was on its way: its clips stand.
+    busy_ = wanted_ != spoken_;
     changed_.notify_all();
 }
 

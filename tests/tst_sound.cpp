@@ -93,6 +93,10 @@ class TestSound : public ToyFixture {
         Module1::speakMode = Word::on;
         w.applySpeech();
         w.phrases().settle();
+        // A language chosen and left again before its phrases were ready.
+        w.phrases().prepare("de");
+        w.applySpeech();
+        w.phrases().settle();
         using C = PhraseBank::Colour;
         using K = PhraseBank::Kind;
         // The draw's order of kinds; black fills with a red line, red ones with a black line.
