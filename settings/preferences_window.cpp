@@ -199,7 +199,9 @@ void Window2::showTexts()
 void Window2::Event_LanguageChanged()
 {
     showTexts();
-    VoiceTimer->setMode(platform::Timer::ModeMultiple);
+    // Ticked, the new language's voice is tried; unticked, it is when the box is ticked.
+    if (Module1::speakMode == Word::on)
+        VoiceTimer->setMode(platform::Timer::ModeMultiple);
 }
 
 void Window2::LanguageMenu_Open()
