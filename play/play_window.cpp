@@ -99,16 +99,6 @@ void Window1::applySpeech()
         phrases_->prepare(Module1::language);
 }
 
-std::string Window1::speechProblem() const
-{
-    return phrases_->problem();
-}
-
-bool Window1::speechSettled() const
-{
-    return phrases_->settled();
-}
-
 platform::MoviePlayer& Window1::player(std::int32_t n) const
 {
     return sounds_.player(n);

@@ -100,9 +100,6 @@ class Window1 : public platform::Window {
     void applySoundComplexity();
     // What appears is said aloud once the parent asks for it, in the language spoken.
     void applySpeech();
-    // Why the language spoken has no voice; empty while it speaks or is still being tried.
-    std::string speechProblem() const;
-    bool speechSettled() const;
     PhraseBank& phrases() const { return *phrases_; }
 
     bool Event_KeyDown(const std::string& key) override;

@@ -287,10 +287,10 @@ void Window2::SpeakBox_Action()
 
 void Window2::VoiceTimer_Action()
 {
-    if (!Window1::isOpen() || !Window1::shared().speechSettled())
+    if (!Window1::isOpen() || !Window1::shared().phrases().settled())
         return;
     VoiceTimer->setMode(platform::Timer::ModeOff);
-    const std::string problem = Window1::shared().speechProblem();
+    const std::string problem = Window1::shared().phrases().problem();
     if (problem.empty())
         return;
     SpeakBox->setCaption(platform::translate("Window2", "Say what appears") + " (" + problem + ")");

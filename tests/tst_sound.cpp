@@ -133,7 +133,7 @@ class TestSound : public ToyFixture {
         w.phrases().settle();
         prefs.VoiceTimer_Action();
         QVERIFY(!prefs.SpeakBox->Enabled());
-        QCOMPARE(w.speechProblem(), std::string("no voice for this language"));
+        QCOMPARE(w.phrases().problem(), std::string("no voice for this language"));
         QCOMPARE(Module1::speakMode, std::string(Word::off));
         random->pushShapes(1);
         w.mouse_Pressed();

@@ -31,10 +31,9 @@ std::string voiceOf(const std::string& language)
 
 int collect(short* samples, int count, espeak_EVENT* events)
 {
+    auto* said = static_cast<std::vector<std::int16_t>*>(events->user_data);
     if (samples && count > 0)
-        static_cast<std::vector<std::int16_t>*>(events->user_data)
-            ->insert(static_cast<std::vector<std::int16_t>*>(events->user_data)->end(), samples,
-                     samples + count);
+        said->insert(said->end(), samples, samples + count);
     return 0;
 }
 
