@@ -34,9 +34,10 @@ start_session() {
     wait_until 200 eval '[ -n "$(socket)" ]' || fail "cage did not start: $(tail "$WORK/toy.err")"
 }
 socket() { ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -E '^wayland-[0-9]+$' | head -n1; }
-# Headless cage 0.1.4 may fail every output test from its start, and then shows only the damaged
-# part of each frame, over black: the rig's fault (the toy commits whole frames). It starts again.
-broken_rig() { [ "$(grep -c 'Basic output test failed' "$WORK/toy.err")" -gt 100 ]; }
+# Headless cage 0.1.4 may fail every output test from its start (one a frame), and then shows only
+# the damaged part of each frame, over black: the rig's fault (the toy commits whole frames). Seen
+# about one start in ten on a loaded machine, so it starts again, up to three times.
+broken_rig() { [ "$(grep -c 'Basic output test failed' "$WORK/toy.err")" -gt 20 ]; }
 
 for outputs in 1 2; do
     start_session
@@ -56,10 +57,13 @@ for outputs in 1 2; do
         done
         [ "$panels" -ge 1 ]
     }
-    if ! wait_until $((200 * SLOWER)) shown && broken_rig; then
+    for _ in 1 2; do
+        wait_until $((200 * SLOWER)) eval 'shown || broken_rig'
+        shown || ! broken_rig && break
+        note "$outputs output(s): headless cage failed its output tests; started again"
         { kill "$cage_pid" && wait "$cage_pid"; } 2>/dev/null || true
         start_session
-    fi
+    done
     wait_until $((200 * SLOWER)) shown || fail "$outputs output(s): the toy does not cover them all with its title screen"
     # libwayland's log names an object "name@id" before 1.23 and "name#id" from it on.
     grep -qE "zwp_idle_inhibit_manager_v1[@#][0-9]+\.create_inhibitor" "$WORK/toy.err" ||
