@@ -108,6 +108,23 @@ bursts() {
         echo "$longest ms"
     fi
 }
+# With saying what appears switched on: press to the phrase's onset (ms, median of 10), found by
+# matching each press's recording against the bank's clips, and the memory the bank adds (MB).
+phrases() {
+    local presses=() before
+    before=$(rss_mb "$pid")
+    xdotool key ctrl+shift+p; wait_active preferences; click_preference speak; xdotool key Return; wait_active play
+    record_start said
+    for _ in $(seq 10); do
+        presses+=($(recorded_ms said))
+        xdotool key a
+        wait_recorded said $((presses[-1] + 2600))
+    done
+    record_stop
+    # A press before the clips were ready says nothing.
+    echo "$("$PROBE" said "$WORK/said.raw" "$WORK/clips" "${presses[@]}" | awk '$2 >= 0.5 { print $4 }' | median)" \
+        "$(awk -v a="$(rss_mb "$pid")" -v b="$before" 'BEGIN { printf "%.1f", a - b }')"
+}
 # Both processors kept busy, one loop at normal priority and one at the lowest.
 busy() {
     bash -c 'while :; do :; done' &
@@ -124,6 +141,8 @@ unbusy() { kill "${busy_pids[@]}"; wait "${busy_pids[@]}" 2>/dev/null || true; }
 measure_sound() {
     SCREEN_SIZE=1920x1080
     start_display
+    mkdir -p "$WORK/clips"
+    QT_QPA_PLATFORM=offscreen "$BUILD/bin/phrase_clips" en "$WORK/clips" 2>>"$WORK/programs.log"
     for SOUND in pulseaudio pipewire pipewire-pulse; do
         sound_path_env
         start_sound
@@ -132,6 +151,7 @@ measure_sound() {
         busy
         result[toy,busy,$SOUND]=$(bursts)
         unbusy
+        read -r "result[toy,phrase,$SOUND]" "result[toy,bank,$SOUND]" <<<"$(phrases)"
         finish
         if [ "$SOUND" != pipewire-pulse ]; then
             launch "$BARE"; result[bare,sound,$SOUND]=$(onsets); finish
@@ -179,6 +199,10 @@ fi
 row "press → sound onset, PulseAudio, median of 20 (ms)" "${result[bare,sound,pulseaudio]}" "${result[toy,sound,pulseaudio]}"
 row "press → sound onset, PipeWire, median of 20 (ms)" "${result[bare,sound,pipewire]}" "${result[toy,sound,pipewire]}"
 row "press → sound onset, PipeWire's PulseAudio server, median of 20 (ms)" "n/a" "${result[toy,sound,pipewire-pulse]}"
+for SOUND in pulseaudio pipewire pipewire-pulse; do
+    row "press → phrase onset, saying what appears, $SOUND, median of 10 (ms)" "n/a" "${result[toy,phrase,$SOUND]}"
+done
+row "memory the phrases add, English (MB)" "n/a" "${result[toy,bank,pulseaudio]}"
 echo
 echo "| toy's stream, longest quiet in 3 bursts of 20 presses | quiet machine | both processors busy |"
 echo "|---|---|---|"

@@ -13,7 +13,7 @@ run=(qt6-qpa-plugins qt6-wayland libebur128-1 libpipewire-0.3-0 libpulse0 libesp
      fonts-liberation2 fonts-wqy-microhei xdg-utils)
 test=(xvfb openbox i3-wm xdotool x11-utils x11-xserver-utils imagemagick sox pulseaudio pulseaudio-utils
       desktop-file-utils appstream dpkg-dev lintian man-db procps gdb sway wtype grim jq
-      dbus-daemon dbus-bin python3-dbusmock python3-dbus python3-gi gir1.2-gtk-3.0 xprintidle passwd socat pipewire pipewire-pulse
+      dbus-daemon dbus-bin python3-dbusmock python3-dbus python3-gi python3-numpy gir1.2-gtk-3.0 xprintidle passwd socat pipewire pipewire-pulse
       wireplumber gnome-shell mutter xdg-desktop-portal libglib2.0-bin kwin-wayland kwin-style-breeze cage)
 bench=(libbenchmark-dev libxcb-damage0-dev libxcb-xtest0-dev qt6-multimedia-dev)
 

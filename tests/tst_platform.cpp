@@ -250,7 +250,8 @@ class TestPlatform : public ToyFixture {
         const double under = 20 * std::log10(double(loudest()) / alone);
         QVERIFY2(under < -8 && under > -10, qPrintable(QString::number(under)));
 
-        // A phrase cut mid-word by silence fades out: no sample leaps as a cut would.
+        // A phrase cut mid-word by silence fades out: no sample leaps as a cut would, and
+        // nothing of it is left once the fade is over.
         mix.stop(&player);
         mix.play(&speaker, phrase.get(), false);
         mix.mix(out.data(), 1234);
@@ -261,6 +262,8 @@ class TestPlatform : public ToyFixture {
         for (std::size_t i = 1; i < after.size(); ++i)
             largestStep = std::max(largestStep, std::abs(after[i] - after[i - 1]));
         QVERIFY2(largestStep < 300, qPrintable(QString::number(largestStep)));
+        QVERIFY(std::all_of(after.end() - kRate / 200, after.end(),
+                            [](std::int16_t s) { return std::abs(s) < 30; }));
     }
 
     void limiterAddsNoClicksAndLetsTheQuietToneThrough()

@@ -5,6 +5,11 @@
 #                                      the delay (ms) to the first 5 ms frame from 30 ms before it
 #                                      whose energy is 4 dB over the 60 ms before that; none if none
 #   probe.py gap REC.raw FROM TO       the longest silence (ms) between two times
+#   probe.py said REC.raw CLIPS T1 ... per press time (ms), the clip of the folder CLIPS heard best
+#                                      from just before it, how well (0 to 1), how well the next
+#                                      best, and its delay (ms): "red-circle 0.93 0.41 8"
+#   probe.py shape SHOT.png            the fill colour and the kinds a centred shape may be taken
+#                                      for: "red square rectangle" when it is nearly square
 #   probe.py window TITLE              a plain window of another program, for the desktop to switch to
 #   probe.py grab                      holds the X keyboard, as a window manager does for a moment;
 #                                      says "held", and lets go when it is ended
@@ -53,6 +58,96 @@ def gap(samples, start_ms, end_ms):
     print(longest)
 
 
+# How alike each clip is to what was heard from just before a press, at the best of the delays
+# the press may have had: the normalised cross-correlation of the waveforms, at a quarter of the
+# rate (speech stays), in pieces of 100 ms each let 3 ms either way, since a sound server that
+# resamples may drift that far over a phrase. Pieces of silence count for nothing.
+def said(samples, folder, presses):
+    import numpy as np
+    from numpy.lib.stride_tricks import sliding_window_view
+    step = 4
+    rate = RATE // step
+    piece, slack, lags = rate // 10, rate * 3 // 1000, rate * 350 // 1000
+
+    def lowered(s):
+        s = np.asarray(s, dtype=float)
+        return s[:len(s) // step * step].reshape(-1, step).mean(axis=1)
+
+    def alike(sound, part):
+        size = 1 << (len(part) + len(sound)).bit_length()
+        products = np.fft.irfft(np.fft.rfft(part, size) * np.conj(np.fft.rfft(sound, size)), size)
+        energy = np.concatenate(([0.0], np.cumsum(part * part)))
+        around = energy[len(sound):] - energy[:len(part) - len(sound) + 1]
+        return products[:len(around)] / np.sqrt(np.maximum(around, 1.0) * np.dot(sound, sound))
+
+    clips = {name[:-len('.raw')]: lowered(recording(os.path.join(folder, name)))
+             for name in sorted(os.listdir(folder))}
+    heard = np.concatenate((np.zeros(slack), lowered(samples), np.zeros(rate * 5)))
+    for press in presses:
+        start = slack + max(0, (int(float(press)) - 50) * rate // 1000)
+        scores = []
+        for name, clip in clips.items():
+            pieces = [clip[at:at + piece] for at in range(0, len(clip) - piece + 1, piece)]
+            loudest = max(np.dot(p, p) for p in pieces)
+            total, counted = np.zeros(lags), 0
+            for number, sound in enumerate(pieces):
+                if np.dot(sound, sound) < loudest / 100:
+                    continue
+                at = start + number * piece - slack
+                near = alike(sound, heard[at:at + lags + piece + 2 * slack])
+                total += sliding_window_view(near, 2 * slack + 1).max(axis=1)[:lags]
+                counted += 1
+            lag = int(np.argmax(total))
+            scores.append((float(total[lag]) / counted, name, lag * 1000 // rate - 50))
+        (best, name, delay), (runner_up, _, _) = sorted(scores, reverse=True)[:2]
+        print(name, round(best, 2), round(runner_up, 2), delay)
+
+
+# As a person names what a shape looks like.
+NAMED_COLOURS = {'black': (0, 0, 0), 'white': (255, 255, 255), 'red': (255, 0, 0),
+                 'green': (0, 192, 0), 'blue': (0, 0, 255), 'yellow': (255, 255, 0),
+                 'orange': (255, 128, 0), 'pink': (255, 64, 224)}
+
+
+def shape(path):
+    import subprocess
+    import numpy as np
+    # A quarter of each side, sampled: no colour blended with another.
+    ppm = subprocess.run(['convert', path, '-sample', '25%', 'ppm:-'], check=True,
+                         stdout=subprocess.PIPE).stdout
+    _, width, height, _, pixels = ppm.split(maxsplit=4)
+    image = np.frombuffer(pixels, np.uint8).reshape(int(height), int(width), 3).astype(int)
+    fill = image[image.shape[0] // 2, image.shape[1] // 2]
+    colour = min(NAMED_COLOURS, key=lambda n: sum((a - b) ** 2 for a, b in zip(fill, NAMED_COLOURS[n])))
+    # The fill's own area: its colour, reached from the middle without crossing the outline.
+    inside = np.all(image == fill, axis=2)
+    reach = np.zeros_like(inside)
+    reach[image.shape[0] // 2, image.shape[1] // 2] = True
+    while True:
+        grown = reach.copy()
+        grown[1:] |= reach[:-1]
+        grown[:-1] |= reach[1:]
+        grown[:, 1:] |= reach[:, :-1]
+        grown[:, :-1] |= reach[:, 1:]
+        grown &= inside
+        if np.array_equal(grown, reach):
+            break
+        reach = grown
+    rows, columns = np.nonzero(reach)
+    tall, wide = rows.max() - rows.min() + 1, columns.max() - columns.min() + 1
+    share = len(rows) / (tall * wide)
+    widths = reach.sum(axis=1)[rows.min():rows.max() + 1]
+    widest = np.argmax(widths) / (tall - 1)
+    even = bool(abs(wide / tall - 1) < 0.05)
+    if share > 0.9:
+        kinds = ['square'] * even + ['rectangle']
+    elif share > 0.68:
+        kinds = ['circle'] * even + ['oval']
+    else:
+        kinds = ['triangle'] if min(widest, 1 - widest) < 0.2 else ['diamond']
+    print(colour, *kinds)
+
+
 def window(title):
     # Started by another program, it says who it is, so that a test can end it by its id.
     if os.environ.get('WINDOW_PID_FILE'):
@@ -98,6 +193,10 @@ if command == 'onsets':
     onsets(recording(args[0]), args[1:])
 elif command == 'gap':
     gap(recording(args[0]), float(args[1]), float(args[2]))
+elif command == 'said':
+    said(recording(args[0]), args[1], args[2:])
+elif command == 'shape':
+    shape(args[0])
 elif command == 'window':
     window(args[0])
 elif command == 'grab':
@@ -106,4 +205,4 @@ elif command == 'held':
     # A grab of its own ends with the program.
     sys.exit(0 if grab_keyboard() == 1 else 1)
 else:
-    sys.exit('usage: probe.py onsets|gap|window|grab|held ...')
+    sys.exit('usage: probe.py onsets|gap|said|shape|window|grab|held ...')
