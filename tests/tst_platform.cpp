@@ -332,6 +332,7 @@ class TestPlatform : public ToyFixture {
     void soundSaysWhyItWentOnceAndPausesWhileIdle()
     {
         // What a kind of server does when asked: not answer (""), refuse saying why, or play.
+        // (No server at all, and the lines when one is back, are the sound test's, on real ones.)
         struct Server {
             std::string refusal;
             bool plays = false;
@@ -354,25 +355,16 @@ class TestPlatform : public ToyFixture {
         };
         const std::string silent = "; playing without sound until it is back";
         const std::string refused = "sound server refused the stream: Access denied";
-        struct Case {
-            const char* name;
-            std::vector<std::string> refusals;
-            std::string line;
-        };
-        for (const Case& c :
-             std::vector<Case>{{"none answers", {"", ""}, "no sound output found" + silent},
-                               {"the second refuses", {"", refused}, refused + silent},
-                               {"the first refusal is said",
-                                {refused, "sound server has no output"},
-                                refused + silent}}) {
-            std::vector<Server> servers(c.refusals.size());
+        for (const std::vector<std::string>& refusals :
+             {std::vector<std::string>{"", refused}, {refused, "sound server has no output"}}) {
+            std::vector<Server> servers(refusals.size());
             std::vector<platform::SoundDeviceMaker> makers;
             for (std::size_t i = 0; i < servers.size(); ++i) {
-                servers[i].refusal = c.refusals[i];
+                servers[i].refusal = refusals[i];
                 makers.push_back(
                     [&server = servers[i]] { return std::make_unique<FakeDevice>(server); });
             }
-            // The last server starts playing later, is lost, then comes back.
+            // The last server starts playing later, then is lost.
             Server& last = servers.back();
             std::mutex mutex;
             std::vector<std::string> lines;
@@ -386,13 +378,12 @@ class TestPlatform : public ToyFixture {
                     std::lock_guard<std::mutex> lock(mutex);
                     lines.push_back(line);
                 });
-            QTRY_COMPARE(said(), std::vector<std::string>{c.line});
-            // Retried every second, never said again.
+            // The first refusal is said, once, though every server is asked again each second.
+            QTRY_COMPARE(said(), std::vector<std::string>{refused + silent});
             QTest::qWait(1500);
             QCOMPARE(said().size(), std::size_t(1));
             last.plays = true;
             QTRY_VERIFY(link.connected());
-            QCOMPARE(said().back(), std::string("sound is back"));
             // Nothing sounds: the stream pauses, until something starts.
             QTRY_VERIFY_WITH_TIMEOUT(last.paused, 3000);
             link.wake();
@@ -400,8 +391,6 @@ class TestPlatform : public ToyFixture {
             last.plays = false;
             last.lost = true;
             QTRY_COMPARE(said().back(), "lost the sound output: Connection terminated" + silent);
-            QTRY_VERIFY(!link.connected());
-            QVERIFY2(said().size() == 3, c.name);
         }
     }
 
