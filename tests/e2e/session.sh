@@ -3,8 +3,9 @@
 # The child lock, the toy's own session at the login screen: its installed entry (valid, as the
 # package test shows) runs the toy in cage without console switching, with or without Xwayland;
 # run as the login screen would, under headless cage with one output and with two, the title screen shows on the first and
-# the toy covers them all, asks the compositor to keep the screen on, notes nothing about keys
-# (cage has no shortcuts), and when the toy ends, so does the session.
+# the toy covers them all, notes nothing about keys (cage has no shortcuts), and when the toy
+# ends, so does the session. (That the toy asks a wlroots compositor to keep the screen on is
+# the sway rig's, which sees it in sway's tree.)
 source "$(dirname "$0")/lib.sh"
 become_test_user
 cmake --install "$BUILD" --prefix "$WORK/prefix" >"$WORK/install.log"
@@ -28,7 +29,7 @@ fi
 start_session() {
     "${hide[@]}" "${as[@]}" env -i HOME="$WORK" PATH="$WORK/prefix/games:/usr/bin:/bin" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
         "${SANITIZERS[@]}" WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$outputs" WLR_LIBINPUT_NO_DEVICES=1 \
-        WLR_RENDERER=pixman WAYLAND_DEBUG=client "${command[@]}" >"$WORK/session.out" 2>"$WORK/toy.err" &
+        WLR_RENDERER=pixman "${command[@]}" >"$WORK/session.out" 2>"$WORK/toy.err" &
     cage_pid=$!
     pids+=($cage_pid)
     wait_until 200 eval '[ -n "$(socket)" ]' || fail "cage did not start: $(tail "$WORK/toy.err")"
@@ -65,12 +66,9 @@ for outputs in 1 2; do
         start_session
     done
     wait_until $((200 * SLOWER)) shown || fail "$outputs output(s): the toy does not cover them all with its title screen"
-    # libwayland's log names an object "name@id" before 1.23 and "name#id" from it on.
-    grep -qE "zwp_idle_inhibit_manager_v1[@#][0-9]+\.create_inhibitor" "$WORK/toy.err" ||
-        fail "$outputs output(s): the toy did not ask cage to keep the screen on"
     ! grep -q "^tumbletot: this compositor keeps" "$WORK/toy.err" ||
         fail "$outputs output(s): the toy says cage keeps shortcuts it does not have"
-    note "$outputs output(s): every output covered, the title screen shown, the screen kept on"
+    note "$outputs output(s): every output covered, the title screen shown"
     # No keyboard can be sent to cage: the toy is ended as a logout would.
     pkill -TERM -P "$cage_pid" -x tumbletot
     ended() { ! kill -0 "$cage_pid" 2>/dev/null; }
