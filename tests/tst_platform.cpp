@@ -49,6 +49,17 @@ synth::Buffer mixed(const std::vector<const platform::Movie*>& sounds,
     return ToyFixture::samplesOf(out);
 }
 
+// The loudest sample of the mix's next frames, from the given one on.
+int loudestOf(platform::VoiceMix& mix, std::size_t frames, std::size_t from)
+{
+    std::vector<std::int16_t> out(frames);
+    mix.mix(out.data(), out.size());
+    int peak = 0;
+    for (std::size_t i = from; i < out.size(); ++i)
+        peak = std::max(peak, std::abs(int(out[i])));
+    return peak;
+}
+
 // A small window that records what the framework made it do.
 class ProbeWindow : public platform::Window {
   public:
@@ -184,15 +195,8 @@ class TestPlatform : public ToyFixture {
         const auto blip = tone(1000, 8000);
         const int a = 0, b = 0, c = 0;
         platform::VoiceMix mix;
-        // The loudest sample of the next 50 ms, past the leveller's first moves.
-        const auto next = [&mix] {
-            std::vector<std::int16_t> out(2205);
-            mix.mix(out.data(), out.size());
-            int peak = 0;
-            for (std::size_t i = 200; i < out.size(); ++i)
-                peak = std::max(peak, std::abs(int(out[i])));
-            return peak;
-        };
+        // The next 50 ms, past the leveller's first moves.
+        const auto next = [&mix] { return loudestOf(mix, 2205, 200); };
         QVERIFY(mix.silent());
         QCOMPARE(next(), 0);
         mix.play(&a, up.get(), false);
@@ -236,14 +240,7 @@ class TestPlatform : public ToyFixture {
         const auto hush = platform::Movie::spoken(silent);
         const int player = 0, speaker = 0;
         platform::VoiceMix mix;
-        std::vector<std::int16_t> out(kRate / 10);
-        const auto loudest = [&] {
-            mix.mix(out.data(), out.size());
-            int peak = 0;
-            for (std::size_t i = out.size() / 2; i < out.size(); ++i)
-                peak = std::max(peak, std::abs(int(out[i])));
-            return peak;
-        };
+        const auto loudest = [&mix] { return loudestOf(mix, kRate / 10, kRate / 20); };
         mix.play(&player, effect.get(), true);
         const int alone = loudest();
         mix.play(&speaker, hush.get(), false);
@@ -254,11 +251,12 @@ class TestPlatform : public ToyFixture {
         // nothing of it is left once the fade is over.
         mix.stop(&player);
         mix.play(&speaker, phrase.get(), false);
-        mix.mix(out.data(), 1234);
+        std::vector<std::int16_t> out(1234);
+        mix.mix(out.data(), out.size());
         mix.play(&speaker, hush.get(), false);
         std::vector<std::int16_t> after(kRate / 50);
         mix.mix(after.data(), after.size());
-        int largestStep = std::abs(after[0] - out[1233]);
+        int largestStep = std::abs(after[0] - out.back());
         for (std::size_t i = 1; i < after.size(); ++i)
             largestStep = std::max(largestStep, std::abs(after[i] - after[i - 1]));
         QVERIFY2(largestStep < 300, qPrintable(QString::number(largestStep)));
