@@ -332,6 +332,27 @@ click_preference() {
     eval "$(xdotool getactivewindow getwindowgeometry --shell)"
     xdotool mousemove --window "$WINDOW" $(preference_at "$1" "$HEIGHT") click 1
 }
+# Opens the preferences from play, clicks the controls given and goes back to play. Home sends the
+# slider all the way down (1 second); "Web site" with no browser set up (the soak's) answers with a
+# message over the preferences, which the parent closes.
+set_preferences() {
+    local control
+    xdotool key ctrl+shift+p
+    wait_active preferences
+    for control in "$@"; do
+        case $control in
+        Home) xdotool key Home ;;
+        *) click_preference "$control" ;;
+        esac
+        if [ "$control" = website ]; then
+            wait_active Tumbletot
+            xdotool key Return
+            wait_active preferences
+        fi
+    done
+    xdotool key Return
+    wait_active play
+}
 
 # Quits with the parent's keys and checks the toy ends at once with success.
 quit_toy() {

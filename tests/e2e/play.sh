@@ -58,12 +58,7 @@ xdotool key Menu
 wait_until 40 changed_from "$now" menu_alone || fail "the Menu key alone drew nothing"
 note "Menu with Super held: swallowed; alone: a shape"
 
-xdotool key ctrl+shift+p
-wait_active preferences
-for control in beginners backgroundOnly auto slider; do click_preference "$control"; done
-xdotool key Home # the slider all the way down: 1 second
-xdotool key Return
-wait_active play
+set_preferences beginners backgroundOnly auto slider Home
 
 # The middle of the screen changes by itself. A tick may by chance keep the colour it had (1 in
 # 11), so three changes are waited for.

@@ -21,31 +21,13 @@ alive() { kill -0 "$toy_pid" 2>/dev/null || fail "the toy died after $done_input
 letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3 4 5 space Return Tab
          Escape BackSpace Left Right Up Down F1 F5 F11 alt+Tab super alt+F4 ctrl+alt+Right)
 
-# A preferences visit with a few random choices; sometimes auto-play on with a 1 s delay. Saying
-# what appears is switched on once, at the start, so that its clips are in the memory measured
-# after the first 1,000 inputs, and stays on.
+# A preferences visit with "Web site" and a few random choices, then those given: sometimes
+# auto-play on with a 1 s delay. Saying what appears is switched on once, at the start, so that its
+# clips are in the memory measured after the first 1,000 inputs, and stays on.
 visit_preferences() {
     local controls=() control
     for control in "${!PREFERENCES[@]}"; do [ "$control" = speak ] || controls+=("$control"); done
-    xdotool key ctrl+shift+p
-    wait_active preferences
-    for control in website "${controls[RANDOM % ${#controls[@]}]}" "${controls[RANDOM % ${#controls[@]}]}"; do
-        click_preference "$control"
-        # "Web site", with no browser set up: a message over the preferences.
-        if [ "$control" = website ]; then
-            wait_active Tumbletot
-            xdotool key Return
-            wait_active preferences
-        fi
-    done
-    [ "$1" = speak ] && click_preference speak
-    if [ "$1" = autoplay ]; then
-        click_preference auto
-        click_preference slider
-        xdotool key Home
-    fi
-    xdotool key Return
-    wait_active play
+    set_preferences website "${controls[RANDOM % ${#controls[@]}]}" "${controls[RANDOM % ${#controls[@]}]}" "$@"
 }
 
 done_inputs=0
@@ -76,7 +58,7 @@ while [ $done_inputs -lt "$INPUTS" ]; do
         held=${letters[RANDOM % 26]}
         send keydown "$held" sleep $((1 + RANDOM % 3)) keyup "$held"
         send keyup $(printf '%s ' "${letters[@]:0:26}")
-        [ $((done_inputs % 1000)) -eq 500 ] && visit_preferences autoplay || visit_preferences plain
+        [ $((done_inputs % 1000)) -eq 500 ] && visit_preferences auto slider Home || visit_preferences
         alive
     fi
     if [ "$done_inputs" -eq 1000 ]; then
