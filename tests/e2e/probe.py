@@ -8,6 +8,8 @@
 #   probe.py said REC.raw CLIPS T1 ... per press time (ms), the clip of the folder CLIPS heard best
 #                                      from just before it, how well (0 to 1), how well the next
 #                                      best, and its delay (ms): "red-circle 0.93 0.41 8"
+#   probe.py shape SHOT.png            the fill colour and the kinds a centred shape may be taken
+#                                      for: "red square rectangle" when it is nearly square
 #   probe.py window TITLE              a plain window of another program, for the desktop to switch to
 #   probe.py grab                      holds the X keyboard, as a window manager does for a moment;
 #                                      says "held", and lets go when it is ended
@@ -101,6 +103,51 @@ def said(samples, folder, presses):
         print(name, round(best, 2), round(runner_up, 2), delay)
 
 
+# As a person names what a shape looks like.
+NAMED_COLOURS = {'black': (0, 0, 0), 'white': (255, 255, 255), 'red': (255, 0, 0),
+                 'green': (0, 192, 0), 'blue': (0, 0, 255), 'yellow': (255, 255, 0),
+                 'orange': (255, 128, 0), 'pink': (255, 64, 224)}
+
+
+def shape(path):
+    import subprocess
+    import numpy as np
+    # A quarter of each side, sampled: no colour blended with another.
+    ppm = subprocess.run(['convert', path, '-sample', '25%', 'ppm:-'], check=True,
+                         stdout=subprocess.PIPE).stdout
+    _, width, height, _, pixels = ppm.split(maxsplit=4)
+    image = np.frombuffer(pixels, np.uint8).reshape(int(height), int(width), 3).astype(int)
+    fill = image[image.shape[0] // 2, image.shape[1] // 2]
+    colour = min(NAMED_COLOURS, key=lambda n: sum((a - b) ** 2 for a, b in zip(fill, NAMED_COLOURS[n])))
+    # The fill's own area: its colour, reached from the middle without crossing the outline.
+    inside = np.all(image == fill, axis=2)
+    reach = np.zeros_like(inside)
+    reach[image.shape[0] // 2, image.shape[1] // 2] = True
+    while True:
+        grown = reach.copy()
+        grown[1:] |= reach[:-1]
+        grown[:-1] |= reach[1:]
+        grown[:, 1:] |= reach[:, :-1]
+        grown[:, :-1] |= reach[:, 1:]
+        grown &= inside
+        if np.array_equal(grown, reach):
+            break
+        reach = grown
+    rows, columns = np.nonzero(reach)
+    tall, wide = rows.max() - rows.min() + 1, columns.max() - columns.min() + 1
+    share = len(rows) / (tall * wide)
+    widths = reach.sum(axis=1)[rows.min():rows.max() + 1]
+    widest = np.argmax(widths) / (tall - 1)
+    even = bool(abs(wide / tall - 1) < 0.05)
+    if share > 0.9:
+        kinds = ['square'] * even + ['rectangle']
+    elif share > 0.68:
+        kinds = ['circle'] * even + ['oval']
+    else:
+        kinds = ['triangle'] if min(widest, 1 - widest) < 0.2 else ['diamond']
+    print(colour, *kinds)
+
+
 def window(title):
     # Started by another program, it says who it is, so that a test can end it by its id.
     if os.environ.get('WINDOW_PID_FILE'):
@@ -148,6 +195,8 @@ elif command == 'gap':
     gap(recording(args[0]), float(args[1]), float(args[2]))
 elif command == 'said':
     said(recording(args[0]), args[1], args[2:])
+elif command == 'shape':
+    shape(args[0])
 elif command == 'window':
     window(args[0])
 elif command == 'grab':
@@ -156,4 +205,4 @@ elif command == 'held':
     # A grab of its own ends with the program.
     sys.exit(0 if grab_keyboard() == 1 else 1)
 else:
-    sys.exit('usage: probe.py onsets|gap|said|window|grab|held ...')
+    sys.exit('usage: probe.py onsets|gap|said|shape|window|grab|held ...')
