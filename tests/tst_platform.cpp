@@ -226,6 +226,33 @@ class TestPlatform : public ToyFixture {
         QVERIFY(mix.silent());
     }
 
+    void aNewVoiceStartsInWhatIsSentAgain()
+    {
+        std::vector<std::int16_t> wave(kRate);
+        for (std::size_t i = 0; i < wave.size(); ++i)
+            wave[i] = std::int16_t(3000 * std::sin(2 * M_PI * 300 * double(i) / kRate));
+        const auto hum = platform::Movie::fromSamples(wave);
+        const auto blip = platform::Movie::fromSamples(std::vector<std::int16_t>(500, 8000));
+        const int a = 0, b = 0;
+        platform::VoiceMix mix;
+        mix.play(&a, hum.get(), true);
+        std::vector<std::int16_t> sent(1000), again(400);
+        mix.mix(sent.data(), sent.size());
+        // Back by at most what is unplayed, to where the mix last stood, at most a block short.
+        const std::size_t back = mix.play(&b, blip.get(), false, 300);
+        QVERIFY2(back <= 300 && back > 200, qPrintable(QString::number(back)));
+        mix.mix(again.data(), back);
+        // What is sent again goes on from where the old left off, as it was, until the new
+        // voice comes through the limiter; then it sounds.
+        const std::size_t from = sent.size() - back, late = platform::PeakLimiter::latency();
+        for (std::size_t i = 0; i < late; ++i)
+            QVERIFY2(std::abs(again[i] - sent[from + i]) <= 2, qPrintable(QString::number(i)));
+        QVERIFY(std::abs(again[late + 20] - sent[from + late + 20]) > 1000);
+        // A voice stopped meanwhile is never mixed again, and its clip may go.
+        mix.stop(&b);
+        QCOMPARE(mix.play(&b, blip.get(), false, 300), std::size_t(0));
+    }
+
     void speechIsCutWithAFadeAndTheEffectsGoUnderIt()
     {
         const auto tone = [](bool spoken) {

@@ -50,7 +50,7 @@ AudioMixer::~AudioMixer() = default;
 
 void AudioMixer::play(const void* owner, const Movie* movie, bool loop)
 {
-    voices_.play(owner, movie, loop);
+    link_->resend([&](std::size_t unplayed) { return voices_.play(owner, movie, loop, unplayed); });
     if (voices_.playing(owner))
         link_->wake();
 }

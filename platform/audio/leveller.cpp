@@ -60,4 +60,11 @@ void Leveller::process(float* samples, std::size_t count)
     }
 }
 
+void Leveller::resume(const Moment& moment)
+{
+    target_ = moment.target;
+    gain_ = moment.gain;
+    sinceMeasured_ = moment.sinceMeasured;
+}
+
 } // namespace platform

@@ -16,7 +16,16 @@ class Leveller {
     Leveller& operator=(const Leveller&) = delete;
 
     void process(float* samples, std::size_t count);
-    float gain() const { return gain_; }
+
+    // Where the gain stands, to go back to when a stretch is mixed again. The meter keeps what
+    // it heard: a stretch of a few milliseconds heard twice hardly moves a 100 ms window.
+    struct Moment {
+        float target;
+        float gain;
+        std::size_t sinceMeasured;
+    };
+    Moment moment() const { return {target_, gain_, sinceMeasured_}; }
+    void resume(const Moment& moment);
 
   private:
     ebur128_state* meter_;

@@ -5,28 +5,35 @@
 #include "platform/runtime/language.h"
 #include "platform/runtime/local_socket.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <pthread.h>
 #include <pulse/pulseaudio.h>
 #include <sched.h>
 #include <string>
+#include <vector>
 
 namespace platform {
 namespace {
 
-// What the server keeps queued: a press is mixed in at most this long before it is heard. With
-// 5 ms the server ran dry hundreds of times a minute on a quiet machine; 10 ms keeps a press's
-// onset under a person's notice and the stream whole.
-constexpr pa_usec_t kQueueUs = 10000;
-// So short a queue runs dry whenever another program takes the processor for a few
-// milliseconds. Where the system allows it, the thread that fills it runs ahead of ordinary
-// programs, just below the sound server itself; elsewhere it stays as it is.
+// What the server keeps queued. A press does not wait behind it: what is queued is sent again
+// with the press mixed in (resend). With 5 ms the server ran dry hundreds of times a minute on a
+// quiet machine, with 10 ms several times in a few bursts of presses; with 20 ms not once, quiet
+// or busy.
+constexpr pa_usec_t kQueueUs = 20000;
+// A short queue still runs dry when another program takes the processor for long. Where the
+// system allows it, the thread that fills it runs ahead of ordinary programs, just below the
+// sound server itself; elsewhere it stays as it is.
 constexpr int kRealtimePriority = 4;
 // How long the server has to answer the connection and the stream. One that takes the socket and
 // never answers (hung, or PipeWire's holding a stream until its session manager is up) is tried
 // again later, as one that is not there, rather than waited for with the sound gone for good.
 constexpr pa_usec_t kAnswerUs = 2 * PA_USEC_PER_SEC;
+// A new sound starts this far after the frame the server plays now, which it may be past.
+constexpr pa_usec_t kPlayingUs = 1000;
+// Room for more than any server keeps queued of the stream (about 90 ms), sent again on a press.
+constexpr std::size_t kMostAgain = 4096;
 
 void runAhead(pa_threaded_mainloop*, void*)
 {
@@ -45,6 +52,9 @@ struct PulseDevice::Link {
     std::atomic<bool> lost{false};
     bool late = false;
     std::string failure;
+    // The stream's write index, and room for what is sent again.
+    std::int64_t written = 0;
+    std::vector<std::int16_t> again;
 
     // What went wrong, in a parent's words, and the server's own after them.
     std::string said(const std::string& what) const
@@ -75,10 +85,12 @@ struct PulseDevice::Link {
         void* buffer = nullptr;
         if (pa_stream_begin_write(stream, &buffer, &bytes) < 0 || !buffer)
             return;
+        auto* link = static_cast<Link*>(data);
         const std::size_t frames = bytes / sizeof(std::int16_t);
-        static_cast<Link*>(data)->pull(static_cast<std::int16_t*>(buffer), frames);
-        pa_stream_write(stream, buffer, frames * sizeof(std::int16_t), nullptr, 0,
-                        PA_SEEK_RELATIVE);
+        link->pull(static_cast<std::int16_t*>(buffer), frames);
+        if (pa_stream_write(stream, buffer, frames * sizeof(std::int16_t), nullptr, 0,
+                            PA_SEEK_RELATIVE) == 0)
+            link->written += std::int64_t(frames * sizeof(std::int16_t));
     }
 
     static void tooLate(pa_mainloop_api*, pa_time_event*, const timeval*, void* data)
@@ -129,6 +141,7 @@ bool PulseDevice::open(const Pull& pull)
         return false;
     Link& l = *link_;
     l.pull = pull;
+    l.again.assign(kMostAgain, 0);
     l.loop = pa_threaded_mainloop_new();
     l.context =
         l.loop ? pa_context_new(pa_threaded_mainloop_get_api(l.loop), "Tumbletot") : nullptr;
@@ -171,7 +184,11 @@ bool PulseDevice::open(const Pull& pull)
         queue.prebuf = 0;
         queue.minreq = std::uint32_t(-1);
         queue.fragsize = std::uint32_t(-1);
-        ready = pa_stream_connect_playback(l.stream, nullptr, &queue, PA_STREAM_ADJUST_LATENCY,
+        // The server says where it plays now, so that a press is mixed into what follows.
+        ready = pa_stream_connect_playback(l.stream, nullptr, &queue,
+                                           pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY |
+                                                             PA_STREAM_INTERPOLATE_TIMING |
+                                                             PA_STREAM_AUTO_TIMING_UPDATE),
                                            nullptr, nullptr) == 0 &&
                 l.waitFor([&l] { return pa_stream_get_state(l.stream) == PA_STREAM_READY; });
         if (!ready && !l.late)
@@ -201,6 +218,28 @@ std::string PulseDevice::failure() const
     const std::string why = pa_strerror(pa_context_errno(l.context));
     pa_threaded_mainloop_unlock(l.loop);
     return why;
+}
+
+void PulseDevice::resend(const GoBack& goBack)
+{
+    Link& l = *link_;
+    pa_threaded_mainloop_lock(l.loop);
+    // What is sent beyond the frame playing now, less a little the server is already playing;
+    // what it has handed on to its output it takes back itself.
+    pa_usec_t played = 0;
+    std::int64_t unplayed = 0;
+    if (!l.lost && pa_stream_get_time(l.stream, &played) == 0)
+        unplayed = l.written - std::int64_t(pa_usec_to_bytes(played + kPlayingUs,
+                                                             pa_stream_get_sample_spec(l.stream)));
+    const std::size_t back = goBack(std::size_t(std::clamp<std::int64_t>(
+        unplayed / std::int64_t(sizeof(std::int16_t)), 0, std::int64_t(l.again.size()))));
+    if (back > 0) {
+        l.pull(l.again.data(), back);
+        const std::int64_t bytes = std::int64_t(back * sizeof(std::int16_t));
+        pa_stream_write(l.stream, l.again.data(), std::size_t(bytes), nullptr, l.written - bytes,
+                        PA_SEEK_ABSOLUTE);
+    }
+    pa_threaded_mainloop_unlock(l.loop);
 }
 
 void PulseDevice::pause(bool paused)

@@ -15,6 +15,7 @@ class PulseDevice : public SoundDevice {
     bool lost() const override;
     std::string failure() const override;
     void pause(bool paused) override;
+    void resend(const GoBack& goBack) override;
 
   private:
     struct Link;

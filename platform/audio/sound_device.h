@@ -28,6 +28,13 @@ class SoundDevice {
     virtual std::string failure() const = 0;
     // The stream stops or starts being pulled, so an idle toy costs nothing.
     virtual void pause(bool paused) = 0;
+
+    // Told how many of the frames sent the server has not played yet and would take again, the
+    // mix goes back by up to that many and says how far it went.
+    using GoBack = std::function<std::size_t(std::size_t unplayed)>;
+    // A new sound: where the server keeps frames queued, they are pulled again and sent over
+    // the old ones, so that it is heard at once rather than after them.
+    virtual void resend(const GoBack& goBack) { goBack(0); }
 };
 
 using SoundDeviceMaker = std::function<std::unique_ptr<SoundDevice>()>;

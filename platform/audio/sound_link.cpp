@@ -54,6 +54,15 @@ void SoundLink::wake()
     changed_.notify_one();
 }
 
+void SoundLink::resend(const SoundDevice::GoBack& goBack)
+{
+    std::lock_guard<std::mutex> lock(deviceMutex_);
+    if (device_)
+        device_->resend(goBack);
+    else
+        goBack(0);
+}
+
 bool SoundLink::connect(std::string& why)
 {
     const SoundDevice::Pull pull = [this](std::int16_t* out, std::size_t frames) {
@@ -67,6 +76,7 @@ bool SoundLink::connect(std::string& why)
     for (const SoundDeviceMaker& make : makers_) {
         std::unique_ptr<SoundDevice> device = make();
         if (device && device->open(pull)) {
+            std::lock_guard<std::mutex> lock(deviceMutex_);
             device_ = std::move(device);
             connected_ = true;
             return true;
@@ -90,7 +100,10 @@ void SoundLink::run()
         lock.unlock();
         if (device_ && device_->lost()) {
             const std::string why = device_->failure();
-            device_.reset();
+            {
+                std::lock_guard<std::mutex> deviceLock(deviceMutex_);
+                device_.reset();
+            }
             connected_ = false;
             say_(why.empty() ? translate("Messages", "lost the sound output; playing without "
                                                      "sound until it is back")
@@ -127,6 +140,7 @@ void SoundLink::run()
                           [this] { return stopping_ || (woken_ && device_); });
     }
     lock.unlock();
+    std::lock_guard<std::mutex> deviceLock(deviceMutex_);
     device_.reset();
 }
 

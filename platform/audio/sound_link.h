@@ -30,6 +30,8 @@ class SoundLink {
     SoundLink(const SoundLink&) = delete;
     SoundLink& operator=(const SoundLink&) = delete;
 
+    // Something starts to sound: it is heard in what the server still has queued, where it can.
+    void resend(const SoundDevice::GoBack& goBack);
     // Something started to sound: a paused stream runs again.
     void wake();
     bool connected() const { return connected_; }
@@ -43,6 +45,8 @@ class SoundLink {
     Pull pull_;
     std::function<void()> fresh_;
     Say say_;
+    // Set and let go on the link's thread, under deviceMutex_; resent to from a player's.
+    std::mutex deviceMutex_;
     std::unique_ptr<SoundDevice> device_;
     std::atomic<std::int64_t> lastSound_{0};
     std::atomic<bool> connected_{false};

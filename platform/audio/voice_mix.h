@@ -21,8 +21,10 @@ class VoiceMix {
     VoiceMix();
     ~VoiceMix();
 
-    // A player's new voice replaces its old one.
-    void play(const void* owner, const Movie* movie, bool loop);
+    // A player's new voice replaces its old one. Where the stream's last unplayed frames may be
+    // sent again, the mix goes back by up to that many, to where it was then, and the voice
+    // starts there; returns how many frames it went back, to be taken again.
+    std::size_t play(const void* owner, const Movie* movie, bool loop, std::size_t unplayed = 0);
     void stop(const void* owner);
     bool playing(const void* owner) const;
     bool silent() const;
@@ -39,6 +41,10 @@ class VoiceMix {
     // With mutex_ held. Speech that is cut fades out from its tail, a copy, so that its clip
     // may go at once.
     void dropVoicesOf(const void* owner);
+    void mixBlock(std::int16_t* out, std::size_t frames);
+    void keepMark();
+    // Back to the earliest mark within frames and after the last change; how far it went.
+    std::size_t goBack(std::size_t frames);
 
     struct Voice {
         const void* owner;
@@ -55,6 +61,12 @@ class VoiceMix {
     float duck_ = 1.0f;
     std::unique_ptr<Leveller> leveller_;
     std::unique_ptr<PeakLimiter> limiter_;
+    // The mix as it was at the start of each of the last blocks of the stream.
+    struct Mark;
+    std::vector<Mark> marks_;
+    std::size_t mixed_ = 0;
+    // No mark before a voice came or went holds the voices as they are.
+    std::size_t changedAt_ = 0;
 };
 
 } // namespace platform
