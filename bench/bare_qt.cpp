@@ -3,6 +3,8 @@
 // full-screen widget with a line of text; each key or click fills one random ellipse with a
 // 10 px outline on white, in place of the last one, and starts a short beep. The ellipses are
 // 100 to 400 px, or with --screen-sized as large a share of the screen as the toy's shapes.
+// Its sound never stops, 20 ms queued as the toy's: a beep written into a stream that has run dry
+// would wait until the server's prebuffer filled again.
 
 #include <QApplication>
 #include <QAudioSink>
@@ -12,6 +14,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <cmath>
 #include <vector>
@@ -20,6 +23,8 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr int kOutline = 10;
+constexpr int kQueuedMs = 20;
+constexpr int kTopUpMs = 2;
 // The toy's shapes span a quarter of the screen plus up to 55 % more, each way.
 constexpr double kLeastShare = 0.25;
 constexpr double kSpanShare = 0.55;
@@ -37,7 +42,13 @@ class Bare : public QWidget {
             beep_.push_back(std::int16_t(8000 * std::sin(2 * M_PI * 880 * i / kRate) *
                                          (1.0 - double(i) / (kRate / 10))));
         sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format, this);
+        sink_->setBufferSize(kRate * kQueuedMs / 1000 * qsizetype(sizeof(std::int16_t)));
         stream_ = sink_->start();
+        at_ = beep_.size();
+        auto* timer = new QTimer(this);
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this] { topUp(); });
+        timer->start(kTopUpMs);
     }
 
   protected:
@@ -76,15 +87,26 @@ class Bare : public QWidget {
         colour_ = QColor::fromHsv(random->bounded(360), 255, 255);
         update(old);
         update(shape_.adjusted(-kOutline, -kOutline, kOutline, kOutline));
-        if (stream_)
-            stream_->write(reinterpret_cast<const char*>(beep_.data()),
-                           qint64(beep_.size() * sizeof(std::int16_t)));
+        at_ = 0;
+        topUp();
+    }
+    // What the sink has room for: the beep from where it is, then silence.
+    void topUp()
+    {
+        if (!stream_)
+            return;
+        std::vector<std::int16_t> out(std::size_t(sink_->bytesFree()) / sizeof(std::int16_t));
+        for (std::int16_t& sample : out)
+            sample = at_ < beep_.size() ? beep_[at_++] : 0;
+        stream_->write(reinterpret_cast<const char*>(out.data()),
+                       qint64(out.size() * sizeof(std::int16_t)));
     }
 
     bool screenSized_;
     QRect shape_;
     QColor colour_;
     std::vector<std::int16_t> beep_;
+    std::size_t at_;
     QAudioSink* sink_;
     QIODevice* stream_;
 };

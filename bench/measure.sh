@@ -38,20 +38,11 @@ launch() {
 }
 finish() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
 
-# Press to sound onset (ms), each press 1.2 s after the last; the recording's clock is its size.
+# Press to sound onset (ms), each press 1.2 s after the last, on the clock of the sound passing the
+# sink (xlatency takes out what the server and the recorder hold).
 onsets() {
-    local file="$WORK/onset.raw" presses=()
-    parec -d toy.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=5 >"$file" 2>/dev/null &
-    local rec=$!
-    reached() { [ "$(($(stat -c %s "$file") * 10 / 882))" -ge "$1" ]; }
-    wait_until 1200 reached 500
-    for _ in $(seq 20); do
-        presses+=($(($(stat -c %s "$file") * 10 / 882)))
-        xdotool key a
-        wait_until 1200 reached $((presses[-1] + 1200))
-    done
-    kill $rec; wait $rec 2>/dev/null || true
-    "$PROBE" onsets "$file" "${presses[@]}" | grep -v none | median
+    "$XLATENCY" sounds toy.monitor "$WORK/onset.raw" 20 1200 >"$WORK/presses"
+    "$PROBE" onsets "$WORK/onset.raw" $(cat "$WORK/presses") | grep -v none | median
 }
 
 declare -A result
@@ -111,18 +102,12 @@ bursts() {
 # With saying what appears switched on: press to the phrase's onset (ms, median of 10), found by
 # matching each press's recording against the bank's clips, and the memory the bank adds (MB).
 phrases() {
-    local presses=() before
+    local before
     before=$(rss_mb "$pid")
     xdotool key ctrl+shift+p; wait_active preferences; click_preference speak; xdotool key Return; wait_active play
-    record_start said
-    for _ in $(seq 10); do
-        presses+=($(recorded_ms said))
-        xdotool key a
-        wait_recorded said $((presses[-1] + 2600))
-    done
-    record_stop
+    "$XLATENCY" sounds toy.monitor "$WORK/said.raw" 10 2600 >"$WORK/presses"
     # A press before the clips were ready says nothing.
-    echo "$("$PROBE" said "$WORK/said.raw" "$WORK/clips" "${presses[@]}" | awk '$2 >= 0.5 { print $4 }' | median)" \
+    echo "$("$PROBE" said "$WORK/said.raw" "$WORK/clips" $(cat "$WORK/presses") | awk '$2 >= 0.5 { print $4 }' | median)" \
         "$(awk -v a="$(rss_mb "$pid")" -v b="$before" 'BEGIN { printf "%.1f", a - b }')"
 }
 # Both processors kept busy, one loop at normal priority and one at the lowest.

@@ -5,16 +5,27 @@
 //   xlatency clicks N      the same with N clicks of the left button, over the whole screen
 //   xlatency start PROG    runs PROG; the time from exec to its first drawing in a new top-level
 //                          window, in ms (run it on a display without a window manager)
+//   xlatency sounds SOURCE FILE N GAP
+//                          N key presses GAP ms apart while recording SOURCE (a PulseAudio
+//                          source, a sink's monitor) into FILE (s16, 44.1 kHz, one channel);
+//                          each press's time on the recording's clock, in ms, one line each
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <pulse/error.h>
+#include <pulse/simple.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -22,6 +33,11 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+double nowMs()
+{
+    return std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count();
+}
 
 double msSince(Clock::time_point start)
 {
@@ -70,12 +86,118 @@ void drain(xcb_connection_t* c)
         std::free(event);
 }
 
+constexpr std::uint8_t kKeyA = 38;
+
+// Records a source and knows when each of its samples passed it: a recording's length lags the
+// sound by what the server and the recorder still hold, which differs from one server to the
+// next and would be counted into every onset. Each read, less the latency the server reports,
+// dates the recording's first sample. A server that drops some of the recording, or runs at a
+// clock of its own, moves that date, so a press is placed by the reads around it.
+class Recorder {
+  public:
+    static constexpr int kRate = 44100;
+    static constexpr double kUnplaced = -1;
+
+    explicit Recorder(const char* source)
+    {
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+        pa_channel_map map;
+        pa_channel_map_init_mono(&map);
+        map.map[0] = PA_CHANNEL_POSITION_FRONT_LEFT;
+        pa_buffer_attr attr{};
+        attr.maxlength = std::uint32_t(-1);
+        attr.fragsize = kReadFrames * sizeof(std::int16_t);
+        int error = 0;
+        stream_ = pa_simple_new(nullptr, "xlatency", PA_STREAM_RECORD, source, "onsets", &spec,
+                                &map, &attr, &error);
+        if (stream_)
+            thread_ = std::thread([this] { run(); });
+    }
+    ~Recorder()
+    {
+        stop();
+        if (stream_)
+            pa_simple_free(stream_);
+    }
+    bool recording() const { return stream_; }
+    // Where a moment (ms, steady clock) falls in the recording, in ms.
+    double place(double moment)
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (reads_.empty())
+            return kUnplaced;
+        std::vector<Read> near = reads_;
+        const auto distance = [moment](const Read& a, const Read& b) {
+            return std::abs(a.at - moment) < std::abs(b.at - moment);
+        };
+        const std::size_t count = std::min(near.size(), kNearReads);
+        std::nth_element(near.begin(), near.begin() + long(count) - 1, near.end(), distance);
+        std::vector<double> starts;
+        for (std::size_t i = 0; i < count; ++i)
+            starts.push_back(near[i].start);
+        std::nth_element(starts.begin(), starts.begin() + long(count / 2), starts.end());
+        return moment - starts[count / 2];
+    }
+    bool save(const char* path)
+    {
+        stop();
+        std::FILE* file = std::fopen(path, "wb");
+        const bool written = file && std::fwrite(samples_.data(), sizeof(std::int16_t),
+                                                 samples_.size(), file) == samples_.size();
+        return (file && std::fclose(file) == 0) && written;
+    }
+
+  private:
+    // 2 ms a read.
+    static constexpr std::size_t kReadFrames = kRate / 500;
+    // The reads of the 100 ms around a press.
+    static constexpr std::size_t kNearReads = 50;
+    struct Read {
+        double at;
+        double start;
+    };
+
+    void stop()
+    {
+        if (thread_.joinable()) {
+            stop_ = true;
+            thread_.join();
+        }
+    }
+
+    void run()
+    {
+        std::int16_t chunk[kReadFrames];
+        while (!stop_) {
+            int error = 0;
+            if (pa_simple_read(stream_, chunk, sizeof chunk, &error) < 0) {
+                std::fprintf(stderr, "xlatency: recording: %s\n", pa_strerror(error));
+                return;
+            }
+            const double now = nowMs();
+            const pa_usec_t latency = pa_simple_get_latency(stream_, &error);
+            std::lock_guard<std::mutex> lock(mutex_);
+            samples_.insert(samples_.end(), chunk, chunk + kReadFrames);
+            reads_.push_back({now, now - latency / 1000.0 - samples_.size() * 1000.0 / kRate});
+        }
+    }
+
+    pa_simple* stream_ = nullptr;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<std::int16_t> samples_;
+    std::vector<Read> reads_;
+};
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: xlatency keys|clicks N | xlatency start PROG [ARGS]\n");
+        std::fprintf(
+            stderr,
+            "usage: xlatency keys|clicks N | start PROG [ARGS] | sounds SOURCE FILE N GAP\n");
         return 2;
     }
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
@@ -99,7 +221,6 @@ int main(int argc, char* argv[])
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         drain(c);
         xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
-        constexpr std::uint8_t kKeyA = 38;
         for (int i = 0; i < presses; ++i) {
             if (clicks) {
                 // A new place each time, so each click is a press of its own.
@@ -129,6 +250,38 @@ int main(int argc, char* argv[])
             xcb_damage_subtract(c, damage, XCB_NONE, XCB_NONE);
             xcb_flush(c);
         }
+        return 0;
+    }
+
+    if (std::strcmp(argv[1], "sounds") == 0 && argc == 6) {
+        Recorder recorder(argv[2]);
+        if (!recorder.recording()) {
+            std::fprintf(stderr, "xlatency: cannot record %s\n", argv[2]);
+            return 1;
+        }
+        const auto gap = std::chrono::milliseconds(std::atoi(argv[5]));
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        std::vector<double> presses;
+        for (int i = 0; i < std::atoi(argv[4]); ++i) {
+            presses.push_back(nowMs());
+            xcb_test_fake_input(c, XCB_KEY_PRESS, kKeyA, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+            xcb_test_fake_input(c, XCB_KEY_RELEASE, kKeyA, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+            xcb_flush(c);
+            std::this_thread::sleep_for(gap);
+        }
+        std::vector<double> places;
+        for (const double press : presses)
+            places.push_back(recorder.place(press));
+        if (std::count(places.begin(), places.end(), Recorder::kUnplaced) > 0) {
+            std::fprintf(stderr, "xlatency: nothing was recorded from %s\n", argv[2]);
+            return 1;
+        }
+        if (!recorder.save(argv[3])) {
+            std::fprintf(stderr, "xlatency: cannot write %s\n", argv[3]);
+            return 1;
+        }
+        for (const double place : places)
+            std::printf("%.1f\n", place);
         return 0;
     }
 
