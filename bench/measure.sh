@@ -38,11 +38,13 @@ launch() {
 }
 finish() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
 
-# Press to sound onset (ms), each press 1.2 s after the last, on the clock of the sound passing the
-# sink (xlatency takes out what the server and the recorder hold).
+# Press to sound onset (ms: the median, how many were heard, the slowest), each press 1.2 s after
+# the last, on the clock of the sound passing the sink (xlatency takes out what the server and the
+# recorder hold).
 onsets() {
     "$XLATENCY" sounds toy.monitor "$WORK/onset.raw" 20 1200 >"$WORK/presses"
-    "$PROBE" onsets "$WORK/onset.raw" $(cat "$WORK/presses") | grep -v none | median
+    "$PROBE" onsets "$WORK/onset.raw" $(cat "$WORK/presses") | grep -v none >"$WORK/onsets" || true
+    echo "$(median <"$WORK/onsets") ($(wc -l <"$WORK/onsets")/20 heard, slowest $(sort -n "$WORK/onsets" | tail -n1))"
 }
 
 declare -A result
@@ -181,9 +183,9 @@ if [ "${ONLY:-}" != sound ]; then
     row "CPU idle (%)" "${result[bare,idle]}" "${result[toy,idle]}"
     row "CPU with a key held (%)" "${result[bare,held]}" "${result[toy,held]}"
 fi
-row "press → sound onset, PulseAudio, median of 20 (ms)" "${result[bare,sound,pulseaudio]}" "${result[toy,sound,pulseaudio]}"
-row "press → sound onset, PipeWire, median of 20 (ms)" "${result[bare,sound,pipewire]}" "${result[toy,sound,pipewire]}"
-row "press → sound onset, PipeWire's PulseAudio server, median of 20 (ms)" "n/a" "${result[toy,sound,pipewire-pulse]}"
+row "press → sound onset, PulseAudio, of 20 presses (ms)" "${result[bare,sound,pulseaudio]}" "${result[toy,sound,pulseaudio]}"
+row "press → sound onset, PipeWire, of 20 presses (ms)" "${result[bare,sound,pipewire]}" "${result[toy,sound,pipewire]}"
+row "press → sound onset, PipeWire's PulseAudio server, of 20 presses (ms)" "n/a" "${result[toy,sound,pipewire-pulse]}"
 for SOUND in pulseaudio pipewire pipewire-pulse; do
     row "press → phrase onset, saying what appears, $SOUND, median of 10 (ms)" "n/a" "${result[toy,phrase,$SOUND]}"
 done
