@@ -96,11 +96,10 @@ constexpr std::uint8_t kKeyA = 38;
 class Recorder {
   public:
     static constexpr int kRate = 44100;
-    static constexpr double kUnplaced = -1;
 
     explicit Recorder(const char* source)
     {
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, kRate, 1};
+        const pa_sample_spec format{PA_SAMPLE_S16LE, kRate, 1};
         pa_channel_map map;
         pa_channel_map_init_mono(&map);
         map.map[0] = PA_CHANNEL_POSITION_FRONT_LEFT;
@@ -108,7 +107,7 @@ class Recorder {
         attr.maxlength = std::uint32_t(-1);
         attr.fragsize = kReadFrames * sizeof(std::int16_t);
         int error = 0;
-        stream_ = pa_simple_new(nullptr, "xlatency", PA_STREAM_RECORD, source, "onsets", &spec,
+        stream_ = pa_simple_new(nullptr, "xlatency", PA_STREAM_RECORD, source, "onsets", &format,
                                 &map, &attr, &error);
         if (stream_)
             thread_ = std::thread([this] { run(); });
@@ -120,12 +119,15 @@ class Recorder {
             pa_simple_free(stream_);
     }
     bool recording() const { return stream_; }
-    // Where a moment (ms, steady clock) falls in the recording, in ms.
+    bool heardAny()
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return !reads_.empty();
+    }
+    // Where a moment (ms, steady clock) falls in the recording, in ms; once something was heard.
     double place(double moment)
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (reads_.empty())
-            return kUnplaced;
         std::vector<Read> near = reads_;
         const auto distance = [moment](const Read& a, const Read& b) {
             return std::abs(a.at - moment) < std::abs(b.at - moment);
@@ -269,13 +271,13 @@ int main(int argc, char* argv[])
             xcb_flush(c);
             std::this_thread::sleep_for(gap);
         }
-        std::vector<double> places;
-        for (const double press : presses)
-            places.push_back(recorder.place(press));
-        if (std::count(places.begin(), places.end(), Recorder::kUnplaced) > 0) {
+        if (!recorder.heardAny()) {
             std::fprintf(stderr, "xlatency: nothing was recorded from %s\n", argv[2]);
             return 1;
         }
+        std::vector<double> places;
+        for (const double press : presses)
+            places.push_back(recorder.place(press));
         if (!recorder.save(argv[3])) {
             std::fprintf(stderr, "xlatency: cannot write %s\n", argv[3]);
             return 1;
