@@ -29,24 +29,19 @@ grep -q libasan <<<"$(ldd "$TOY" 2>/dev/null)" && SLOWER=4
 # before any of them ends: once a parent has gone, its children belong to no one here.
 descendants() {
     local pid
-    for pid in "$@"; do
-        ! kill -0 "$pid" 2>/dev/null || { echo "$pid"; descendants $(pgrep -P "$pid"); }
-    done
+    for pid in "$@"; do ! kill -0 "$pid" 2>/dev/null || { echo "$pid"; descendants $(pgrep -P "$pid"); }; done
 }
 
 cleanup() {
-    local status=$?
+    local status=$? started
     [ $status -eq 0 ] || ! declare -F on_failure >/dev/null || on_failure || true
-    local started
     started=$(descendants ${toy_pid:-} "${pids[@]}" $(cat "$BROWSERS" 2>/dev/null))
     [ -z "$started" ] || kill $started 2>/dev/null || true
     wait 2>/dev/null || true
-    if [ $status -ne 0 ]; then
-        echo "--- toy's stderr ---"; cat "$WORK/toy.err" 2>/dev/null || true
-        echo "work folder kept: $WORK"
-    else
-        rm -rf "$WORK"
-    fi
+    # The script's status stays whatever the trap returns.
+    [ $status -ne 0 ] || { rm -rf "$WORK"; return; }
+    echo "--- toy's stderr ---"; cat "$WORK/toy.err" 2>/dev/null || true
+    echo "work folder kept: $WORK"
 }
 trap cleanup EXIT
 
@@ -54,9 +49,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 note() { echo "  $*"; }
 # Runs a command every 50 ms until it succeeds, at most TRIES times.
 wait_until() {
-    local tries=$1
-    shift
-    for _ in $(seq "$tries"); do "$@" && return; sleep 0.05; done
+    for _ in $(seq "$1"); do "${@:2}" && return; sleep 0.05; done
     return 1
 }
 
@@ -65,17 +58,17 @@ wait_until() {
 ESCAPED="$WORK/escaped"
 
 # A chord, written as xdotool names it ("ctrl+alt+Right", "super"), as a binding's name in i3's
-# and sway's words, and in openbox's. i3 and sway take Super alone as it is let go, as desktops do.
-bindsym_for() {
-    [ "$1" = super ] && echo "--release Super_L" || sed 's/super/Mod4/; s/alt/Mod1/; s/ctrl/Control/' <<<"$1"
-}
-openbox_key_for() { [ "$1" = super ] && echo Super_L || sed 's/super/W/; s/alt/A/; s/ctrl/C/; s/+/-/g' <<<"$1"; }
+# and sway's words. They take Super alone as it is let go, as desktops do.
+bindsym_for() { [ "$1" = super ] && echo --release Super_L || sed 's/super/Mod4/; s/alt/Mod1/; s/ctrl/Control/' <<<"$1"; }
+
+# Runs a command in a desktop's session: its environment alone, as its user.
+in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
 
 # An input client of the tests' own (a virtual pointer, a remote desktop session) fed one line at
 # a time; each line is waited for until the client answers "done".
 start_input() {
     mkfifo "$WORK/input.in"
-    "${as[@]}" env -i "${session[@]}" "$@" <"$WORK/input.in" >"$WORK/input.out" 2>&1 &
+    in_session "$@" <"$WORK/input.in" >"$WORK/input.out" 2>&1 &
     pids+=($!)
     exec 3>"$WORK/input.in"
     wait_until 200 grep -q ready "$WORK/input.out" || fail "no input client: $(cat "$WORK/input.out")"
@@ -91,16 +84,15 @@ input() {
 # A session bus of the test's own, run in the session's environment as its user; the tests' own
 # calls use it too.
 start_session_bus() {
-    "${as[@]}" env -i "${session[@]}" dbus-daemon --session --address="unix:path=$XDG_RUNTIME_DIR/bus" \
-        --nofork --nopidfile >>"$WORK/bus.log" 2>&1 &
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+    in_session dbus-daemon --session --address="$DBUS_SESSION_BUS_ADDRESS" --nofork --nopidfile >>"$WORK/bus.log" 2>&1 &
     pids+=($!)
     wait_until 200 test -S "$XDG_RUNTIME_DIR/bus" || fail "no session bus"
-    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
 }
 
 # Starts a program of a desktop's session in the background; the clean-up ends it.
 in_background() {
-    "${as[@]}" env -i "${session[@]}" "$@" >/dev/null 2>&1 &
+    in_session "$@" >/dev/null 2>&1 &
     pids+=($!)
 }
 
@@ -114,12 +106,9 @@ become_test_user() {
     (cd "$BUILD" && cp -r --parents lib/games/tumbletot share/tumbletot "$WORK/tree/")
     TOY=$WORK/tree/bin/tumbletot PROBE=$WORK/tree/bin/probe.py WLINPUT=$WORK/tree/bin/wlinput.py
     # A sanitized build's checks go along, with a copy of their list of what to let be.
-    local leaks=${LSAN_OPTIONS:-} suppressions
+    local leaks=${LSAN_OPTIONS:-} suppressions copy=$WORK/tree/lsan.supp
     suppressions=$(tr : '\n' <<<"$leaks" | sed -n 's/^suppressions=//p')
-    if [ -n "$suppressions" ]; then
-        cp "$suppressions" "$WORK/tree/lsan.supp"
-        leaks=${leaks//$suppressions/$WORK/tree/lsan.supp}
-    fi
+    [ -z "$suppressions" ] || { cp "$suppressions" "$copy" && leaks=${leaks//$suppressions/$copy}; }
     SANITIZERS=(ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LSAN_OPTIONS="$leaks")
     mkdir -m 777 -p "$ESCAPED"
     [ "$(id -u)" = 0 ] || return 0
@@ -164,7 +153,8 @@ start_manager() {
         # Its own shortcuts as shipped (desktops, Alt+wheel, Alt+F4, ...), and a file for each
         # chord it leaves free.
         for chord in "${TRACE_CHORDS[@]}"; do
-            key=$(openbox_key_for "$chord")
+            # The chord in openbox's words.
+            key=$([ "$chord" = super ] && echo Super_L || sed 's/super/W/; s/alt/A/; s/ctrl/C/; s/+/-/g' <<<"$chord")
             grep -q "key=\"$key\"" /etc/xdg/openbox/rc.xml ||
                 tell+="<keybind key=\"$key\"><action name=\"Execute\"><command>touch $ESCAPED/$chord</command></action></keybind>"
         done
@@ -174,9 +164,7 @@ start_manager() {
     i3)
         {
             echo "# i3 config file (v4)"
-            for chord in "${TRACE_CHORDS[@]}"; do
-                echo "bindsym $(bindsym_for "$chord") exec touch $ESCAPED/$chord"
-            done
+            for chord in "${TRACE_CHORDS[@]}"; do echo "bindsym $(bindsym_for "$chord") exec touch $ESCAPED/$chord"; done
             echo "bindsym --whole-window Mod1+button4 exec touch $ESCAPED/alt+wheel"
         } >"$WORK/i3.conf"
         i3 -c "$WORK/i3.conf" >>"$WORK/wm.log" 2>&1 &
@@ -342,13 +330,9 @@ set_preferences() {
     for control in "$@"; do
         case $control in
         Home) xdotool key Home ;;
+        website) click_preference website; wait_active Tumbletot; xdotool key Return; wait_active preferences ;;
         *) click_preference "$control" ;;
         esac
-        if [ "$control" = website ]; then
-            wait_active Tumbletot
-            xdotool key Return
-            wait_active preferences
-        fi
     done
     xdotool key Return
     wait_active play
