@@ -11,11 +11,9 @@ RIG=${RIG:?which desktop}
 TABLE=$(dirname "$0")/escapes.tsv
 ENTRY=$(cd "$(dirname "$0")/../../packaging" && pwd)/io.github.tumbletot.Tumbletot.desktop
 APP_ID=$(basename "$ENTRY" .desktop)
-width=${SCREEN_SIZE%x*}
-height=${SCREEN_SIZE#*x}
+width=${SCREEN_SIZE%x*} height=${SCREEN_SIZE#*x}
 # What a rig does unless it says otherwise: the ways of a Wayland desktop, run as the test user
 # in its session, with keys and pointer from an input client.
-in_session() { "${as[@]}" env -i "${session[@]}" "$@"; }
 rig_toy() {
     # Not through a function: the pid must be the toy's own.
     "${as[@]}" env -i "${session[@]}" "${SANITIZERS[@]}" "${BROWSER_ENV[@]}" "$TOY" \
@@ -48,10 +46,7 @@ rig_click() { input "click $1 $2 $width $height"; }
 rig_wheel() { input "key 56 1" "wheel -1" "wheel 1" "key 56 0"; }
 rig_let_go() { return 1; }
 rig_shot() { return 1; }
-rig_reset() {
-    rm -f "$ESCAPED"/*
-    rig_activate other
-}
+rig_reset() { rm -f "$ESCAPED"/*; rig_activate other; }
 # Another program holds the keyboard as the toy starts, and lets go once the toy is in front: where
 # a desktop has such grabs (X11), the toy takes the keys as soon as it can.
 rig_hold_keyboard() { return 1; }
@@ -63,15 +58,14 @@ sway-*) source "$(dirname "$0")/rigs/sway.sh" ;;
 *) source "$(dirname "$0")/rigs/$RIG.sh" ;;
 esac
 
-# The table's column for this desktop; the chords are the rows before alt+wheel.
+# The table's column for this desktop; the chords are the rows before alt+wheel, each also bound
+# to a file where the desktop leaves it free.
 declare -A sign
-chords=()
 while read -r attempt cell; do
     sign[$attempt]=$cell
-    [ -n "${sign[alt+wheel]:-}" ] || chords+=("$attempt")
+    [ -n "${sign[alt+wheel]:-}" ] || TRACE_CHORDS+=("$attempt")
 done < <(awk -v rig="$RIG" '/^# attempt/ { for (i = 3; i <= NF; i++) if ($i == rig) c = i - 1 } c && !/^#/ { print $1, $c }' "$TABLE")
 [ ${#sign[@]} -gt 0 ] || fail "escapes.tsv has no column for $RIG"
-TRACE_CHORDS=("${chords[@]}")
 
 # How an escape shows, if one did: the toy gone, another window with the keyboard, another
 # desktop, the shell's overview, a binding's file.
@@ -156,21 +150,15 @@ for moment in "the title screen" play "after the preferences" "after a browser";
             done
             page_open || fail "$RIG: the page did not open in a browser"
             # The parent reads it, and goes back to the preferences.
-            rig_activate "$page"
-            wait_front "$page"
-            rig_activate "Tumbletot Preferences"
-            wait_front "Tumbletot Preferences"
+            for window in "$page" "Tumbletot Preferences"; do rig_activate "$window"; wait_front "$window"; done
         fi
         rig_keys Return
         ;;
     esac
     wait_front "${in_front%%|*}"
     wait_until 200 rig_covered || fail "$RIG, $moment: the toy does not cover the screens"
-    for chord in "${chords[@]}"; do
-        rig_keys "$chord"
-        held "$chord"
-    done
-    note "$RIG, $moment: ${#chords[@]} chords held"
+    for chord in "${TRACE_CHORDS[@]}"; do rig_keys "$chord"; held "$chord"; done
+    note "$RIG, $moment: ${#TRACE_CHORDS[@]} chords held"
 done
 
 moment=play
@@ -190,10 +178,7 @@ if [ "${sign[other-output]}" != - ]; then
     [ "$(differ "$before" "$WORK/after-click.png")" -gt 100 ] || fail "$RIG: clicks on another screen drew nothing"
     held other-output
 fi
-if rig_let_go; then
-    rig_keys super
-    held let-go
-fi
+if rig_let_go; then rig_keys super; held let-go; fi
 # The desktop hands the keyboard to another window while a key is down, and back after it was
 # let go there: the parent's chords still work.
 rig_with_alt_held rig_activate other

@@ -21,9 +21,8 @@ rig_start() {
     local extension="$GNOME_HOME/.local/share/gnome-shell/extensions/tumbletot-tests@tumbletot.github.io"
     mkdir -p "$extension" "$GNOME_HOME/.local/share/applications" "$GNOME_HOME/.local/share/icons/hicolor"
     # Extensions became modules in GNOME 45.
-    local shell_version source=extension.js
-    shell_version=$(gnome-shell --version | grep -o '[0-9]\+' | head -n1)
-    [ "$shell_version" -ge 45 ] || source=extension-43.js
+    local source=extension.js
+    [ "$(gnome-shell --version | grep -o '[0-9]\+' | head -n1)" -ge 45 ] || source=extension-43.js
     cp "$(dirname "${BASH_SOURCE[0]}")/gnome/metadata.json" "$extension/"
     cp "$(dirname "${BASH_SOURCE[0]}")/gnome/$source" "$extension/extension.js"
     cp -r "$BUILD/icons/scalable" "$GNOME_HOME/.local/share/icons/hicolor/"
@@ -97,8 +96,7 @@ rig_identity() {
     rig_keys Return
     # Read again on each try: the answer is stored a moment after the dialog goes.
     granted() { grep -q "'$APP_ID.desktop': \['GRANTED'\]" <<<"$(permission)"; }
-    wait_until 200 granted ||
-        fail "GNOME kept no answer for the toy's entry: $(permission)"
+    wait_until 200 granted || fail "GNOME kept no answer for the toy's entry: $(permission)"
     # The shell keeps the keys until its dialog has gone, on a loaded machine a while after the
     # answer.
     keys_to_windows() { [ "$(shell_eval 'Main.modalCount == 0 && global.stage.key_focus == null')" = true ]; }

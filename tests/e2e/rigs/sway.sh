@@ -11,9 +11,7 @@ rig_start() {
         for i in $(seq 1 "$OUTPUTS"); do
             echo "output HEADLESS-$i mode ${width}x${height} position $(((i - 1) * width)) 0"
         done
-        for chord in "${TRACE_CHORDS[@]}"; do
-            echo "bindsym $(bindsym_for "$chord") exec touch $ESCAPED/$chord"
-        done
+        for chord in "${TRACE_CHORDS[@]}"; do echo "bindsym $(bindsym_for "$chord") exec touch $ESCAPED/$chord"; done
     } >"$WORK/sway.conf"
     # Started without a shell in between, so the pid is sway's own.
     "${as[@]}" env -i HOME="$WORK" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
@@ -38,9 +36,8 @@ rig_keys() {
         IFS=+ read -ra keys <<<"$chord"
         args=()
         for key in "${keys[@]:0:${#keys[@]}-1}"; do args+=(-M "${key/super/logo}"); done
-        args+=(-k "${keys[-1]/super/Super_L}")
-        for key in "${keys[@]:0:${#keys[@]}-1}"; do args+=(-m "${key/super/logo}"); done
-        in_session wtype -s 30 "${args[@]}"
+        # The modifiers down, the key, and the modifiers up in the same order.
+        in_session wtype -s 30 "${args[@]}" -k "${keys[-1]/super/Super_L}" "${args[@]/#-M/-m}"
     done
 }
 rig_front() { tree | jq -r 'first(.. | objects | select(.focused? == true) | .name) // ""'; }
@@ -70,9 +67,7 @@ rig_covered() {
     # Every output shows one full-screen window of the toy, and asks to stay awake. sway 1.10
     # lists the outputs in another order than 1.7.
     local expected="" i
-    for i in $(seq 1 "$OUTPUTS"); do
-        expected+="HEADLESS-$i 1 1 true $(((i - 1) * width)) 0 $width $height"$'\n'
-    done
+    for i in $(seq 1 "$OUTPUTS"); do expected+="HEADLESS-$i 1 1 true $(((i - 1) * width)) 0 $width $height"$'\n'; done
     [ "$(tree | jq -r --argjson pid "$toy_pid" '.nodes[] | select(.type == "output" and .name != "__i3") |
         [.. | objects | select(.pid? == $pid)] as $w |
         "\(.name) \($w | length) \([$w[].fullscreen_mode] | min) \([$w[].inhibit_idle] | all) \($w[0].rect.x) \($w[0].rect.y) \($w[0].rect.width) \($w[0].rect.height)"' | sort)" = "${expected%$'\n'}" ]
