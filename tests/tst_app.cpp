@@ -84,9 +84,8 @@ class TestApp : public ToyFixture {
             reset();
             Window3& first = Window3::shared();
             // Its music loops until a key or click closes it.
-            QVERIFY(sound->playing(first.MoviePlayer1));
+            QVERIFY(sound->playing(first.MoviePlayer1) && sound->played.back().loop);
             QCOMPARE(sound->played.back().movie, Media::allegro());
-            QVERIFY(sound->played.back().loop);
             if (click) {
                 QTest::mousePress(first.surface(), Qt::LeftButton, {}, QPoint(20, 20));
                 QVERIFY(!first.isClosed() && !Window1::isOpen());
@@ -94,10 +93,9 @@ class TestApp : public ToyFixture {
             } else {
                 QTest::keyClick(first.surface(), Qt::Key_A);
             }
-            QVERIFY(first.isClosed());
-            QVERIFY(!sound->playing(first.MoviePlayer1));
-            QVERIFY(Window1::isOpen());
-            QVERIFY(Window1::shared().Canvas1->drawn().empty());
+            QVERIFY(first.isClosed() && !sound->playing(first.MoviePlayer1));
+            // Play opens untouched: the key or click that opened it draws and plays nothing.
+            QVERIFY(Window1::isOpen() && Window1::shared().Canvas1->drawn().empty());
             QCOMPARE(Window1::shared().playing, 0);
         }
     }
@@ -110,9 +108,8 @@ class TestApp : public ToyFixture {
         Window2& w = Window2::shared();
         w.RadioButton10->setValue(true);
         w.Close();
-        QVERIFY(Window1::isOpen());
-        QVERIFY(!first.isClosed()); // the first start screen is found, silenced and shown
-        QVERIFY(!sound->playing(first.MoviePlayer1));
+        // The first start screen is found, silenced and shown.
+        QVERIFY(Window1::isOpen() && !first.isClosed() && !sound->playing(first.MoviePlayer1));
         // Play opens with the sounds chosen (what each control writes is the settings' test).
         QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
     }
@@ -153,8 +150,6 @@ class TestApp : public ToyFixture {
         constexpr int kControlLeft = 37;
         constexpr int kShiftLeft = 50;
         constexpr int kChords = 10000;
-        int opened = 0;
-        int quit = 0;
         for (int chord = 0; chord < kChords; ++chord) {
             // Every key is let go once the toy has seen it, so its held-key wait ends.
             keyboard->releaseAll();
@@ -168,15 +163,9 @@ class TestApp : public ToyFixture {
             }
             shortcut(play, chord % 2 ? Qt::Key_Q : Qt::Key_P,
                      Qt::ControlModifier | Qt::ShiftModifier);
-            opened += Window2::isOpen();
-            quit += play.isClosed();
-            if (Window2::isOpen())
-                Window2::shared().Close();
-            if (play.isClosed())
-                break;
+            if (Window2::isOpen() || play.isClosed())
+                QFAIL(qPrintable(QStringLiteral("chord %1 was taken for the parent's").arg(chord)));
         }
-        QCOMPARE(opened, 0);
-        QCOMPARE(quit, 0);
 
         keyboard->releaseAll();
         keyboard->hold(kControlLeft);

@@ -83,8 +83,7 @@ class TestDrawing : public ToyFixture {
             w.get_Pos_n_Col(c.square ? 1 : 0);
             QCOMPARE(QRect(w.x_start, w.y_start, w.x_width, w.y_height), c.placed);
             // Four placement draws even when centred, so the colours that follow stay in step.
-            QCOMPARE(random->remaining(), std::size_t(0));
-            QCOMPARE(random->overdrawn(), 0);
+            QVERIFY(random->spent());
         }
     }
 
@@ -135,73 +134,76 @@ class TestDrawing : public ToyFixture {
         random->push(ScriptedRandom::giving(3, 3, 1));
         w.get_Line_Col();
         QCOMPARE(w.lineCol, w.palette.col_Red);
-        QCOMPARE(random->overdrawn(), 0);
+        QVERIFY(random->spent());
     }
 
-    void backgroundCases()
+    void backgroundFollowsItsModeBeginnersAndTheLastCase()
     {
         Window1& w = openPlay();
-        w.setBackColor();
-        QCOMPARE(w.screenCol, w.palette.col_White);
-        QCOMPARE(random->overdrawn(), 0);
-
-        Module1::backMode = Word::different;
-        Module1::beginnersMode = Word::off;
-        random->push(ScriptedRandom::giving(2, 5, 1));
-        w.setBackColor();
-        QCOMPARE(w.screenCol, w.palette.col_LBlue);
-        QCOMPARE(w.BackColor(), w.palette.col_LBlue);
-
-        Module1::beginnersMode = Word::on; // overrides, after its own draw was made
-        random->push({ScriptedRandom::giving(2, 5, 1), ScriptedRandom::giving(7, 3, 5)});
-        w.setBackColor();
-        QCOMPARE(w.screenCol, w.palette.col_Black);
-        QCOMPARE(random->remaining(), std::size_t(0));
+        const Palette& p = w.palette;
+        using R = ScriptedRandom;
+        const struct {
+            std::string_view play, back, beginners;
+            int last; // the case drawn before
+            std::vector<double> draws;
+            platform::Color colour;
+        } cases[] = {
+            {Word::shapes, Word::white, Word::on, 0, {}, p.col_White},
+            {Word::shapes, Word::different, Word::off, 0, {R::giving(2, 5, 1)}, p.col_LBlue},
+            // The beginners' colours override, after the mode's own draw was made.
+            {Word::shapes,
+             Word::different,
+             Word::on,
+             0,
+             {R::giving(2, 5, 1), R::giving(7, 3, 5)},
+             p.col_Black},
+            // Only the background: a repeat is drawn once more, and the second draw kept.
+            {Word::backgroundOnly,
+             Word::white,
+             Word::off,
+             9,
+             {R::giving(9, 12, 1), R::giving(9, 12, 1)},
+             p.col_Pink},
+            {Word::backgroundOnly, Word::white, Word::off, 9, {R::giving(12, 12, 1)}, p.col_Green},
+            // "white" keeps the beginners' rule away.
+            {Word::backgroundOnly, Word::white, Word::on, 0, {R::giving(10, 12, 1)}, p.col_Blue},
+            {Word::backgroundOnly,
+             Word::changing,
+             Word::on,
+             0,
+             {0.1, R::giving(10, 12, 1), R::giving(6, 3, 5)},
+             p.col_Red},
+        };
+        for (const auto& c : cases) {
+            Module1::playMode = c.play;
+            Module1::backMode = c.back;
+            Module1::beginnersMode = c.beginners;
+            w.lastBackCase = c.last;
+            random->reset();
+            for (double draw : c.draws)
+                random->push(draw);
+            w.setBackColor();
+            QCOMPARE(w.BackColor(), c.colour);
+            QVERIFY(random->spent());
+        }
     }
 
     void helpLineIsBlackWhereverBlackCanBeRead()
     {
         Window1& w = openPlay();
+        Module1::playMode = Word::backgroundOnly;
+        Module1::beginnersMode = Word::off;
+        const platform::Color black{0, 0, 0};
         for (int n = 1; n <= 12; ++n) {
-            Module1::playMode = Word::backgroundOnly;
-            Module1::beginnersMode = Word::off;
             w.lastBackCase = 0;
             random->push(ScriptedRandom::giving(n, 12, 1));
             w.setBackColor();
             const platform::Color ink = w.StaticText1->TextColor();
-            const platform::Color black{0, 0, 0};
-            QVERIFY2(contrastRatio(ink, w.screenCol) >= 4.5, qPrintable(QString::number(n)));
-            QVERIFY2(ink == black || contrastRatio(black, w.screenCol) < 4.5,
+            QVERIFY2(contrastRatio(ink, w.screenCol) >= 4.5 &&
+                         (ink == black || contrastRatio(black, w.screenCol) < 4.5),
                      qPrintable(QString::number(n)));
         }
-        QCOMPARE(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0);
-    }
-
-    void backgroundOnlyRetriesOnceAndBeginnersStillRule()
-    {
-        Window1& w = openPlay();
-        Module1::playMode = Word::backgroundOnly;
-        Module1::beginnersMode = Word::off;
-        Module1::backMode = Word::white;
-        w.lastBackCase = 9;
-        random->push({ScriptedRandom::giving(9, 12, 1), ScriptedRandom::giving(9, 12, 1)});
-        w.setBackColor();
-        QCOMPARE(w.lastBackCase, 9); // the second draw is kept even when it repeats
-        random->push({ScriptedRandom::giving(12, 12, 1)});
-        w.setBackColor();
-        QCOMPARE(w.screenCol, w.palette.col_Green);
-
-        Module1::beginnersMode = Word::on; // "white" keeps the beginners rule away
-        random->push({ScriptedRandom::giving(10, 12, 1)});
-        w.setBackColor();
-        QCOMPARE(w.screenCol, w.palette.col_Blue);
-
-        Module1::backMode = Word::changing;
-        w.lastBackCase = 0;
-        random->push({0.1, ScriptedRandom::giving(10, 12, 1), ScriptedRandom::giving(6, 3, 5)});
-        w.setBackColor();
-        QCOMPARE(w.screenCol, w.palette.col_Red);
-        QCOMPARE(random->overdrawn(), 0);
+        QCOMPARE(contrastRatio(black, {255, 255, 255}), 21.0);
     }
 
     void everyShapeIsFilledInsideAWholeOutlineAtItsPlace()

@@ -17,52 +17,15 @@
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
 
-struct Message {
-    QString source;
-    QStringList texts; // one, or a plural's forms
-    bool unfinished = false;
-};
-
-std::vector<Message> messagesOf(const QString& path)
-{
-    std::vector<Message> all;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return all;
-    QXmlStreamReader ts(&file);
-    bool plural = false;
-    while (!ts.atEnd()) {
-        if (ts.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (ts.name() == QLatin1String("message")) {
-            all.emplace_back();
-            plural = ts.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        } else if (ts.name() == QLatin1String("source")) {
-            all.back().source = ts.readElementText();
-        } else if (ts.name() == QLatin1String("translation")) {
-            all.back().unfinished =
-                ts.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
-            if (!plural)
-                all.back().texts << ts.readElementText();
-        } else if (ts.name() == QLatin1String("numerusform")) {
-            all.back().texts << ts.readElementText();
-        }
-    }
-    return all;
-}
-
 QStringList placeholders(const QString& text)
 {
     QStringList marks;
-    QRegularExpressionMatchIterator it =
-        QRegularExpression(QStringLiteral("%[0-9n]")).globalMatch(text);
-    while (it.hasNext())
-        marks << it.next().captured();
+    for (const auto& mark : QRegularExpression(QStringLiteral("%[0-9n]")).globalMatch(text))
+        marks << mark.captured();
     marks.sort();
     return marks;
 }
@@ -112,16 +75,28 @@ class TestLanguages : public ToyFixture {
         listed.sort();
         QCOMPARE(listed, spoken);
         const QRegularExpression untranslated(QStringLiteral("msgstr \"\"\n(\n|$)"));
+        // A message's source, its translation's attributes and its text, or its plural's forms.
+        const QRegularExpression message(
+            QStringLiteral("<source>(.*?)</source>.*?<translation([^>]*)>(.*?)</translation>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression form(QStringLiteral("<numerusform>(.*?)</numerusform>"));
         for (const QString& code : spoken) {
             const QString file = QStringLiteral("tumbletot_%1.ts").arg(code);
-            const std::vector<Message> messages = messagesOf(folder.filePath(file));
-            QVERIFY2(!messages.empty(), qPrintable(file));
-            for (const Message& m : messages) {
-                const QString where = file + QStringLiteral(": ") + m.source;
-                QVERIFY2(!m.unfinished && !m.texts.isEmpty(), qPrintable(where));
-                for (const QString& text : m.texts)
-                    QVERIFY2(placeholders(text) == placeholders(m.source), qPrintable(where));
+            QFile ts(folder.filePath(file));
+            QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(file));
+            int messages = 0;
+            for (const auto& m : message.globalMatch(QString::fromUtf8(ts.readAll()))) {
+                ++messages;
+                const QString where = file + QStringLiteral(": ") + m.captured(1);
+                QVERIFY2(!m.captured(2).contains(QStringLiteral("unfinished")), qPrintable(where));
+                QStringList texts;
+                for (const auto& plural : form.globalMatch(m.captured(3)))
+                    texts << plural.captured(1);
+                for (const QString& text : texts.isEmpty() ? QStringList{m.captured(3)} : texts)
+                    QVERIFY2(!text.isEmpty() && placeholders(text) == placeholders(m.captured(1)),
+                             qPrintable(where));
             }
+            QVERIFY2(messages > 0, qPrintable(file));
             for (const QString& catalogue : {QStringLiteral("data/"), QStringLiteral("pages/")}) {
                 QFile po(folder.filePath(catalogue + code + QStringLiteral(".po")));
                 QVERIFY2(po.open(QIODevice::ReadOnly), qPrintable(po.fileName()));

@@ -49,6 +49,15 @@ synth::Buffer mixed(const std::vector<const platform::Movie*>& sounds,
     return ToyFixture::samplesOf(out);
 }
 
+// A second of a quiet 300 Hz hum.
+std::vector<std::int16_t> hum()
+{
+    std::vector<std::int16_t> wave(kRate);
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        wave[i] = std::int16_t(3000 * std::sin(2 * M_PI * 300 * double(i) / kRate));
+    return wave;
+}
+
 // The loudest sample of the mix's next frames, from the given one on.
 int loudestOf(platform::VoiceMix& mix, std::size_t frames, std::size_t from)
 {
@@ -228,14 +237,11 @@ class TestPlatform : public ToyFixture {
 
     void aNewVoiceStartsInWhatIsSentAgain()
     {
-        std::vector<std::int16_t> wave(kRate);
-        for (std::size_t i = 0; i < wave.size(); ++i)
-            wave[i] = std::int16_t(3000 * std::sin(2 * M_PI * 300 * double(i) / kRate));
-        const auto hum = platform::Movie::fromSamples(wave);
+        const auto hummed = platform::Movie::fromSamples(hum());
         const auto blip = platform::Movie::fromSamples(std::vector<std::int16_t>(500, 8000));
         const int a = 0, b = 0;
         platform::VoiceMix mix;
-        mix.play(&a, hum.get(), true);
+        mix.play(&a, hummed.get(), true);
         std::vector<std::int16_t> sent(1000), again(400);
         mix.mix(sent.data(), sent.size());
         // Back by at most what is unplayed, to where the mix last stood, at most a block short.
@@ -255,16 +261,9 @@ class TestPlatform : public ToyFixture {
 
     void speechIsCutWithAFadeAndTheEffectsGoUnderIt()
     {
-        const auto tone = [](bool spoken) {
-            std::vector<std::int16_t> samples(kRate);
-            for (std::size_t i = 0; i < samples.size(); ++i)
-                samples[i] = std::int16_t(3000 * std::sin(2 * M_PI * 300 * double(i) / kRate));
-            return spoken ? platform::Movie::spoken(std::move(samples))
-                          : platform::Movie::fromSamples(std::move(samples));
-        };
-        const auto effect = tone(false), phrase = tone(true);
-        const std::vector<std::int16_t> silent(kRate, 0);
-        const auto hush = platform::Movie::spoken(silent);
+        const auto effect = platform::Movie::fromSamples(hum());
+        const auto phrase = platform::Movie::spoken(hum());
+        const auto hush = platform::Movie::spoken(std::vector<std::int16_t>(kRate, 0));
         const int player = 0, speaker = 0;
         platform::VoiceMix mix;
         const auto loudest = [&mix] { return loudestOf(mix, kRate / 10, kRate / 20); };

@@ -32,7 +32,8 @@ class ScriptedRandom : public platform::RandomSource {
         for (int i = 0; i < count; ++i)
             push({giving(3, 6, 1), 0.5, 0.5, 0.5, 0.5, 0.0, 0.9});
     }
-    std::size_t remaining() const { return values_.size(); }
+    // Every scripted value drawn, and none past them.
+    bool spent() const { return values_.empty() && overdrawn_ == 0; }
     int overdrawn() const { return overdrawn_; }
     void reset()
     {
