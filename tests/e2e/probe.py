@@ -28,8 +28,8 @@ def recording(path):
     return array.array('h', data[:len(data) // 2 * 2])
 
 
-def onsets(samples, presses):
-    frame = RATE // 200
+def onsets(path, *presses):
+    samples, frame = recording(path), RATE // 200
 
     def energy(start, end):
         return sum(s * s for s in samples[max(0, start):max(0, end)]) / max(1, end - start)
@@ -49,10 +49,10 @@ def onsets(samples, presses):
 
 
 # The longest stretch (ms) of near silence between two times, as a dropout would leave.
-def gap(samples, start_ms, end_ms):
-    ms = RATE // 1000
+def gap(path, start_ms, end_ms):
+    samples, ms = recording(path), RATE // 1000
     run = longest = 0
-    for start in range(int(start_ms) * ms, min(len(samples), int(end_ms) * ms) - ms + 1, ms):
+    for start in range(int(float(start_ms)) * ms, min(len(samples), int(float(end_ms)) * ms) - ms + 1, ms):
         run = run + 1 if max(map(abs, samples[start:start + ms])) < 30 else 0
         longest = max(longest, run)
     print(longest)
@@ -62,7 +62,7 @@ def gap(samples, start_ms, end_ms):
 # the press may have had: the normalised cross-correlation of the waveforms, at a quarter of the
 # rate (speech stays), in pieces of 100 ms each let 3 ms either way, since a sound server that
 # resamples may drift that far over a phrase. Pieces of silence count for nothing.
-def said(samples, folder, presses):
+def said(path, folder, *presses):
     import numpy as np
     from numpy.lib.stride_tricks import sliding_window_view
     step = 4
@@ -82,7 +82,7 @@ def said(samples, folder, presses):
 
     clips = {name[:-len('.raw')]: lowered(recording(os.path.join(folder, name)))
              for name in sorted(os.listdir(folder))}
-    heard = np.concatenate((np.zeros(slack), lowered(samples), np.zeros(rate * 5)))
+    heard = np.concatenate((np.zeros(slack), lowered(recording(path)), np.zeros(rate * 5)))
     for press in presses:
         start = slack + max(0, (int(float(press)) - 50) * rate // 1000)
         scores = []
@@ -104,9 +104,8 @@ def said(samples, folder, presses):
 
 
 # As a person names what a shape looks like.
-NAMED_COLOURS = {'black': (0, 0, 0), 'white': (255, 255, 255), 'red': (255, 0, 0),
-                 'green': (0, 192, 0), 'blue': (0, 0, 255), 'yellow': (255, 255, 0),
-                 'orange': (255, 128, 0), 'pink': (255, 64, 224)}
+NAMED_COLOURS = {'black': (0, 0, 0), 'white': (255, 255, 255), 'red': (255, 0, 0), 'green': (0, 192, 0),
+                 'blue': (0, 0, 255), 'yellow': (255, 255, 0), 'orange': (255, 128, 0), 'pink': (255, 64, 224)}
 
 
 def shape(path):
@@ -124,12 +123,9 @@ def shape(path):
     reach = np.zeros_like(inside)
     reach[image.shape[0] // 2, image.shape[1] // 2] = True
     while True:
-        grown = reach.copy()
-        grown[1:] |= reach[:-1]
-        grown[:-1] |= reach[1:]
-        grown[:, 1:] |= reach[:, :-1]
-        grown[:, :-1] |= reach[:, 1:]
-        grown &= inside
+        # One step out from what is reached, in each of the four directions.
+        edge = np.pad(reach, 1)
+        grown = inside & (reach | edge[:-2, 1:-1] | edge[2:, 1:-1] | edge[1:-1, :-2] | edge[1:-1, 2:])
         if np.array_equal(grown, reach):
             break
         reach = grown
@@ -188,21 +184,13 @@ def grab():
     signal.pause()
 
 
-command, *args = sys.argv[1:] or ['']
-if command == 'onsets':
-    onsets(recording(args[0]), args[1:])
-elif command == 'gap':
-    gap(recording(args[0]), float(args[1]), float(args[2]))
-elif command == 'said':
-    said(recording(args[0]), args[1], args[2:])
-elif command == 'shape':
-    shape(args[0])
-elif command == 'window':
-    window(args[0])
-elif command == 'grab':
-    grab()
-elif command == 'held':
+def held():
     # A grab of its own ends with the program.
     sys.exit(0 if grab_keyboard() == 1 else 1)
-else:
-    sys.exit('usage: probe.py onsets|gap|said|shape|window|grab|held ...')
+
+
+COMMANDS = {'onsets': onsets, 'gap': gap, 'said': said, 'shape': shape, 'window': window, 'grab': grab, 'held': held}
+command, *args = sys.argv[1:] or ['']
+if command not in COMMANDS:
+    sys.exit('usage: probe.py ' + '|'.join(COMMANDS) + ' ...')
+COMMANDS[command](*args)
