@@ -80,9 +80,7 @@ escape_shown() {
 }
 escaped() { shown=$(escape_shown) && [ -n "$shown" ]; }
 # An attempt made; an escape may take a moment to show.
-held() {
-    ! wait_until 4 escaped || fail "$RIG, $moment: $1 escaped: $shown (it would show as: ${sign[$1]})"
-}
+held() { ! wait_until 4 escaped || fail "$RIG, $moment: $1 escaped: $shown (it would show as: ${sign[$1]})"; }
 front_is() { [ "$(rig_front)" = "$1" ]; }
 wait_front() { wait_until 200 front_is "$1" || fail "$RIG, ${moment:-starting}: expected \"$1\" in front, found \"$(rig_front)\""; }
 on_failure() { echo "the screen: $(rig_shot failure || echo "none: this rig takes no screenshots")"; }
@@ -96,10 +94,7 @@ rig_start
 home_desktop=$(rig_desktop)
 # A desktop just started may miss its very first key.
 proof_shown() { [ -n "$(in_front=other toy_pid=$$ escape_shown)" ]; }
-for _ in 1 2 3; do
-    rig_keys "$PROOF"
-    wait_until 40 proof_shown && break
-done
+for _ in 1 2 3; do rig_keys "$PROOF"; wait_until 40 proof_shown && break; done
 proof_shown || fail "$RIG: $PROOF showed no escape with no toy running"
 note "$RIG: with no toy, $PROOF shows as ${PROOF_SIGN}: the rig sees escapes"
 rig_reset

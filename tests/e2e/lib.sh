@@ -91,10 +91,7 @@ start_session_bus() {
 }
 
 # Starts a program of a desktop's session in the background; the clean-up ends it.
-in_background() {
-    in_session "$@" >/dev/null 2>&1 &
-    pids+=($!)
-}
+in_background() { in_session "$@" >/dev/null 2>&1 & pids+=($!); }
 
 # Desktops that will not run as root, and the toy on them, run as a user of the tests' own, from
 # a copy of the build that user can read wherever the checkout is; "as" runs a command as it.
@@ -218,10 +215,7 @@ start_pipewire() {
 }
 
 # As a crash or a restart by the desktop would: the server goes without a word.
-stop_sound() {
-    kill -9 "${sound_pids[@]}" 2>/dev/null || true
-    wait "${sound_pids[@]}" 2>/dev/null || true
-}
+stop_sound() { kill -9 "${sound_pids[@]}" 2>/dev/null || true; wait "${sound_pids[@]}" 2>/dev/null || true; }
 
 record_start() {
     # One speaker's channel: folding both into one would add them up.

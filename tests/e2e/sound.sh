@@ -11,11 +11,10 @@ source "$(dirname "$0")/lib.sh"
 # sound, 1.5 s, has ended), and checks each is heard within 100 ms.
 press_apart() {
     local name=$1 presses=() delay
-    shift
     record_start "$name"
     # Each press on the recording's own clock, its length when the key is sent: a sound server
     # just started may run its clock a little off the system's.
-    for key in "$@"; do
+    for key in "${@:2}"; do
         xdotool key "$key"
         presses+=($(recorded_ms "$name"))
         wait_recorded "$name" $((presses[-1] + ${after:-1750}))

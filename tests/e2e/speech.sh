@@ -62,10 +62,7 @@ for LANGUAGE in en de; do
     set_preferences speak beginners
     # The phrases are spoken into clips off the event thread: a press before they are ready says
     # nothing.
-    for _ in $(seq $((10 * SLOWER))); do
-        press_and_listen 1
-        heard_any && break
-    done
+    for _ in $(seq $((10 * SLOWER))); do press_and_listen 1; heard_any && break; done
     heard_any || fail "in $LANGUAGE, nothing was heard said: ${heard[*]}"
     press_and_listen 6
     for press in "${!heard[@]}"; do

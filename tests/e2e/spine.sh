@@ -21,10 +21,7 @@ start_display
 stranger=()
 [ "$(id -u)" = 0 ] && stranger=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
 display_name=${DISPLAY//[^A-Za-z0-9]/_}
-lookalike() {
-    timeout 30 "${@:2}" socat UNIX-LISTEN:"$1",fork,unlink-early,perm=0777 /dev/null &
-    pids+=($!)
-}
+lookalike() { timeout 30 "${@:2}" socat UNIX-LISTEN:"$1",fork,unlink-early,perm=0777 /dev/null & pids+=($!); }
 lookalike "/tmp/tumbletot-$(id -u)-$display_name" "${stranger[@]}"
 if [ "$(id -u)" = 0 ]; then
     lookalike "$XDG_RUNTIME_DIR/tumbletot-$display_name"
@@ -35,8 +32,7 @@ wait_until 100 test -S "/tmp/tumbletot-$(id -u)-$display_name" || fail "no look-
 start_toy
 grep -q "already running" "$WORK/toy.err" && fail "a look-alike socket kept the toy from starting"
 # A parent who starts it again, with another window in front, finds the first toy in front.
-"$PROBE" window other >/dev/null 2>&1 &
-pids+=($!)
+"$PROBE" window other >/dev/null 2>&1 & pids+=($!)
 wait_active other
 "$TOY" 2>"$WORK/second.err" || fail "a second copy did not hand over quietly"
 grep -q "already running" "$WORK/second.err" || fail "a second copy opened another toy"

@@ -69,9 +69,7 @@ rig_start() {
 }
 rig_front() { logged active | cut -d' ' -f4-; }
 rig_desktop() { logged desktop; }
-rig_activate() {
-    kwin_script "windows().forEach(c => { if (c.caption == '$1') workspace[activeKey] = c; });"
-}
+rig_activate() { kwin_script "windows().forEach(c => { if (c.caption == '$1') workspace[activeKey] = c; });"; }
 # What an expression of the window with the given caption, c, gives, logged under a key.
 of_window() {
     kwin_script "windows().forEach(c => { if (c.caption == '$2') print('tumbletot $1 ' + ($3)); });"

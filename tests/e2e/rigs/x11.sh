@@ -11,14 +11,10 @@ rig_start() {
     start_sound
     start_display
     display_pid=${pids[-2]}
-    "$PROBE" window other >/dev/null 2>&1 &
-    pids+=($!)
+    "$PROBE" window other >/dev/null 2>&1 & pids+=($!)
     wait_until 200 xdotool search --name '^other$' >/dev/null || fail "the other window did not open"
 }
-rig_toy() {
-    env "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" &
-    toy_pid=$!
-}
+rig_toy() { env "${BROWSER_ENV[@]}" "$TOY" >"$WORK/toy.out" 2>"$WORK/toy.err" & toy_pid=$!; }
 rig_hold_keyboard() {
     "$PROBE" grab >"$WORK/grab.out" &
     grabber=$!
