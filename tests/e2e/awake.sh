@@ -8,11 +8,9 @@ source "$(dirname "$0")/lib.sh"
 
 start_session_bus
 export DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
-/usr/bin/python3 -m dbusmock --template logind >"$WORK/logind.log" 2>&1 &
-pids+=($!)
+/usr/bin/python3 -m dbusmock --template logind >"$WORK/logind.log" 2>&1 & pids+=($!)
 /usr/bin/python3 -m dbusmock org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver \
-    org.freedesktop.ScreenSaver >"$WORK/screensaver.log" 2>&1 &
-pids+=($!)
+    org.freedesktop.ScreenSaver >"$WORK/screensaver.log" 2>&1 & pids+=($!)
 call() { dbus-send --session --print-reply --dest="$1" "${@:2}" 2>/dev/null; }
 inhibitors() { call org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.login1.Manager.ListInhibitors; }
 saver_calls() { call org.freedesktop.ScreenSaver /org/freedesktop/ScreenSaver org.freedesktop.DBus.Mock.GetCalls; }
