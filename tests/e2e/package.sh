@@ -12,23 +12,18 @@ for needed in libpipewire-0.3-0 libpulse0 qt6-qpa-plugins fonts-comic-neue; do
 done
 dpkg -x "$deb" "$WORK/root"
 root="$WORK/root/usr"
-for file in games/tumbletot games/tumbletot-child-lock share/tumbletot/about.html share/man/man6/tumbletot.6.gz \
-    share/doc/tumbletot/copyright share/doc/tumbletot/changelog.gz share/tumbletot/sounds/allegro.wav \
-    share/tumbletot/pictures/tumbletotlogo.png share/tumbletot/translations/tumbletot_zh_CN.qm \
-    share/tumbletot/about_de.html share/man/de/man6/tumbletot.6.gz share/man/zh_CN/man6/tumbletot.6.gz \
-    share/applications/io.github.tumbletot.Tumbletot.desktop share/wayland-sessions/tumbletot-child-lock.desktop \
-    share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml \
-    share/icons/hicolor/scalable/apps/io.github.tumbletot.Tumbletot.svg \
-    share/icons/hicolor/48x48/apps/io.github.tumbletot.Tumbletot.png; do
+entry=share/applications/io.github.tumbletot.Tumbletot.desktop session=share/wayland-sessions/tumbletot-child-lock.desktop
+metainfo=share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml
+for file in games/tumbletot{,-child-lock} share/man/{,de/,zh_CN/}man6/tumbletot.6.gz "$entry" "$session" "$metainfo" \
+    share/doc/tumbletot/{copyright,changelog.gz} share/icons/hicolor/scalable/apps/io.github.tumbletot.Tumbletot.svg \
+    share/tumbletot/{about.html,about_de.html,sounds/allegro.wav,pictures/tumbletotlogo.png} \
+    share/tumbletot/translations/tumbletot_zh_CN.qm share/icons/hicolor/48x48/apps/io.github.tumbletot.Tumbletot.png; do
     [ -e "$root/$file" ] || fail "the package lacks $file"
 done
-said=$(desktop-file-validate "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" \
-    "$root/share/wayland-sessions/tumbletot-child-lock.desktop" 2>&1) || fail "a desktop entry is not valid: $said"
-said=$(appstreamcli validate --no-net "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" 2>&1) ||
-    fail "the AppStream data is not valid: $said"
-grep -q '^Comment\[de\]=' "$root/share/applications/io.github.tumbletot.Tumbletot.desktop" &&
-    grep -q '^Name\[zh_CN\]=' "$root/share/wayland-sessions/tumbletot-child-lock.desktop" &&
-    grep -q '<summary xml:lang="ru">' "$root/share/metainfo/io.github.tumbletot.Tumbletot.metainfo.xml" ||
+said=$(desktop-file-validate "$root/$entry" "$root/$session" 2>&1) || fail "a desktop entry is not valid: $said"
+said=$(appstreamcli validate --no-net "$root/$metainfo" 2>&1) || fail "the AppStream data is not valid: $said"
+grep -q '^Comment\[de\]=' "$root/$entry" && grep -q '^Name\[zh_CN\]=' "$root/$session" &&
+    grep -q '<summary xml:lang="ru">' "$root/$metainfo" ||
     fail "the desktop entries or the AppStream data came without their translations"
 MANPATH="$root/share/man" man -L de 6 tumbletot 2>/dev/null | grep -q BESCHREIBUNG ||
     fail "man -L de 6 tumbletot does not show the German manual page"
