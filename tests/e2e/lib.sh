@@ -299,10 +299,9 @@ wait_exit() {
 
 # The preferences' controls, where the design puts them (584 x 381, under the window's menu bar).
 # Not Play: the soak clicks any of these, and Play would close the window.
-declare -A PREFERENCES=([shapes]="45 53" [backgroundOnly]="45 82" [white]="45 161"
-    [different]="45 190" [changing]="45 220" [random]="30 292" [centered]="122 292"
-    [auto]="320 51" [slider]="340 84" [beginners]="320 158" [simple]="320 242" [complex]="320 272"
-    [recognizable]="320 303" [speak]="320 195" [website]="309 350")
+declare -A PREFERENCES=([shapes]="45 53" [backgroundOnly]="45 82" [white]="45 161" [different]="45 190"
+    [changing]="45 220" [random]="30 292" [centered]="122 292" [auto]="320 51" [slider]="340 84" [beginners]="320 158"
+    [simple]="320 242" [complex]="320 272" [recognizable]="320 303" [speak]="320 195" [website]="309 350")
 # Where a control is in a preferences window of the given height, from its top-left corner.
 preference_at() {
     local x y

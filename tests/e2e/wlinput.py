@@ -124,12 +124,11 @@ def button(state):
 for line in sys.stdin:
     command, *numbers = line.split()
     numbers = [int(n) for n in numbers]
-    if command == 'move' and len(numbers) == 4:
+    if command in ('move', 'click') and len(numbers) == 4:
         move(*numbers)
-    elif command == 'click' and len(numbers) == 4:
-        move(*numbers)
-        button(1)
-        button(0)
+        if command == 'click':
+            button(1)
+            button(0)
     elif command == 'wheel' and len(numbers) == 1 and kwin:
         send(kwin, 3, 0, float(numbers[0] * WHEEL_STEP))  # axis, vertical
     elif command == 'wheel' and len(numbers) == 1 and gnome:
