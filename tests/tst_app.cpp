@@ -114,29 +114,24 @@ class TestApp : public ToyFixture {
         QCOMPARE(Window1::shared().MoviePlayer1->movie(), Media::realBoing());
     }
 
-    void theChordsTheScreensNameAreTheOnesThatWork_data()
-    {
-        QTest::addColumn<bool>("titleScreen");
-        QTest::newRow("title screen") << true;
-        QTest::newRow("play's help line") << false;
-    }
-
     void theChordsTheScreensNameAreTheOnesThatWork()
     {
         // Whatever words a screen uses, the first chord it names opens the preferences and the
-        // second quits.
-        QFETCH(bool, titleScreen);
-        Window1& play = Window1::shared();
-        platform::Window& screen =
-            titleScreen ? static_cast<platform::Window&>(Window3::shared()) : play;
-        const auto chords = namedChords(titleScreen ? Window3::shared().StaticText1->Text()
-                                                    : play.StaticText1->Text());
-        QCOMPARE(chords.size(), 2);
-        shortcut(screen, chords[0].key, chords[0].modifiers);
-        QVERIFY(Window2::isOpen());
-        Window2::shared().Close();
-        shortcut(screen, chords[1].key, chords[1].modifiers);
-        QVERIFY(platform::Window::openWindows().empty());
+        // second quits: on the title screen, and in play's help line.
+        for (const bool titleScreen : {true, false}) {
+            reset();
+            Window1& play = Window1::shared();
+            platform::Window& screen =
+                titleScreen ? static_cast<platform::Window&>(Window3::shared()) : play;
+            const auto chords = namedChords(titleScreen ? Window3::shared().StaticText1->Text()
+                                                        : play.StaticText1->Text());
+            QCOMPARE(chords.size(), 2);
+            shortcut(screen, chords[0].key, chords[0].modifiers);
+            QVERIFY(Window2::isOpen());
+            Window2::shared().Close();
+            shortcut(screen, chords[1].key, chords[1].modifiers);
+            QVERIFY(platform::Window::openWindows().empty());
+        }
     }
 
     void mashedChordsAreTheChildsKeys()

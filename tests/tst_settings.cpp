@@ -31,8 +31,7 @@ class TestSettings : public ToyFixture {
              {w.RadioButton1, w.RadioButton4, w.RadioButton7, w.RadioButton9})
             QVERIFY(chosen->Value());
         QVERIFY(!w.RadioButton2->Value()); // the layout's own choice gave way to White
-        QVERIFY(w.CheckBox2->Value());
-        QVERIFY(!w.CheckBox1->Value());
+        QVERIFY(w.CheckBox2->Value() && !w.CheckBox1->Value());
         QCOMPARE(w.Slider1->Value(), 20);
         QCOMPARE(w.StaticText1->Text(), std::string());
         QVERIFY(!Window1::isOpen()); // opening touches nothing of the play window
@@ -83,9 +82,7 @@ class TestSettings : public ToyFixture {
         w.RadioButton5->setValue(true);
         w.Close();
         settle();
-        Window2& again = Window2::shared();
-        QVERIFY(!again.BacColBox->Enabled());
-        QVERIFY(!again.GroupBox3->Enabled());
+        QVERIFY(!Window2::shared().BacColBox->Enabled() && !Window2::shared().GroupBox3->Enabled());
     }
 
     void sliderBands()
@@ -113,7 +110,7 @@ class TestSettings : public ToyFixture {
         Window2& w = Window2::shared();
         w.Slider1->setValue(12);
         w.CheckBox1->setValue(true);
-        QCOMPARE(Module1::autoMode, std::string("on"));
+        QCOMPARE(Module1::autoMode, std::string(Word::on));
         w.CheckBox1->setValue(false);
         QCOMPARE(Module1::autoMode, std::string("off"));
         QCOMPARE(w.StaticText1->Text(), std::string("won't play"));
