@@ -141,38 +141,27 @@ class TestDrawing : public ToyFixture {
     {
         Window1& w = openPlay();
         const Palette& p = w.palette;
-        using R = ScriptedRandom;
+        // The draws that pick case n of all twelve, of the five gentle ones, of the beginners'.
+        const auto any = [](int n) { return ScriptedRandom::giving(n, 12, 1); };
+        const auto gentle = [](int n) { return ScriptedRandom::giving(n, 5, 1); };
+        const auto beginners = [](int n) { return ScriptedRandom::giving(n, 3, 5); };
+        const std::string_view on = Word::on, off = Word::off, only = Word::backgroundOnly;
         const struct {
             std::string_view play, back, beginners;
             int last; // the case drawn before
             std::vector<double> draws;
             platform::Color colour;
         } cases[] = {
-            {Word::shapes, Word::white, Word::on, 0, {}, p.col_White},
-            {Word::shapes, Word::different, Word::off, 0, {R::giving(2, 5, 1)}, p.col_LBlue},
+            {Word::shapes, Word::white, on, 0, {}, p.col_White},
+            {Word::shapes, Word::different, off, 0, {gentle(2)}, p.col_LBlue},
             // The beginners' colours override, after the mode's own draw was made.
-            {Word::shapes,
-             Word::different,
-             Word::on,
-             0,
-             {R::giving(2, 5, 1), R::giving(7, 3, 5)},
-             p.col_Black},
+            {Word::shapes, Word::different, on, 0, {gentle(2), beginners(7)}, p.col_Black},
             // Only the background: a repeat is drawn once more, and the second draw kept.
-            {Word::backgroundOnly,
-             Word::white,
-             Word::off,
-             9,
-             {R::giving(9, 12, 1), R::giving(9, 12, 1)},
-             p.col_Pink},
-            {Word::backgroundOnly, Word::white, Word::off, 9, {R::giving(12, 12, 1)}, p.col_Green},
+            {only, Word::white, off, 9, {any(9), any(9)}, p.col_Pink},
+            {only, Word::white, off, 9, {any(12)}, p.col_Green},
             // "white" keeps the beginners' rule away.
-            {Word::backgroundOnly, Word::white, Word::on, 0, {R::giving(10, 12, 1)}, p.col_Blue},
-            {Word::backgroundOnly,
-             Word::changing,
-             Word::on,
-             0,
-             {0.1, R::giving(10, 12, 1), R::giving(6, 3, 5)},
-             p.col_Red},
+            {only, Word::white, on, 0, {any(10)}, p.col_Blue},
+            {only, Word::changing, on, 0, {0.1, any(10), beginners(6)}, p.col_Red},
         };
         for (const auto& c : cases) {
             Module1::playMode = c.play;

@@ -69,7 +69,7 @@ class TestSound : public ToyFixture {
         QCOMPARE(sound->played[1].owner, static_cast<const void*>(w.MoviePlayer6));
     }
 
-    void eachNewShapeIsNamedByItsFillAndKindOnlyWhenAsked()
+    void eachNewShapeIsNamedByItsFillAndKind()
     {
         platform::Speech::install([]() -> std::unique_ptr<platform::Speech> {
             return std::make_unique<FakeSpeech>(true);
