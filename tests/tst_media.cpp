@@ -4,7 +4,6 @@
 #include "toy_fixture.h"
 
 #include "media/generator/loudness.h"
-#include "media/generator/score.h"
 #include "media/media.h"
 #include "platform/audio/movie.h"
 #include "platform/runtime/resource_store.h"
@@ -108,22 +107,6 @@ class TestMedia : public ToyFixture {
         for (std::size_t i = 1; i < s.size(); ++i)
             largestStep = std::max(largestStep, std::abs(s[i] - s[i - 1]));
         QVERIFY(std::abs(s.front() - s.back()) <= largestStep);
-    }
-
-    void musicHasNoSemitoneClash()
-    {
-        // No melody note is a minor second above the bass note sounding under it, in any octave.
-        for (int bar = 0; bar < score::kBars; ++bar) {
-            for (int step = 0; step < score::kSteps; ++step) {
-                const int melody = score::kMelody[bar][step];
-                if (melody == score::kRest)
-                    continue;
-                const int bass = score::bassNote(bar, step / 2);
-                QVERIFY2(
-                    ((melody - bass) % 12 + 12) % 12 != 1,
-                    qPrintable(QStringLiteral("bar %1, quaver %2").arg(bar + 1).arg(step + 1)));
-            }
-        }
     }
 
     void catalogueKeepsWhatItFoundAndLooksAgainForWhatItMissed()
