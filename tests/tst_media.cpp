@@ -62,14 +62,12 @@ class TestMedia : public ToyFixture {
 
     void effectsAreEvenOnEverySpeakerAndGentle()
     {
-        std::vector<double> level;
-        std::vector<double> onSmallSpeaker;
+        std::vector<double> level, onSmallSpeaker;
         std::vector<std::string> effects;
         const QDir folder(QString::fromStdString(platform::ResourceStore::folder() + "/sounds"));
-        for (const QFileInfo& file : folder.entryInfoList({"*.wav"})) {
+        for (const QFileInfo& file : folder.entryInfoList({"*.wav"}))
             if (file.baseName() != "allegro")
                 effects.push_back(file.baseName().toStdString());
-        }
         QCOMPARE(int(effects.size()), 18);
         // As the README promises parents, in the meter's own units.
         constexpr double kPromisedLufs = -18.0;
@@ -130,27 +128,22 @@ class TestMedia : public ToyFixture {
         // (The logo, pixel for pixel over its panel, is the start screen's test.) The maker's name
         // ends before the picture does.
         const QImage mark = Media::quillomologgagray188()->image();
-        for (int x = mark.width() - 3; x < mark.width(); ++x) {
+        for (int x = mark.width() - 3; x < mark.width(); ++x)
             for (int y = 0; y < mark.height(); ++y)
                 QCOMPARE(qAlpha(mark.pixel(x, y)), 0);
-        }
 
         // The small icons are drawn on the pixel grid: hardly any blurred, in-between pixels.
         for (int size : {16, 32}) {
-            const QImage icon(QStringLiteral(TUMBLETOT_TEST_ICON_DIR
-                                             "/%1x%1/apps/"
-                                             "io.github.tumbletot.Tumbletot.png")
-                                  .arg(size));
+            const QString path = QStringLiteral(TUMBLETOT_TEST_ICON_DIR "/%1x%1/apps/%2.png");
+            const QImage icon(path.arg(size).arg(QStringLiteral("io.github.tumbletot.Tumbletot")));
             QCOMPARE(icon.width(), size);
             const QList<QColor> inks{QColor(255, 109, 0), QColor(255, 255, 0), QColor(0, 0, 255),
                                      QColor(Qt::black)};
             int blurred = 0;
-            for (int y = 0; y < size; ++y) {
-                for (int x = 0; x < size; ++x) {
-                    const QColor c = icon.pixelColor(x, y);
-                    blurred += c.alpha() == 255 && !inks.contains(c);
-                }
-            }
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x)
+                    blurred += icon.pixelColor(x, y).alpha() == 255 &&
+                               !inks.contains(icon.pixelColor(x, y));
             QVERIFY2(blurred <= size * size / 6, qPrintable(QString::number(blurred)));
         }
     }
