@@ -34,7 +34,6 @@ class ScriptedRandom : public platform::RandomSource {
     }
     // Every scripted value drawn, and none past them.
     bool spent() const { return values_.empty() && overdrawn_ == 0; }
-    int overdrawn() const { return overdrawn_; }
     void reset()
     {
         values_.clear();
